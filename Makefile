@@ -1,0 +1,39 @@
+# make run   : install missing Debian packages, build, start the main window
+# make test  : install missing Debian packages, build with sanitizers, run every test
+# make bench : release build, then the benchmarks
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+RELEASE := build/release
+TESTBUILD := build/test
+
+.PHONY: all deps build run test bench clean format
+
+all: build
+
+deps:
+	@sh tools/install-deps
+
+$(RELEASE)/build.ninja: CMakeLists.txt
+	cmake -S . -B $(RELEASE) -G Ninja -DCMAKE_BUILD_TYPE=Release
+
+$(TESTBUILD)/build.ninja: CMakeLists.txt
+	cmake -S . -B $(TESTBUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTAUDRIN_SANITIZE=ON
+
+build: deps $(RELEASE)/build.ninja
+	cmake --build $(RELEASE) -j $(JOBS)
+
+run: build
+	./$(RELEASE)/src/app/taudrin
+
+test: deps $(TESTBUILD)/build.ninja
+	cmake --build $(TESTBUILD) -j $(JOBS)
+	cd $(TESTBUILD) && ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	cmake --build $(RELEASE) -j $(JOBS) --target benchmarks
+	@for b in $$(find $(RELEASE)/benchmarks -maxdepth 1 -type f -name 'bench_*' -perm -u+x | sort); do echo "== $$b"; ./$$b || exit 1; done
+
+format:
+	find src tests benchmarks -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build

@@ -1,0 +1,1 @@
+// Carries the precompiled header that every target reuses.

@@ -1,0 +1,30 @@
+#pragma once
+#include "platform/desktoplauncher.h"
+#include "platform/qtdialogs.h"
+#include "shell/forms.h"
+#include "shell/random.h"
+#include "shell/services.h"
+#include "shell/sharedstate.h"
+
+#include <memory>
+
+// Owns the real platform layers and the services built on them, and registers every window.
+class Application {
+public:
+    Application();
+    ~Application();
+    Services& services() { return *services_; }
+
+private:
+    QtDialogs dialogs_;
+    DesktopLauncher launcher_;
+    Random random_;
+    SharedState state_;
+    std::unique_ptr<Services> services_;
+    Forms forms_; // last member: its windows go before the layers they use
+};
+
+// Registers every window of the program under its own name.
+void registerAllForms(Forms& forms);
+// Qt's application name and the font stand-ins; call once the QApplication exists.
+void setUpApplication();

@@ -1,0 +1,34 @@
+#pragma once
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+// What a window asks of an open dialog: the folder it starts in, a filter written as
+// description/pattern pairs separated by "|" ("(*.bak)|*.bak|"), and a title.
+struct OpenRequest {
+    QString initDir;
+    QString filter;
+    QString title;
+};
+
+struct OpenAnswer {
+    enum class Status { Chosen, Cancelled, Failed };
+    Status status = Status::Cancelled;
+    QString fileName; // full path of the chosen or typed name
+    bool chosen() const { return status == Status::Chosen; }
+    bool cancelled() const { return status == Status::Cancelled; }
+    bool failed() const { return status == Status::Failed; }
+};
+
+// File, input and message dialogs.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // Accepts the name of a file that does not exist yet: windows also use it to name new files.
+    virtual OpenAnswer showOpen(QWidget* parent, const OpenRequest& request) = 0;
+    virtual void message(QWidget* parent, const QString& text, const QString& title) = 0;
+    // nullopt when the user cancelled.
+    virtual std::optional<QString> input(QWidget* parent, const QString& prompt, const QString& title,
+                                         const QString& initial) = 0;
+};

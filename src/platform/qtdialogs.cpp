@@ -1,0 +1,52 @@
+#include "platform/qtdialogs.h"
+#include "platform/filefilter.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+QFileDialog* QtDialogs::createOpenDialog(QWidget* parent, const OpenRequest& request) {
+    auto* dlg = new QFileDialog(parent, request.title);
+    // Qt's own dialog, so that filters match case-insensitively on every desktop.
+    dlg->setOption(QFileDialog::DontUseNativeDialog, true);
+    dlg->setOption(QFileDialog::HideNameFilterDetails, true);
+    dlg->setAcceptMode(QFileDialog::AcceptOpen);
+    // AnyFile: a typed name of a file that does not exist is accepted unchanged.
+    dlg->setFileMode(QFileDialog::AnyFile);
+    const QStringList filters = toQtNameFilters(parseFileFilter(request.filter));
+    if (!filters.isEmpty()) dlg->setNameFilters(filters);
+    if (!request.initDir.isEmpty() && QDir(request.initDir).exists()) dlg->setDirectory(request.initDir);
+    return dlg;
+}
+
+OpenAnswer QtDialogs::showOpen(QWidget* parent, const OpenRequest& request) {
+    QFileDialog* dlg = createOpenDialog(parent, request);
+    const int result = dlg->exec();
+    OpenAnswer answer;
+    if (result != QDialog::Accepted) {
+        answer.status = OpenAnswer::Status::Cancelled;
+    } else {
+        const QStringList files = dlg->selectedFiles();
+        if (files.isEmpty() || files.first().isEmpty()) {
+            answer.status = OpenAnswer::Status::Failed;
+        } else {
+            answer.status = OpenAnswer::Status::Chosen;
+            answer.fileName = QDir::cleanPath(QFileInfo(files.first()).absoluteFilePath());
+        }
+    }
+    delete dlg;
+    return answer;
+}
+
+void QtDialogs::message(QWidget* parent, const QString& text, const QString& title) {
+    QMessageBox::information(parent, title, text);
+}
+
+std::optional<QString> QtDialogs::input(QWidget* parent, const QString& prompt, const QString& title,
+                                        const QString& initial) {
+    bool ok = false;
+    const QString text = QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, initial, &ok);
+    if (!ok) return std::nullopt;
+    return text;
+}

@@ -1,0 +1,16 @@
+#pragma once
+#include "platform/dialogs.h"
+
+class QFileDialog;
+
+// The dialogs of Qt Widgets.
+class QtDialogs : public Dialogs {
+public:
+    OpenAnswer showOpen(QWidget* parent, const OpenRequest& request) override;
+    void message(QWidget* parent, const QString& text, const QString& title) override;
+    std::optional<QString> input(QWidget* parent, const QString& prompt, const QString& title,
+                                 const QString& initial) override;
+
+    // The open dialog as showOpen sets it up, not yet shown; the caller owns it.
+    static QFileDialog* createOpenDialog(QWidget* parent, const OpenRequest& request);
+};

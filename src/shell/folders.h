@@ -1,0 +1,21 @@
+#pragma once
+#include <QString>
+
+// The user's Taudrin folder (where lists, texts and pictures live).
+QString defaultProgramFolder();
+// The private per-user folder for the fixed scratch files.
+QString defaultScratchFolder();
+
+// Creates the folder (and its parents) when missing and makes it private to the user (0700).
+bool ensurePrivateFolder(const QString& path);
+
+// Copies every file below sourceRoot (a folder or a resource path such as ":/ship") into target
+// where no file of that name exists yet; never overwrites. Returns the number of files copied.
+int seedFolder(const QString& sourceRoot, const QString& target);
+
+// A path below a folder built from parts ("llistes", "animals.bak").
+QString folderPath(const QString& folder, const QString& part1, const QString& part2 = {});
+
+// Whether a name the user typed may become a file or folder name: not empty, not "." or "..",
+// no path separator and no control character.
+bool isSafeFileName(const QString& name);

@@ -1,0 +1,82 @@
+#include "shell/form1.h"
+#include "shell/basepanel.h"
+#include "shell/controls.h"
+#include "shell/folders.h"
+#include "shell/sharedstate.h"
+#include "shell/twips.h"
+
+#include <QDir>
+#include <QLayout>
+
+form1::form1(Services& services) : MainForm(services) {
+    setWindowTitle(caption());
+    client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(twSize(ClientWidthTwips, ClientHeightTwips));
+    client->setAutoFillBackground(true);
+    setCentralWidget(client);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    Label5 = new QLabel(QStringLiteral("TALLER D'EXPERIÈNCIES, PROGRAMA GENERADOR"), client);
+    Label5->setObjectName(QStringLiteral("Label5"));
+    // Designed wider than the window; kept within it so that its centred text is seen whole.
+    Label5->setGeometry(twRect(-225, 9855, 15000, 7845) & QRect(QPoint(0, 0), client->size()));
+    QFont footer(QStringLiteral("Courier New"), 18);
+    footer.setBold(true);
+    Label5->setFont(footer);
+    Label5->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label5->setAttribute(Qt::WA_TranslucentBackground);
+
+    for (int i = 0; i < 2; ++i) {
+        const int y = i == 0 ? 9900 : 10215;
+        Line1[i] = new LineControl(client, twPoint(90, y), twPoint(15840, y), QColor(192, 192, 192));
+        Line1[i]->setObjectName(QStringLiteral("Line1_%1").arg(i));
+    }
+
+    Label3 = new QLabel(client);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    Label3->hide();
+    Label6 = new QLabel(client);
+    Label6->setObjectName(QStringLiteral("Label6"));
+    Label6->hide();
+
+    base = new PictureBox(client);
+    base->setObjectName(QStringLiteral("base"));
+    base->setAutoSize(true);
+    base->setPicture(drawBasePanel());
+    base->hide();
+
+    Frame1 = new QFrame(client);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->hide();
+    GRANDE = new PictureBox(Frame1);
+    GRANDE->setObjectName(QStringLiteral("GRANDE"));
+    GRANDE->setAutoSize(true);
+
+    connect(&services.state, &SharedState::activityCodeChanged, this, &form1::showActivityCode);
+    connect(&services.state, &SharedState::speechFlagChanged, this,
+            [this](int flag) { Label6->setText(QString::number(flag)); });
+}
+
+void form1::showActivityCode(int code) { Label3->setText(code ? QString::number(code) : QString()); }
+
+void form1::Form_Load() {
+    QPalette footer = Label5->palette();
+    footer.setColor(QPalette::WindowText, QColor(142, 144, 159));
+    Label5->setPalette(footer);
+
+    QPalette background = client->palette();
+    background.setColor(QPalette::Window, backColour());
+    client->setPalette(background);
+    setPalette(background);
+
+    move(0, 0);
+
+    // Loading the main window starts its shared state afresh (also when it is loaded again).
+    services.state.reset();
+    showActivityCode(services.state.ActivityCode());
+    Label6->setText(services.state.speechFlagText());
+
+    // The scratch folder TEMPORALS: created when missing; nothing depends on it existing.
+    QDir().mkpath(QDir(services.scratchFolder).filePath(QStringLiteral("TEMPORALS")));
+}

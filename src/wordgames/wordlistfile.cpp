@@ -1,0 +1,39 @@
+#include "wordgames/wordlistfile.h"
+#include "shell/cp1252.h"
+#include "shell/recordfile.h"
+
+#include <QtEndian>
+
+bool fitsWordRecord(const QString& word) { return toCp1252(word).size() <= WordMaxLength; }
+
+QByteArray wordRecord(const QString& word) {
+    const QByteArray text = toCp1252(word).left(WordMaxLength);
+    QByteArray rec(WordRecordLength, '\0');
+    qToLittleEndian<quint16>(8, rec.data());
+    qToLittleEndian<quint16>(static_cast<quint16>(text.size()), rec.data() + 2);
+    rec.replace(4, text.size(), text);
+    return rec;
+}
+
+bool WriteWordList(const QString& path, const QStringList& words) {
+    for (const QString& w : words)
+        if (!fitsWordRecord(w)) return false;
+    QByteArray all;
+    all.reserve(qsizetype(words.size()) * WordRecordLength);
+    for (const QString& w : words) all += wordRecord(w);
+    return saveFileSafely(path, all);
+}
+
+QStringList ReadWordList(const QString& path, int kept) {
+    RecordFile file(path, WordRecordLength);
+    QStringList words;
+    if (!file.load()) return words;
+    words.reserve(file.count());
+    for (int r = 1; r <= file.count(); ++r) {
+        QByteArray text = file.bytes(r).mid(4);
+        const qsizetype zero = text.indexOf('\0');
+        if (zero >= 0) text.truncate(zero);
+        words << fromCp1252(text).left(qMax(0, kept));
+    }
+    return words;
+}

@@ -1,0 +1,103 @@
+// Filters written as description/pattern pairs, and the open dialog built from them.
+#include "platform/filefilter.h"
+#include "platform/qtdialogs.h"
+#include "shell/errorbox.h"
+#include "testservices.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QSignalSpy>
+#include <QTimer>
+
+class TestDialogs : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void parseFilter_data() {
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QStringList>("qt");
+        QTest::newRow("word lists") << "(*.bak)|*.bak|" << QStringList{"(*.bak) (*.bak)"};
+        QTest::newRow("two entries") << "Text (*.txt)|*.txt|Tot|*.*"
+                                     << QStringList{"Text (*.txt) (*.txt)", "Tot (*.*)"};
+        QTest::newRow("several patterns") << QString::fromUtf8("GRÀFICS|*.gif;*.jpg;*.bmp")
+                                          << QStringList{QString::fromUtf8("GRÀFICS (*.gif *.jpg *.bmp)")};
+        QTest::newRow("empty") << "" << QStringList{};
+        QTest::newRow("description only") << "Tots" << QStringList{"Tots (*)"};
+    }
+    void parseFilter() {
+        QFETCH(QString, filter);
+        QFETCH(QStringList, qt);
+        QCOMPARE(toQtNameFilters(parseFileFilter(filter)), qt);
+    }
+
+    void matchingIgnoresCase() {
+        const QStringList patterns = parseFileFilter("(*.bak)|*.bak|").first().patterns;
+        QVERIFY(matchesPatterns(patterns, "x.bak"));
+        QVERIFY(matchesPatterns(patterns, "X.BAK"));
+        QVERIFY(!matchesPatterns(patterns, "x.txt"));
+        QVERIFY(!matchesPatterns(patterns, "x.bak.txt"));
+    }
+
+    // The real dialog lists only the names that match, whatever their case.
+    void dialogListsMatchingNames() {
+        QTemporaryDir dir;
+        for (const char* name : {"x.bak", "X.BAK", "x.txt"}) {
+            QFile f(dir.filePath(name));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        }
+        std::unique_ptr<QFileDialog> dlg(QtDialogs::createOpenDialog(nullptr, {dir.path(), "(*.bak)|*.bak|", "t"}));
+        auto* model = dlg->findChild<QFileSystemModel*>();
+        QVERIFY(model);
+        QSignalSpy loaded(model, &QFileSystemModel::directoryLoaded);
+        dlg->show();
+        const QModelIndex root = model->index(dir.path());
+        if (model->rowCount(root) < 2) QVERIFY(loaded.wait(5000));
+        QStringList listed;
+        for (int r = 0; r < model->rowCount(root); ++r) {
+            const QModelIndex i = model->index(r, 0, root);
+            if (i.flags() & Qt::ItemIsEnabled) listed << i.data().toString();
+        }
+        listed.sort();
+        QCOMPARE(listed, (QStringList{"X.BAK", "x.bak"}));
+        QCOMPARE(QDir(dlg->directory()).canonicalPath(), QDir(dir.path()).canonicalPath());
+    }
+
+    void cancelIsToldApart() {
+        QtDialogs dialogs;
+        QTimer::singleShot(0, [] {
+            if (auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) d->reject();
+        });
+        const OpenAnswer a = dialogs.showOpen(nullptr, {QDir::tempPath(), "(*.bak)|*.bak|", "t"});
+        QVERIFY(a.cancelled());
+        QVERIFY(!a.failed());
+        QVERIFY(a.fileName.isEmpty());
+    }
+
+    void typedNameOfMissingFileIsAccepted() {
+        QTemporaryDir dir;
+        QtDialogs dialogs;
+        QTimer::singleShot(0, [] {
+            auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(d);
+            d->selectFile("nova.bak");
+            static_cast<QDialog*>(d)->accept();
+        });
+        const OpenAnswer a = dialogs.showOpen(nullptr, {dir.path(), "(*.bak)|*.bak|", "t"});
+        QVERIFY(a.chosen());
+        QCOMPARE(QFileInfo(a.fileName).fileName(), QString("nova.bak"));
+        QCOMPARE(QFileInfo(a.fileName).dir().canonicalPath(), QDir(dir.path()).canonicalPath());
+        QVERIFY(QFileInfo(a.fileName).isAbsolute());
+    }
+
+    void errorBoxSaysError() {
+        TestServices t;
+        showError(t.services(), nullptr);
+        QCOMPARE(t.dialogs.messages, QStringList{"Error"});
+    }
+};
+
+QTEST_MAIN(TestDialogs)
+#include "tst_dialogs.moc"

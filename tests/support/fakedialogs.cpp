@@ -1,0 +1,23 @@
+#include "fakedialogs.h"
+
+OpenAnswer FakeDialogs::showOpen(QWidget*, const OpenRequest& request) {
+    openRequests << request;
+    if (opens.empty()) return {OpenAnswer::Status::Cancelled, {}};
+    OpenAnswer a = opens.front();
+    opens.pop_front();
+    return a;
+}
+
+void FakeDialogs::message(QWidget*, const QString& text, const QString& title) {
+    messages << text;
+    messageTitles << title;
+}
+
+std::optional<QString> FakeDialogs::input(QWidget*, const QString& prompt, const QString& title, const QString&) {
+    inputPrompts << prompt;
+    inputTitles << title;
+    if (inputs.empty()) return std::nullopt;
+    auto a = inputs.front();
+    inputs.pop_front();
+    return a;
+}

@@ -1,0 +1,31 @@
+#pragma once
+#include "platform/dialogs.h"
+
+#include <QList>
+#include <QStringList>
+#include <deque>
+
+// Dialogs that answer from a script and record what they were asked.
+class FakeDialogs : public Dialogs {
+public:
+    OpenAnswer showOpen(QWidget* parent, const OpenRequest& request) override;
+    void message(QWidget* parent, const QString& text, const QString& title) override;
+    std::optional<QString> input(QWidget* parent, const QString& prompt, const QString& title,
+                                 const QString& initial) override;
+
+    // Scripted answers, used in order; with none left an open dialog is cancelled and an input
+    // box is cancelled.
+    void answerOpen(const QString& fileName) { opens.push_back({OpenAnswer::Status::Chosen, fileName}); }
+    void cancelOpen() { opens.push_back({OpenAnswer::Status::Cancelled, {}}); }
+    void failOpen() { opens.push_back({OpenAnswer::Status::Failed, {}}); }
+    void answerInput(const std::optional<QString>& answer) { inputs.push_back(answer); }
+
+    std::deque<OpenAnswer> opens;
+    std::deque<std::optional<QString>> inputs;
+
+    QList<OpenRequest> openRequests;
+    QStringList messages; // texts of the message boxes shown
+    QStringList messageTitles;
+    QStringList inputPrompts;
+    QStringList inputTitles;
+};

@@ -1,0 +1,16 @@
+#include "testservices.h"
+#include "app/application.h"
+
+#include <QDir>
+
+TestServices::TestServices() {
+    const QString program = dir_.filePath(QStringLiteral("taudrin"));
+    const QString scratch = dir_.filePath(QStringLiteral("scratch"));
+    QDir().mkpath(program);
+    QDir().mkpath(scratch);
+    services_.reset(new Services{dialogs, launcher, random, forms_, state_, program, scratch, 0});
+    forms_.setServices(services_.get());
+    registerAllForms(forms_);
+}
+
+TestServices::~TestServices() = default;
