@@ -33,11 +33,11 @@ public:
     PictureBox* GRANDE = nullptr;
 
     // ---- Picture menu (form1picturemenu.cpp) ----
-    PictureBox* Picture7 = nullptr;    // the picture of every activity, in six columns
-    std::array<QLabel*, 30> Label8{};  // click zones over the pictures (Label8[28] in Picture9)
-    PictureBox* Picture9 = nullptr;    // letter ordering, holds zone 28
-    PictureBox* Picture10 = nullptr;   // picture word search, itself the click area
-    QLabel* Label7 = nullptr;          // hover line: names the activity under the mouse
+    PictureBox* Picture7 = nullptr;   // the picture of every activity, in six columns
+    std::array<QLabel*, 30> Label8{}; // click zones over the pictures (Label8[28] in Picture9)
+    PictureBox* Picture9 = nullptr;   // letter ordering, holds zone 28
+    PictureBox* Picture10 = nullptr;  // picture word search, itself the click area
+    QLabel* Label7 = nullptr;         // hover line: names the activity under the mouse
     void Label8_MouseMove(int Index, Qt::MouseButtons Button, Qt::KeyboardModifiers Shift, QPointF pos);
     void Label8_MouseUp(int Index, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, QPointF pos);
     void Picture7_MouseMove(Qt::MouseButtons Button, Qt::KeyboardModifiers Shift, QPointF pos);

@@ -42,9 +42,12 @@ void form1::createPictureMenu() {
         zone->setAttribute(Qt::WA_TranslucentBackground);
         auto* mouse = new MouseEvents(zone);
         connect(mouse, &MouseEvents::MouseMove, this,
-                [this, i](Qt::MouseButtons b, Qt::KeyboardModifiers s, QPointF p) { Label8_MouseMove(i, b, s, p); });
-        connect(mouse, &MouseEvents::MouseUp, this,
-                [this, i](Qt::MouseButton b, Qt::KeyboardModifiers s, QPointF p) { Label8_MouseUp(i, b, s, p); });
+                [this, i](Qt::MouseButtons b, Qt::KeyboardModifiers s, QPointF p) {
+                    Label8_MouseMove(i, b, s, p);
+                });
+        connect(
+            mouse, &MouseEvents::MouseUp, this,
+            [this, i](Qt::MouseButton b, Qt::KeyboardModifiers s, QPointF p) { Label8_MouseUp(i, b, s, p); });
         Label8[i] = zone;
     }
 
@@ -88,9 +91,13 @@ void form1::Label8_MouseUp(int Index, Qt::MouseButton, Qt::KeyboardModifiers, QP
     if (zone.first == pm::First::Window) services.state.setActivityCode(zone.code);
 }
 
-void form1::Picture7_MouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, QPointF) { Label7->clear(); }
+void form1::Picture7_MouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, QPointF) {
+    Label7->clear();
+}
 
-void form1::Picture10_Click() { services.forms.show(pm::windowName(pm::ExtraIcon)); }
+void form1::Picture10_Click() {
+    services.forms.show(pm::windowName(pm::ExtraIcon));
+}
 
 void form1::Picture10_MouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, QPointF) {
     Label7->setText(pm::hoverText(pm::ExtraIcon));

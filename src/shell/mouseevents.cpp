@@ -31,7 +31,8 @@ bool MouseEvents::eventFilter(QObject* watched, QEvent* event) {
         auto* e = static_cast<QMouseEvent*>(event);
         e->accept();
         // A click is a left press and release over the control; the release is reported first.
-        const bool click = e->button() == Qt::LeftButton && leftDown_ && control_->rect().contains(e->position().toPoint());
+        const bool click =
+            e->button() == Qt::LeftButton && leftDown_ && control_->rect().contains(e->position().toPoint());
         if (e->button() == Qt::LeftButton) leftDown_ = false;
         const QPointer<MouseEvents> alive(this);
         Q_EMIT MouseUp(e->button(), e->modifiers(), e->position());

@@ -46,7 +46,9 @@ constexpr std::array<int, 6> ColumnLeft{23, 129, 235, 341, 450, 556};
 constexpr int FirstRowTop = 16, RowPitch = 71;
 constexpr int ExtraIconRow = 6; // Picture10 lies in column 2, under zone 12
 
-bool validArea(int area) { return area >= 0 && area < AreaCount; }
+bool validArea(int area) {
+    return area >= 0 && area < AreaCount;
+}
 
 // Squared distance from a point to a rectangle (0 inside it).
 int distance2(QPoint p, const QRect& r) {
@@ -56,7 +58,9 @@ int distance2(QPoint p, const QRect& r) {
 }
 } // namespace
 
-const std::array<Zone, ZoneCount>& zones() { return Table; }
+const std::array<Zone, ZoneCount>& zones() {
+    return Table;
+}
 
 QString hoverText(int area) {
     if (area == ExtraIcon) return QStringLiteral("Sopa de lletres amb dibuix");
@@ -95,7 +99,8 @@ QRect areaRect(int area) {
 }
 
 QRect tileRect(int area) {
-    if (area == ExtraIcon) return QRect(QPoint(ColumnLeft[1], FirstRowTop + ExtraIconRow * RowPitch), TileSize);
+    if (area == ExtraIcon)
+        return QRect(QPoint(ColumnLeft[1], FirstRowTop + ExtraIconRow * RowPitch), TileSize);
     const Zone& z = Table.at(area);
     return QRect(QPoint(ColumnLeft[z.column - 1], FirstRowTop + z.row * RowPitch), TileSize);
 }
@@ -128,7 +133,8 @@ QRegion computeOwnedRegion(int area) {
                     continue;
                 }
                 const int start = x;
-                while (x <= shared.right() && areaAt({x, y}) != area) ++x;
+                while (x <= shared.right() && areaAt({x, y}) != area)
+                    ++x;
                 region -= QRect(start, y, x - start, 1);
             }
         }
@@ -142,7 +148,8 @@ QRegion ownedRegion(int area) {
     // The layout never changes: worked out once.
     static const std::array<QRegion, AreaCount> regions = [] {
         std::array<QRegion, AreaCount> all;
-        for (int a = 0; a < AreaCount; ++a) all[a] = computeOwnedRegion(a);
+        for (int a = 0; a < AreaCount; ++a)
+            all[a] = computeOwnedRegion(a);
         return all;
     }();
     return regions[area];

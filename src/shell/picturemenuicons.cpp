@@ -159,8 +159,10 @@ void letterGrid(QPainter& p, const QRectF& r, int cols, int rows, const QString&
     box(p, r, Paper, 2);
     if (ruled) {
         p.setPen(QPen(QColor(215, 220, 230), 1));
-        for (int c = 1; c < cols; ++c) p.drawLine(QPointF(r.left() + c * cw, r.top()), QPointF(r.left() + c * cw, r.bottom()));
-        for (int w = 1; w < rows; ++w) p.drawLine(QPointF(r.left(), r.top() + w * ch), QPointF(r.right(), r.top() + w * ch));
+        for (int c = 1; c < cols; ++c)
+            p.drawLine(QPointF(r.left() + c * cw, r.top()), QPointF(r.left() + c * cw, r.bottom()));
+        for (int w = 1; w < rows; ++w)
+            p.drawLine(QPointF(r.left(), r.top() + w * ch), QPointF(r.right(), r.top() + w * ch));
     }
     const QColor bright[] = {Red, Blue, Green, Orange, Purple};
     for (int i = 0; i < cols * rows && i < letters.size(); ++i) {
@@ -210,7 +212,8 @@ void bandedBox(QPainter& p, const QRectF& r, double band, const QColor& colour, 
 // ---- the pictures, in a 92 x 62 card ----
 
 void comicStrip(QPainter& p) {
-    for (int i = 0; i < 3; ++i) box(p, QRectF(9 + i * 25.5, 9, 23, 34), Paper, 2);
+    for (int i = 0; i < 3; ++i)
+        box(p, QRectF(9 + i * 25.5, 9, 23, 34), Paper, 2);
     face(p, QPointF(20.5, 30), 7);
     fill(p, Paper, 1.2);
     p.drawEllipse(QRectF(37, 12, 18, 11));
@@ -441,7 +444,8 @@ QPainterPath jigsawPiece(const QRectF& r, int top, int right, int bottom, int le
         const QPointF mid = (a + b) / 2, dir = (b - a) / QLineF(a, b).length();
         const QPointF out(dir.y() * knob, -dir.x() * knob);
         path.lineTo(mid - dir * k * 0.7);
-        path.cubicTo(mid - dir * k * 1.4 + out * k * 1.8, mid + dir * k * 1.4 + out * k * 1.8, mid + dir * k * 0.7);
+        path.cubicTo(mid - dir * k * 1.4 + out * k * 1.8, mid + dir * k * 1.4 + out * k * 1.8,
+                     mid + dir * k * 0.7);
         path.lineTo(b);
     };
     path.moveTo(r.topLeft());
@@ -575,7 +579,8 @@ void spelling(QPainter& p) {
     p.setPen(QPen(Red, 1.6, Qt::SolidLine, Qt::RoundCap));
     QPainterPath wave;
     wave.moveTo(12, 50);
-    for (int i = 0; i < 8; ++i) wave.quadTo(15 + i * 6, i % 2 ? 53 : 47, 18 + i * 6, 50);
+    for (int i = 0; i < 8; ++i)
+        wave.quadTo(15 + i * 6, i % 2 ? 53 : 47, 18 + i * 6, 50);
     p.setBrush(Qt::NoBrush);
     p.drawPath(wave);
 }
@@ -588,7 +593,8 @@ void completeWords(QPainter& p) {
             fill(p, Yellow, 1.3);
             p.drawRoundedRect(cell, 2, 2);
             p.setPen(QPen(Ink, 1.6));
-            p.drawLine(QPointF(cell.center().x(), cell.top() + 3), QPointF(cell.center().x(), cell.bottom() - 3));
+            p.drawLine(QPointF(cell.center().x(), cell.top() + 3),
+                       QPointF(cell.center().x(), cell.bottom() - 3));
         } else {
             text(p, cell, word.mid(i, 1), 17, Ink);
         }
@@ -645,7 +651,8 @@ void letterOrdering(QPainter& p) {
 void photoPacking(QPainter& p) {
     page(p, QRectF(22, 3, 48, 56));
     for (int row = 0; row < 3; ++row)
-        for (int col = 0; col < 2; ++col) photo(p, QRectF(27 + col * 19, 9 + row * 16, 16, 13));
+        for (int col = 0; col < 2; ++col)
+            photo(p, QRectF(27 + col * 19, 9 + row * 16, 16, 13));
 }
 
 void worksheets(QPainter& p) {
@@ -663,11 +670,36 @@ void worksheets(QPainter& p) {
 using Drawing = void (*)(QPainter&);
 // By zone number; the last entry is the extra icon.
 const Drawing Pictures[pm::AreaCount] = {
-    comicStrip, alphabeticalOrder, hiddenWord,   writeAWord,       typewriter,     findTheWord,
-    dictation,  calendar,          cube,         postcard,         initialWordSearch, makeWordSearch,
-    newsPage,   scissors,          photoEffects, photoMontage,     puzzle,         letter,
-    phoneList,  calculator,        phoneTopUp,   identityDocument, spelling,       completeWords,
-    fillTheBlanks, wordProcessor,  photoPacking, worksheets,       letterOrdering, businessCards,
+    comicStrip,
+    alphabeticalOrder,
+    hiddenWord,
+    writeAWord,
+    typewriter,
+    findTheWord,
+    dictation,
+    calendar,
+    cube,
+    postcard,
+    initialWordSearch,
+    makeWordSearch,
+    newsPage,
+    scissors,
+    photoEffects,
+    photoMontage,
+    puzzle,
+    letter,
+    phoneList,
+    calculator,
+    phoneTopUp,
+    identityDocument,
+    spelling,
+    completeWords,
+    fillTheBlanks,
+    wordProcessor,
+    photoPacking,
+    worksheets,
+    letterOrdering,
+    businessCards,
     pictureWordSearch,
 };
 } // namespace

@@ -129,7 +129,8 @@ private Q_SLOTS:
                 const int area = pm::areaAt(p);
                 QWidget* at = f.Picture7->childAt(p);
                 QWidget* expected = area == pm::ExtraIcon ? static_cast<QWidget*>(f.Picture10)
-                                    : area >= 0 ? f.Label8[area] : nullptr;
+                                    : area >= 0           ? f.Label8[area]
+                                                          : nullptr;
                 if (area == pm::NoArea) {
                     if (at == f.Label7 || (at == f.Picture9 && pm::picture9Rect().contains(p))) continue;
                 }
@@ -153,19 +154,40 @@ private Q_SLOTS:
             int code;
             bool codeFirst;
         } rows[] = {
-            {0, "Form6", 11, true},         {1, "formk", 1, true},      {2, "amaga", 2, true},
-            {3, "escritors", 3, false},     {4, "palabrejas", 100, false}, {5, "trobass", 6, false},
-            {6, "Form15", 2, false},        {7, "Form2", 7, true},      {8, "Form5", 8, true},
-            {9, "Form7", 9, true},          {10, "letrascolores", 200, false}, {11, "Form16", 300, false},
-            {12, "Form61", 10, true},       {13, "Form3", 12, true},    {14, "Form10", 5000, true},
-            {15, "Form9", 14, true},        {16, "Form4", 20, true},    {17, "Form12", 15, true},
-            {18, "Form11", 16, true},       {19, "COMPRAWWW", 17, true}, {20, "movile", 500, false},
-            {21, "Form13", 1000, false},    {22, "cancions", 700, false}, {23, "form50", 18, true},
-            {24, "Form14", 19, true},       {25, "Form18", 999, false}, {26, "Form8", 21, true},
-            {27, "todossi", 101, false},    {28, "Form26", 4444, false}, {29, "Form17", 44444, false},
+            {0, "Form6", 11, true},
+            {1, "formk", 1, true},
+            {2, "amaga", 2, true},
+            {3, "escritors", 3, false},
+            {4, "palabrejas", 100, false},
+            {5, "trobass", 6, false},
+            {6, "Form15", 2, false},
+            {7, "Form2", 7, true},
+            {8, "Form5", 8, true},
+            {9, "Form7", 9, true},
+            {10, "letrascolores", 200, false},
+            {11, "Form16", 300, false},
+            {12, "Form61", 10, true},
+            {13, "Form3", 12, true},
+            {14, "Form10", 5000, true},
+            {15, "Form9", 14, true},
+            {16, "Form4", 20, true},
+            {17, "Form12", 15, true},
+            {18, "Form11", 16, true},
+            {19, "COMPRAWWW", 17, true},
+            {20, "movile", 500, false},
+            {21, "Form13", 1000, false},
+            {22, "cancions", 700, false},
+            {23, "form50", 18, true},
+            {24, "Form14", 19, true},
+            {25, "Form18", 999, false},
+            {26, "Form8", 21, true},
+            {27, "todossi", 101, false},
+            {28, "Form26", 4444, false},
+            {29, "Form17", 44444, false},
         };
         for (const auto& r : rows)
-            QTest::addRow("zone %d %s", r.zone, r.window) << r.zone << QString(r.window) << r.code << r.codeFirst;
+            QTest::addRow("zone %d %s", r.zone, r.window)
+                << r.zone << QString(r.window) << r.code << r.codeFirst;
     }
     // A release of any button over the zone's centre opens its window and writes its code, in
     // the zone's order.
@@ -279,10 +301,12 @@ private Q_SLOTS:
         f.client->setMouseTracking(true);
         MoveCounter onClient(f.client), onWindow(&f);
         QList<QPoint> points;
-        for (int i = 0; i < pm::ZoneCount; ++i) points << x.zoneCentre(i);
-        points << x.menuPoint({600, 300}) << x.menuPoint({446, 330})
-               << x.inWindow(f.Picture10, {50, 30}) << x.inWindow(f.Label7, {200, 20});
-        for (const QPoint& p : points) x.moveTo(p);
+        for (int i = 0; i < pm::ZoneCount; ++i)
+            points << x.zoneCentre(i);
+        points << x.menuPoint({600, 300}) << x.menuPoint({446, 330}) << x.inWindow(f.Picture10, {50, 30})
+               << x.inWindow(f.Label7, {200, 20});
+        for (const QPoint& p : points)
+            x.moveTo(p);
         QCOMPARE(onClient.moves + onWindow.moves, 0);
         x.moveTo(f.client->mapTo(&f, QPoint(60, 600)));
         QVERIFY(onClient.moves + onWindow.moves > 0);

@@ -9,7 +9,9 @@
 namespace pm = picturemenu;
 
 namespace {
-bool isWhite(const QImage& img, int x, int y) { return img.pixel(x, y) == qRgb(255, 255, 255); }
+bool isWhite(const QImage& img, int x, int y) {
+    return img.pixel(x, y) == qRgb(255, 255, 255);
+}
 } // namespace
 
 class TestPictureMenu : public QObject {
