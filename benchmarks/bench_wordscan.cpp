@@ -18,17 +18,21 @@ namespace {
 // A text that reads like Catalan: common words and made-up ones of Catalan syllables, capitals,
 // apostrophes, numbers, punctuation and line breaks. The same text at every run.
 QString catalanText(qsizetype bytes) {
-    const QStringList common = QString::fromUtf8(
-        "la el els les una uns de del amb per que i a en casa escola gat gos àvia avi nen nena "
-        "col·legi col·lecció pingüí aigua cançó menjar llibre taula finestra porta llet pa "
-        "paraula mestra classe muntanya riu mar platja cel núvol pluja sol lluna estrella "
-        "arbre flor fulla bosc camí poble ciutat carrer plaça mercat fruita poma taronja "
-        "préssec maduixa pèsol ceba enciam bolet garrofa eriçó esquirol ocell papallona "
-        "desafortunadament extraordinàriament així també però això què què l' d' s'").split(' ');
-    const QStringList syllables = QString::fromUtf8(
-        "ba be bi bo bu ca co cu da de di do ga go gu la le li lo lu ma me mi mo mu na ne ni no "
-        "pa pe pi po ra re ri ro sa se si so ta te ti to va ve vi xa xe ço ça nyà llè rró tí "
-        "què gü ïs òl ús ll·").split(' ');
+    const QStringList common =
+        QString::fromUtf8(
+            "la el els les una uns de del amb per que i a en casa escola gat gos àvia avi nen nena "
+            "col·legi col·lecció pingüí aigua cançó menjar llibre taula finestra porta llet pa "
+            "paraula mestra classe muntanya riu mar platja cel núvol pluja sol lluna estrella "
+            "arbre flor fulla bosc camí poble ciutat carrer plaça mercat fruita poma taronja "
+            "préssec maduixa pèsol ceba enciam bolet garrofa eriçó esquirol ocell papallona "
+            "desafortunadament extraordinàriament així també però això què què l' d' s'")
+            .split(' ');
+    const QStringList syllables =
+        QString::fromUtf8(
+            "ba be bi bo bu ca co cu da de di do ga go gu la le li lo lu ma me mi mo mu na ne ni no "
+            "pa pe pi po ra re ri ro sa se si so ta te ti to va ve vi xa xe ço ça nyà llè rró tí "
+            "què gü ïs òl ús ll·")
+            .split(' ');
     const QStringList marks = {" ", " ", " ", " ", " ", ", ", ". ", "\n", "; ", " - ", "! ", "? "};
     std::mt19937 rng(20261210);
     const auto pick = [&rng](const QStringList& from) {
@@ -43,12 +47,15 @@ QString catalanText(qsizetype bytes) {
             word = pick(common);
         } else if (kind < 9) {
             const int n = 1 + int(rng() % 4);
-            for (int s = 0; s < n; ++s) word += pick(syllables);
+            for (int s = 0; s < n; ++s)
+                word += pick(syllables);
         } else {
             word = QString::number(rng() % 3000);
         }
-        if (rng() % 12 == 0) word = word.toUpper();
-        else if (rng() % 8 == 0 && !word.isEmpty()) word[0] = word[0].toUpper();
+        if (rng() % 12 == 0)
+            word = word.toUpper();
+        else if (rng() % 8 == 0 && !word.isEmpty())
+            word[0] = word[0].toUpper();
         const QString piece = word + (word.endsWith('\'') ? QString() : pick(marks));
         text += piece;
         size += piece.toUtf8().size();
@@ -61,8 +68,8 @@ double median(std::vector<double> v) {
     return v[v.size() / 2];
 }
 
-const char* const Pipeline =
-    "grep -o '[a-zA-ZàáèéíïòóúüçñÀÁÈÉÍÏÒÓÚÜÇÑ·]\\+' \"$1\" | sed 's/.*/\\L&/' | grep -x '.\\{3,16\\}' | sort -u";
+const char* const Pipeline = "grep -o '[a-zA-ZàáèéíïòóúüçñÀÁÈÉÍÏÒÓÚÜÇÑ·]\\+' \"$1\" | sed 's/.*/\\L&/' | "
+                             "grep -x '.\\{3,16\\}' | sort -u";
 
 QProcessEnvironment utf8Environment() {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -84,7 +91,8 @@ std::pair<QStringList, double> runPipeline(const QString& file) {
     p.setProcessEnvironment(utf8Environment());
     QElapsedTimer t;
     t.start();
-    p.start(QStringLiteral("sh"), {QStringLiteral("-c"), QString::fromUtf8(Pipeline), QStringLiteral("sh"), file});
+    p.start(QStringLiteral("sh"),
+            {QStringLiteral("-c"), QString::fromUtf8(Pipeline), QStringLiteral("sh"), file});
     if (!p.waitForFinished(60000) || p.exitCode() != 0) return {{}, -1};
     const double ms = t.nsecsElapsed() / 1e6;
     return {QString::fromUtf8(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts), ms};

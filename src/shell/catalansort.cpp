@@ -21,7 +21,9 @@ int catalanCompare(const QString& a, const QString& b) {
     return order != 0 ? order : a.compare(b);
 }
 
-bool catalanLess(const QString& a, const QString& b) { return catalanCompare(a, b) < 0; }
+bool catalanLess(const QString& a, const QString& b) {
+    return catalanCompare(a, b) < 0;
+}
 
 void sortCatalan(QStringList& words) {
     if (words.size() < 2) return;
@@ -29,13 +31,15 @@ void sortCatalan(QStringList& words) {
     const QCollator& collator = catalanCollator();
     std::vector<std::pair<QCollatorSortKey, qsizetype>> keyed;
     keyed.reserve(size_t(words.size()));
-    for (qsizetype i = 0; i < words.size(); ++i) keyed.emplace_back(collator.sortKey(words[i]), i);
+    for (qsizetype i = 0; i < words.size(); ++i)
+        keyed.emplace_back(collator.sortKey(words[i]), i);
     std::sort(keyed.begin(), keyed.end(), [&words](const auto& x, const auto& y) {
         const int order = x.first.compare(y.first);
         return order != 0 ? order < 0 : words[x.second].compare(words[y.second]) < 0;
     });
     QStringList sorted;
     sorted.reserve(words.size());
-    for (const auto& k : keyed) sorted << words[k.second];
+    for (const auto& k : keyed)
+        sorted << words[k.second];
     words = std::move(sorted);
 }

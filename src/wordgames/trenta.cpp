@@ -46,7 +46,8 @@ void ClickZone::mousePressEvent(QMouseEvent* event) {
 }
 
 void ClickZone::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool click =
+        pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     pressed_ = false;
     event->accept();
     if (click && onClick_) onClick_();
@@ -104,7 +105,8 @@ trenta::trenta(Services& services) : MainForm(services) {
     Command9->setFont(buttonFont);
     connect(Command9, &QPushButton::clicked, this, &trenta::Command9_Click);
     Label1 = new QLabel(
-        QStringLiteral("  Copy -> paste a sobre de la finestra de Text i a continuació Crear Llista de Paraules"),
+        QStringLiteral(
+            "  Copy -> paste a sobre de la finestra de Text i a continuació Crear Llista de Paraules"),
         Picture6);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(twRect(135, 6975, 10545, 330));
@@ -124,7 +126,8 @@ void trenta::Form_Load() {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
         const QSize size = sizeHint().expandedTo(minimumSize());
-        move(area.left() + (area.width() - size.width()) / 2, area.top() + (area.height() - size.height()) / 2);
+        move(area.left() + (area.width() - size.width()) / 2,
+             area.top() + (area.height() - size.height()) / 2);
     }
 }
 
@@ -137,7 +140,9 @@ void trenta::Form_Unload(bool& cancel) {
     services.state.clearActivityCode();
 }
 
-QString trenta::listsFolder() const { return folderPath(services.programFolder, QStringLiteral("llistes")); }
+QString trenta::listsFolder() const {
+    return folderPath(services.programFolder, QStringLiteral("llistes"));
+}
 
 bool trenta::usablePath(const QString& path) {
     const QFileInfo info(path);
@@ -214,8 +219,8 @@ void trenta::List7_KeyUp(int keyCode) {
     QListWidgetItem* item = List7->currentItem();
     if (!item || !item->isSelected()) return;
     const QString word = item->text();
-    const std::optional<QString> answer =
-        services.dialogs.input(this, word + QStringLiteral(" per..."), QStringLiteral("CAMBIAR PALABRA"), QString());
+    const std::optional<QString> answer = services.dialogs.input(
+        this, word + QStringLiteral(" per..."), QStringLiteral("CAMBIAR PALABRA"), QString());
     if (!answer || answer->isEmpty()) return;
     item->setText(*answer);
 }

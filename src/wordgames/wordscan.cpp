@@ -9,8 +9,10 @@ namespace {
 struct WordTable {
     bool word[256] = {};
     constexpr WordTable() {
-        for (int c = 'a'; c <= 'z'; ++c) word[c] = true;
-        for (char16_t c : u"àáèéíïòóúüçñ·") word[c] = true;
+        for (int c = 'a'; c <= 'z'; ++c)
+            word[c] = true;
+        for (char16_t c : u"àáèéíïòóúüçñ·")
+            word[c] = true;
         word[0] = false;
     }
 };
@@ -44,10 +46,14 @@ QStringList scanWords(const QString& text, const WordScanOptions& options) {
     for (qsizetype i = 0; i < length; ++i) {
         const char16_t raw = chars[i].unicode();
         char16_t c = raw;
-        if (c >= 'A' && c <= 'Z') c = char16_t(c + ('a' - 'A'));
-        else if (c >= 0x80) c = QChar::toLower(char32_t(c));
-        if (c < 256 && wordTable.word[c]) word += QChar(c);
-        else endWord();
+        if (c >= 'A' && c <= 'Z')
+            c = char16_t(c + ('a' - 'A'));
+        else if (c >= 0x80)
+            c = QChar::toLower(char32_t(c));
+        if (c < 256 && wordTable.word[c])
+            word += QChar(c);
+        else
+            endWord();
 
         if (options.progress && i + 1 >= nextLook) {
             nextLook = i + 1 + ClockStride;

@@ -15,8 +15,8 @@ bool isWordCharacter(QChar lowered);
 using ScanProgress = std::function<void(qsizetype position, QChar character)>;
 
 struct WordScanOptions {
-    int shortest = 3;  // shorter words are left out
-    int longest = 16;  // longer words, which a list record cannot hold, are left out
+    int shortest = 3; // shorter words are left out
+    int longest = 16; // longer words, which a list record cannot hold, are left out
     // Called now and then during the scan (at most every `progressIntervalMs`) and always once at
     // the end with the last position, so a caption can count without slowing the scan down.
     ScanProgress progress;

@@ -25,7 +25,8 @@ class TestShippedLists : public QObject {
 private Q_SLOTS:
     void listsMatchTheirTexts_data() {
         QTest::addColumn<QString>("name");
-        for (const char* name : {"animals", "casa", "escola", "menjar", "natura"}) QTest::newRow(name) << name;
+        for (const char* name : {"animals", "casa", "escola", "menjar", "natura"})
+            QTest::newRow(name) << name;
     }
     void listsMatchTheirTexts() {
         QFETCH(QString, name);

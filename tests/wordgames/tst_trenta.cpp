@@ -23,7 +23,8 @@ bool writeAll(const QString& path, const QByteArray& bytes) {
 }
 QStringList items(const QListWidget* list) {
     QStringList out;
-    for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
+    for (int i = 0; i < list->count(); ++i)
+        out << list->item(i)->text();
     return out;
 }
 
@@ -80,8 +81,10 @@ private Q_SLOTS:
         QCOMPARE(f.Command9->geometry(), QRect(15, 6, 428, 24));
         QCOMPARE(f.Command9->font().pointSize(), 18);
         QVERIFY(f.Command9->font().bold());
-        QCOMPARE(f.Label1->text(),
-                 QString::fromUtf8("  Copy -> paste a sobre de la finestra de Text i a continuació Crear Llista de Paraules"));
+        QCOMPARE(
+            f.Label1->text(),
+            QString::fromUtf8(
+                "  Copy -> paste a sobre de la finestra de Text i a continuació Crear Llista de Paraules"));
         QCOMPARE(f.Label1->geometry(), QRect(9, 465, 703, 22));
         QCOMPARE(f.Label1->palette().color(QPalette::WindowText), QColor(224, 224, 224));
         QVERIFY(f.Label1->fontMetrics().horizontalAdvance(f.Label1->text()) <= f.Label1->width());
@@ -140,9 +143,11 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("words");
         QTest::newRow("one word, many cases") << "La casa, la CASA i la Casa." << QStringList{"casa"};
         QTest::newRow("apostrophe and digits") << "L'escola del 2005 " << QStringList{"del", "escola"};
-        QTest::newRow("capital accent") << QString::fromUtf8("ÀVIA ") << QStringList{QString::fromUtf8("àvia")};
+        QTest::newRow("capital accent")
+            << QString::fromUtf8("ÀVIA ") << QStringList{QString::fromUtf8("àvia")};
         QTest::newRow("foreign accent") << QString::fromUtf8("così ") << QStringList{"cos"};
-        QTest::newRow("middle dot") << QString::fromUtf8("col·legi ") << QStringList{QString::fromUtf8("col·legi")};
+        QTest::newRow("middle dot") << QString::fromUtf8("col·legi ")
+                                    << QStringList{QString::fromUtf8("col·legi")};
         QTest::newRow("last word kept") << "gat gos" << QStringList{"gat", "gos"};
         QTest::newRow("too long a word left out")
             << "zebra desafortunadament abella" << QStringList{"abella", "zebra"};
@@ -169,10 +174,14 @@ private Q_SLOTS:
     void bakIsAddedOnlyWhenMissing_data() {
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QString>("saved");
-        QTest::newRow("typed name") << "x" << "x.bak";
-        QTest::newRow("existing list") << "x.bak" << "x.bak";
-        QTest::newRow("upper case") << "X.BAK" << "X.BAK";
-        QTest::newRow("other extension") << "x.txt" << "x.txt.bak";
+        QTest::newRow("typed name") << "x"
+                                    << "x.bak";
+        QTest::newRow("existing list") << "x.bak"
+                                       << "x.bak";
+        QTest::newRow("upper case") << "X.BAK"
+                                    << "X.BAK";
+        QTest::newRow("other extension") << "x.txt"
+                                         << "x.txt.bak";
     }
     void bakIsAddedOnlyWhenMissing() {
         QFETCH(QString, chosen);
@@ -266,14 +275,19 @@ private Q_SLOTS:
         QTest::addColumn<std::optional<QString>>("answer");
         QTest::addColumn<bool>("asked");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("answered") << true << int(Qt::Key_Insert) << std::optional<QString>("cases") << true << "cases";
-        QTest::newRow("kept as typed") << true << int(Qt::Key_Insert) << std::optional<QString>("Cases Llargues de Debò")
-                                       << true << QString::fromUtf8("Cases Llargues de Debò");
-        QTest::newRow("empty answer") << true << int(Qt::Key_Insert) << std::optional<QString>("") << true << "casa";
-        QTest::newRow("cancelled") << true << int(Qt::Key_Insert) << std::optional<QString>() << true << "casa";
-        QTest::newRow("other key") << true << int(Qt::Key_Minus) << std::optional<QString>("cases") << false << "casa";
-        QTest::newRow("nothing selected") << false << int(Qt::Key_Insert) << std::optional<QString>("cases") << false
-                                          << "casa";
+        QTest::newRow("answered") << true << int(Qt::Key_Insert) << std::optional<QString>("cases") << true
+                                  << "cases";
+        QTest::newRow("kept as typed")
+            << true << int(Qt::Key_Insert) << std::optional<QString>("Cases Llargues de Debò") << true
+            << QString::fromUtf8("Cases Llargues de Debò");
+        QTest::newRow("empty answer")
+            << true << int(Qt::Key_Insert) << std::optional<QString>("") << true << "casa";
+        QTest::newRow("cancelled") << true << int(Qt::Key_Insert) << std::optional<QString>() << true
+                                   << "casa";
+        QTest::newRow("other key") << true << int(Qt::Key_Minus) << std::optional<QString>("cases") << false
+                                   << "casa";
+        QTest::newRow("nothing selected")
+            << false << int(Qt::Key_Insert) << std::optional<QString>("cases") << false << "casa";
     }
     void insertReplacesTheSelectedWord() {
         QFETCH(bool, select);

@@ -13,15 +13,19 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("words");
         QTest::newRow("case folded, short words out") << "La casa, la CASA i la Casa." << QStringList{"casa"};
         QTest::newRow("end of text ends a word") << "gat gos" << QStringList{"gat", "gos"};
-        QTest::newRow("apostrophe and digits separate") << "L'escola del 2005 " << QStringList{"del", "escola"};
-        QTest::newRow("accented capitals") << QString::fromUtf8("ÀVIA ") << QStringList{QString::fromUtf8("àvia")};
+        QTest::newRow("apostrophe and digits separate")
+            << "L'escola del 2005 " << QStringList{"del", "escola"};
+        QTest::newRow("accented capitals")
+            << QString::fromUtf8("ÀVIA ") << QStringList{QString::fromUtf8("àvia")};
         QTest::newRow("ì is no word character") << QString::fromUtf8("così ") << QStringList{"cos"};
-        QTest::newRow("middle dot joins") << QString::fromUtf8("col·legi ") << QStringList{QString::fromUtf8("col·legi")};
-        QTest::newRow("every Catalan letter") << QString::fromUtf8("ÇÀÁÈÉÍÏÒÓÚÜÑ")
-                                              << QStringList{QString::fromUtf8("çàáèéíïòóúüñ")};
-        QTest::newRow("hyphen, line break, tab") << "porta-avions\nmar\tcel"
-                                                 << QStringList{"avions", "cel", "mar", "porta"};
-        QTest::newRow("other letters separate") << QString::fromUtf8("straße fenêtre") << QStringList{"fen", "stra", "tre"};
+        QTest::newRow("middle dot joins")
+            << QString::fromUtf8("col·legi ") << QStringList{QString::fromUtf8("col·legi")};
+        QTest::newRow("every Catalan letter")
+            << QString::fromUtf8("ÇÀÁÈÉÍÏÒÓÚÜÑ") << QStringList{QString::fromUtf8("çàáèéíïòóúüñ")};
+        QTest::newRow("hyphen, line break, tab")
+            << "porta-avions\nmar\tcel" << QStringList{"avions", "cel", "mar", "porta"};
+        QTest::newRow("other letters separate")
+            << QString::fromUtf8("straße fenêtre") << QStringList{"fen", "stra", "tre"};
         QTest::newRow("repeats far apart once") << "molt molt poc molt" << QStringList{"molt", "poc"};
         QTest::newRow("16 letters kept, 17 left out")
             << "abcdefghijklmnop desafortunadament gat" << QStringList{"abcdefghijklmnop", "gat"};
@@ -41,10 +45,10 @@ private Q_SLOTS:
         QTest::newRow("accents sort with their letter")
             << QStringList{"zero", QString::fromUtf8("àvia"), "avi", "bou", QString::fromUtf8("àrab")}
             << QStringList{QString::fromUtf8("àrab"), "avi", QString::fromUtf8("àvia"), "bou", "zero"};
-        QTest::newRow("ç sorts with c")
-            << QStringList{"cuc", QString::fromUtf8("caça"), "dau", "cal"}
-            << QStringList{QString::fromUtf8("caça"), "cal", "cuc", "dau"};
-        QTest::newRow("case ignored") << QStringList{"Gat", "abella", "Bou"} << QStringList{"abella", "Bou", "Gat"};
+        QTest::newRow("ç sorts with c") << QStringList{"cuc", QString::fromUtf8("caça"), "dau", "cal"}
+                                        << QStringList{QString::fromUtf8("caça"), "cal", "cuc", "dau"};
+        QTest::newRow("case ignored")
+            << QStringList{"Gat", "abella", "Bou"} << QStringList{"abella", "Bou", "Gat"};
         QTest::newRow("ties in code order") << QStringList{"casa", "Casa"} << QStringList{"Casa", "casa"};
     }
     void catalanOrder() {
@@ -52,7 +56,8 @@ private Q_SLOTS:
         QFETCH(QStringList, sorted);
         sortCatalan(words);
         QCOMPARE(words, sorted);
-        for (qsizetype i = 1; i < sorted.size(); ++i) QVERIFY(catalanLess(sorted[i - 1], sorted[i]));
+        for (qsizetype i = 1; i < sorted.size(); ++i)
+            QVERIFY(catalanLess(sorted[i - 1], sorted[i]));
     }
 
     void progressEndsOnTheLastPosition() {
@@ -73,7 +78,8 @@ private Q_SLOTS:
 
     void progressKeepsAHumanPace() {
         QString text;
-        for (int i = 0; i < 100000; ++i) text += QStringLiteral("paraula%1 ").arg(i % 7);
+        for (int i = 0; i < 100000; ++i)
+            text += QStringLiteral("paraula%1 ").arg(i % 7);
         QList<qsizetype> positions;
         WordScanOptions options;
         options.progress = [&](qsizetype p, QChar) { positions << p; };
@@ -100,7 +106,8 @@ private Q_SLOTS:
         const QString letters = QStringLiteral("abcdefghij");
         for (int i = 0; i < 50000; ++i) {
             QString w;
-            for (int n = i; w.size() < 5; n /= 10) w += letters[n % 10];
+            for (int n = i; w.size() < 5; n /= 10)
+                w += letters[n % 10];
             text += w + QLatin1Char(' ');
         }
         const QStringList words = scanWords(text);
