@@ -2,6 +2,7 @@
 #include "shell/folders.h"
 #include "shell/fonts.h"
 #include "shell/form1.h"
+#include "wordgames/trenta.h"
 
 #include <QApplication>
 #include <QDir>
@@ -12,7 +13,10 @@ void setUpApplication() {
     installFontSubstitutions();
 }
 
-void registerAllForms(Forms& forms) { forms.add<form1>(); }
+void registerAllForms(Forms& forms) {
+    forms.add<form1>();
+    forms.add<trenta>();
+}
 
 Application::Application() {
     const QString program = defaultProgramFolder();
