@@ -101,11 +101,13 @@ void form1::Form_MouseMove() {
         const QWidget* w = services.forms.loaded(name);
         return w && w->isVisible() && w->isEnabled();
     };
-    // Code 2 may give two windows: each gets the focus in turn, so the last ends in front.
-    for (const QString& name : windowsToFocus(services.state.ActivityCode(), isOpen)) {
+    // Code 2 may name two open windows: both come forward in turn and the last one is activated,
+    // which ends as focusing each in turn would, without flashing the first on every move.
+    const QStringList names = windowsToFocus(services.state.ActivityCode(), isOpen);
+    for (const QString& name : names) {
         QWidget* w = services.forms.loaded(name);
         if (w->isMinimized()) w->showNormal();
         w->raise();
-        w->activateWindow();
     }
+    if (!names.isEmpty()) services.forms.loaded(names.last())->activateWindow();
 }
