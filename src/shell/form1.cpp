@@ -66,9 +66,7 @@ form1::form1(Services& services) : MainForm(services) {
             [this](int flag) { Label6->setText(QString::number(flag)); });
 }
 
-void form1::showActivityCode(int code) {
-    Label3->setText(code ? QString::number(code) : QString());
-}
+void form1::showActivityCode(int code) { Label3->setText(code ? QString::number(code) : QString()); }
 
 void form1::Form_Load() {
     QPalette footer = Label5->palette();

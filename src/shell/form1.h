@@ -64,7 +64,7 @@ public:
     // The address the help notice gives for news of the program.
     static QString contactAddress() { return QStringLiteral("taudrin@example.org"); }
 
-    // Menu handlers.
+    // Menu handlers; the display-mode and clipboard-capture items are in form1system.cpp.
     void SONS_Click();
     void POL1_Click();
     void POL2_Click();
