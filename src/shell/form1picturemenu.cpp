@@ -4,7 +4,7 @@
 #include "shell/form1.h"
 #include "shell/mouseevents.h"
 #include "shell/picturemenu.h"
-#include "shell/picturemenuart.h"
+#include "shell/picturemenuimages.h"
 #include "shell/sharedstate.h"
 #include "shell/twips.h"
 

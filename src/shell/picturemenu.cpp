@@ -1,6 +1,8 @@
 #include "shell/picturemenu.h"
 #include "shell/twips.h"
 
+#include <vector>
+
 namespace picturemenu {
 
 namespace {
@@ -105,11 +107,29 @@ QRect tileRect(int area) {
     return QRect(QPoint(ColumnLeft[z.column - 1], FirstRowTop + z.row * RowPitch), TileSize);
 }
 
+namespace {
+struct Layout {
+    std::array<QRect, AreaCount> areas, tiles;
+};
+const Layout& layout() {
+    static const Layout l = [] {
+        Layout out;
+        for (int a = 0; a < AreaCount; ++a) {
+            out.areas[a] = areaRect(a);
+            out.tiles[a] = tileRect(a);
+        }
+        return out;
+    }();
+    return l;
+}
+} // namespace
+
 int areaAt(QPoint p) {
+    const Layout& l = layout();
     int best = NoArea, bestDistance = 0;
     for (int a = 0; a < AreaCount; ++a) {
-        if (!areaRect(a).contains(p)) continue;
-        const int d = distance2(p, tileRect(a));
+        if (!l.areas[a].contains(p)) continue;
+        const int d = distance2(p, l.tiles[a]);
         if (best == NoArea || d < bestDistance) {
             best = a;
             bestDistance = d;
@@ -120,25 +140,39 @@ int areaAt(QPoint p) {
 
 namespace {
 QRegion computeOwnedRegion(int area) {
-    const QRect own = areaRect(area);
-    QRegion region(own);
-    // Only where another area overlaps can a point go elsewhere.
-    for (int other = 0; other < AreaCount; ++other) {
-        const QRect shared = own & areaRect(other);
-        if (other == area || shared.isEmpty()) continue;
-        for (int y = shared.top(); y <= shared.bottom(); ++y) {
-            for (int x = shared.left(); x <= shared.right();) {
-                if (areaAt({x, y}) == area) {
-                    ++x;
-                    continue;
-                }
-                const int start = x;
-                while (x <= shared.right() && areaAt({x, y}) != area)
-                    ++x;
-                region -= QRect(start, y, x - start, 1);
+    const Layout& l = layout();
+    const QRect own = l.areas[area];
+    QList<int> neighbours;
+    for (int other = 0; other < AreaCount; ++other)
+        if (other != area && own.intersects(l.areas[other])) neighbours << other;
+    // Only where another area overlaps can a point go elsewhere: there, it goes to a neighbour
+    // whose picture is nearer (or as near, with a lower number), as areaAt decides.
+    std::vector<char> mine(size_t(own.width() * own.height()), 1);
+    for (const int n : neighbours) {
+        const QRect shared = own & l.areas[n];
+        for (int y = shared.top(); y <= shared.bottom(); ++y)
+            for (int x = shared.left(); x <= shared.right(); ++x) {
+                const QPoint p(x, y);
+                const int dn = distance2(p, l.tiles[n]), da = distance2(p, l.tiles[area]);
+                if (dn < da || (dn == da && n < area))
+                    mine[size_t((y - own.top()) * own.width() + (x - own.left()))] = 0;
+            }
+    }
+    // Row by row, the runs of points that stay with this area.
+    QList<QRect> runs;
+    for (int row = 0; row < own.height(); ++row) {
+        int start = -1;
+        for (int col = 0; col <= own.width(); ++col) {
+            const bool keep = col < own.width() && mine[size_t(row * own.width() + col)];
+            if (keep && start < 0) start = col;
+            if (!keep && start >= 0) {
+                runs << QRect(own.left() + start, own.top() + row, col - start, 1);
+                start = -1;
             }
         }
     }
+    QRegion region;
+    region.setRects(runs.constData(), int(runs.size()));
     return region;
 }
 } // namespace

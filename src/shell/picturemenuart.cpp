@@ -21,28 +21,23 @@ void drawCardAt(QImage& img, int area, QPoint origin) {
     drawActivityCard(p, area);
 }
 
-QImage drawMenu() {
+} // namespace
+
+QImage drawPictureMenu() {
     QImage img = whiteImage(pm::MenuSize);
     // Picture9 and Picture10 show their own cards; their places stay white.
     for (int zone = 0; zone < pm::ZoneCount; ++zone)
         if (zone != pm::LetterOrderingZone) drawCardAt(img, zone, QPoint(0, 0));
     return img;
 }
-} // namespace
 
-QImage pictureMenuImage() {
-    // Drawn once: every load of the main window shows the same picture.
-    static const QImage menu = drawMenu();
-    return menu;
-}
-
-QImage letterOrderingImage() {
+QImage drawLetterOrdering() {
     QImage img = whiteImage(pm::LetterOrderingSize);
     drawCardAt(img, pm::LetterOrderingZone, pm::picture9Rect().topLeft());
     return img;
 }
 
-QImage pictureWordSearchImage() {
+QImage drawPictureWordSearch() {
     QImage img = whiteImage(pm::ExtraIconSize);
     drawCardAt(img, pm::ExtraIcon, pm::picture10Rect().topLeft());
     return img;

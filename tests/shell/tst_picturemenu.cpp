@@ -2,7 +2,9 @@
 // activity pictures lie in the bitmaps.
 #include "shell/picturemenu.h"
 #include "shell/picturemenuart.h"
+#include "shell/picturemenuimages.h"
 
+#include <QFile>
 #include <QTest>
 #include <vector>
 
@@ -88,6 +90,15 @@ private Q_SLOTS:
         QFETCH(QPoint, point);
         QFETCH(int, area);
         QCOMPARE(pm::areaAt(point), area);
+    }
+
+    // The bitmaps the program loads are those its code draws (painted during the build).
+    void loadedBitmapsAreTheDrawnOnes() {
+        for (const char* name : {"menu.png", "letterordering.png", "picturewordsearch.png"})
+            QVERIFY2(QFile::exists(QStringLiteral(":/picturemenu/") + QLatin1String(name)), name);
+        QVERIFY(pictureMenuImage() == drawPictureMenu());
+        QVERIFY(letterOrderingImage() == drawLetterOrdering());
+        QVERIFY(pictureWordSearchImage() == drawPictureWordSearch());
     }
 
     // Each bitmap shows its cards on a white ground, each card under its own zone.
