@@ -1,10 +1,24 @@
-// Build tool: paints the picture menu's bitmaps into PNG files in the given folder, so that the
-// program only has to load them when the main window opens.
+// Build tool: paints the picture menu's bitmaps into the given folder as raw pixels (rows of
+// 8-bit red, green and blue, top to bottom, no padding), which the program takes from its
+// resources without decoding anything when the main window opens.
 #include "shell/picturemenuart.h"
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <cstdio>
+
+namespace {
+bool writeRaw(const QImage& image, const QString& path) {
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly)) return false;
+    const qint64 row = qint64(rgb.width()) * 3;
+    for (int y = 0; y < rgb.height(); ++y)
+        if (f.write(reinterpret_cast<const char*>(rgb.constScanLine(y)), row) != row) return false;
+    return f.flush();
+}
+} // namespace
 
 int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
@@ -14,8 +28,8 @@ int main(int argc, char* argv[]) {
     }
     const QDir dir(QString::fromLocal8Bit(argv[1]));
     if (!dir.mkpath(QStringLiteral("."))) return 1;
-    const bool ok = drawPictureMenu().save(dir.filePath(QStringLiteral("menu.png"))) &&
-                    drawLetterOrdering().save(dir.filePath(QStringLiteral("letterordering.png"))) &&
-                    drawPictureWordSearch().save(dir.filePath(QStringLiteral("picturewordsearch.png")));
+    const bool ok = writeRaw(drawPictureMenu(), dir.filePath(QStringLiteral("menu.rgb"))) &&
+                    writeRaw(drawLetterOrdering(), dir.filePath(QStringLiteral("letterordering.rgb"))) &&
+                    writeRaw(drawPictureWordSearch(), dir.filePath(QStringLiteral("picturewordsearch.rgb")));
     return ok ? 0 : 1;
 }

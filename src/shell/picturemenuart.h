@@ -4,8 +4,8 @@
 class QPainter;
 
 // The bitmaps of the picture menu, drawn in code: a card with a small picture of each activity,
-// in six columns coloured by subject, on a white ground. The build paints them once into PNG
-// files that the program loads (picturemenuimages.h); these draw them afresh.
+// in six columns coloured by subject, on a white ground. The build paints them once into files
+// that the program loads (picturemenuimages.h); these draw them afresh.
 QImage drawPictureMenu();       // Picture7, 667 x 520, with empty places for the two below
 QImage drawLetterOrdering();    // Picture9, 106 x 72
 QImage drawPictureWordSearch(); // Picture10, 104 x 70

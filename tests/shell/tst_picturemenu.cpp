@@ -94,7 +94,7 @@ private Q_SLOTS:
 
     // The bitmaps the program loads are those its code draws (painted during the build).
     void loadedBitmapsAreTheDrawnOnes() {
-        for (const char* name : {"menu.png", "letterordering.png", "picturewordsearch.png"})
+        for (const char* name : {"menu.rgb", "letterordering.rgb", "picturewordsearch.rgb"})
             QVERIFY2(QFile::exists(QStringLiteral(":/picturemenu/") + QLatin1String(name)), name);
         QVERIFY(pictureMenuImage() == drawPictureMenu());
         QVERIFY(letterOrderingImage() == drawLetterOrdering());
