@@ -1,6 +1,7 @@
 #include "app/application.h"
 #include "shell/folders.h"
 #include "shell/fonts.h"
+#include "shell/displaymodedialogs.h"
 #include "shell/form1.h"
 
 #include <QApplication>
@@ -12,7 +13,11 @@ void setUpApplication() {
     installFontSubstitutions();
 }
 
-void registerAllForms(Forms& forms) { forms.add<form1>(); }
+void registerAllForms(Forms& forms) {
+    forms.add<form1>();
+    forms.add<resolucion>();
+    forms.add<resolucion2>();
+}
 
 Application::Application() {
     const QString program = defaultProgramFolder();
@@ -21,7 +26,7 @@ Application::Application() {
     ensurePrivateFolder(scratch);
     // What the program ships goes into the user's folder where it is missing.
     seedFolder(QStringLiteral(":/ship"), program);
-    services_.reset(new Services{dialogs_, launcher_, random_, forms_, state_, program, scratch});
+    services_.reset(new Services{dialogs_, launcher_, *displayModes_, random_, forms_, state_, program, scratch});
     forms_.setServices(services_.get());
     registerAllForms(forms_);
 }

@@ -1,9 +1,12 @@
 #pragma once
+#include "shell/clipboardcapture.h"
 #include "shell/formwindow.h"
 
 #include <QFrame>
 #include <QLabel>
+#include <QTimer>
 #include <array>
+#include <memory>
 
 class PictureBox;
 class LineControl;
@@ -15,6 +18,7 @@ public:
     explicit form1(Services& services);
 
     void Form_Load() override;
+    void Form_Unload(bool& cancel) override;
 
     static constexpr int ClientWidthTwips = 11400;
     static constexpr int ClientHeightTwips = 10710;
@@ -30,6 +34,21 @@ public:
     QFrame* Frame1 = nullptr; // hidden frame that keeps GRANDE off screen
     PictureBox* GRANDE = nullptr;
 
+    // JPEG saving, clipboard capture and display modes (form1system.cpp).
+    // Writes the picture as a JPEG file; silent towards the user, true when the file was written.
+    bool savejpg(const QImage& pict, const QString& filename, int quality);
+    QTimer* Timer1 = nullptr;       // looks at the clipboard every 3 s while the capture is on
+    PictureBox* Picture1 = nullptr; // hidden: the picture last taken from the clipboard
+    void Timer1_Timer();
+    bool clipboardCaptureOn() const;
+    void setClipboardCapture(bool on);
+    // Loads the display-mode dialog (which switches the display while it loads), unloads it,
+    // then unloads this window and shows the main window afresh.
+    void switchDisplayMode(const QString& dialog);
+
 private:
     void showActivityCode(int code);
+    void createSystemMembers();
+
+    std::unique_ptr<ClipboardCapture> capture_;
 };
