@@ -8,8 +8,8 @@ struct DisplayMode {
     int width = 0;
     int height = 0;
     int bitsPerPixel = 0;
-    int frequency = 0;          // refresh rate in Hz, 0 when unknown
-    unsigned long native = 0;   // the platform's own handle of the mode
+    int frequency = 0;        // refresh rate in Hz, 0 when unknown
+    unsigned long native = 0; // the platform's own handle of the mode
     QSize size() const { return QSize(width, height); }
     friend bool operator==(const DisplayMode&, const DisplayMode&) = default;
 };

@@ -134,7 +134,9 @@ int bitsPerPixel(Display* d) {
     return bits;
 }
 
-bool sideways(Rotation r) { return r & (RR_Rotate_90 | RR_Rotate_270); }
+bool sideways(Rotation r) {
+    return r & (RR_Rotate_90 | RR_Rotate_270);
+}
 } // namespace
 
 QList<DisplayMode> XRandrDisplayModes::modes() {
@@ -192,7 +194,8 @@ bool XRandrDisplayModes::apply(const DisplayMode& mode) {
     const int screen = DefaultScreen(d);
     const int oldWidth = DisplayWidth(d, screen), oldHeight = DisplayHeight(d, screen);
     auto millimetres = [](int pixels, int oldPixels, int oldMm) {
-        return oldPixels > 0 && oldMm > 0 ? std::max(1, pixels * oldMm / oldPixels) : std::max(1, pixels * 254 / 960);
+        return oldPixels > 0 && oldMm > 0 ? std::max(1, pixels * oldMm / oldPixels)
+                                          : std::max(1, pixels * 254 / 960);
     };
     auto resizeScreen = [&](int w, int h) {
         XRRSetScreenSize(d, c.root(), w, h, millimetres(w, oldWidth, DisplayWidthMM(d, screen)),

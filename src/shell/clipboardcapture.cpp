@@ -12,7 +12,8 @@
 ClipboardCapture::ClipboardCapture(Random& random, const QString& programFolder)
     : random_(random), folder_(QDir(programFolder).filePath(QStringLiteral("dibuixostemporals"))) {}
 
-ClipboardCapture::Result ClipboardCapture::takeFrom(QClipboard& clipboard, QSize box, const QColor& background) {
+ClipboardCapture::Result ClipboardCapture::takeFrom(QClipboard& clipboard, QSize box,
+                                                    const QColor& background) {
     Result result;
     const QMimeData* data = clipboard.mimeData();
     if (!data || !data->hasImage()) return result;

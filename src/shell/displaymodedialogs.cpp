@@ -19,7 +19,8 @@ DisplayModeDialog::DisplayModeDialog(Services& services, QSize target, const QSt
 
 void DisplayModeDialog::Form_Load() {
     modes_ = services.displayModes.modes();
-    for (const DisplayMode& mode : std::as_const(modes_)) List1->addItem(displayModeText(mode));
+    for (const DisplayMode& mode : std::as_const(modes_))
+        List1->addItem(displayModeText(mode));
     RefreshInfo();
     if (Label1->text() != QLatin1String("eti")) entrar();
 }
@@ -31,7 +32,8 @@ void DisplayModeDialog::RefreshInfo() {
         return;
     }
     QStringList texts;
-    for (int i = 0; i < List1->count(); ++i) texts << List1->item(i)->text();
+    for (int i = 0; i < List1->count(); ++i)
+        texts << List1->item(i)->text();
     List1->setCurrentRow(lastMatchingMode(texts, targetText_));
 }
 

@@ -30,7 +30,9 @@ bool form1::savejpg(const QImage& pict, const QString& filename, int quality) {
     return saveJpeg(pict, filename, quality);
 }
 
-bool form1::clipboardCaptureOn() const { return Timer1->isActive(); }
+bool form1::clipboardCaptureOn() const {
+    return Timer1->isActive();
+}
 
 void form1::setClipboardCapture(bool on) {
     if (on)

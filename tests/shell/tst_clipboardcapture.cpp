@@ -23,7 +23,9 @@ QStringList captures(const QString& folder) {
     return QDir(folder).entryList({"ficha*"}, QDir::Files, QDir::Name);
 }
 
-QClipboard& clipboard() { return *QGuiApplication::clipboard(); }
+QClipboard& clipboard() {
+    return *QGuiApplication::clipboard();
+}
 
 bool pictureOnClipboard() {
     const QMimeData* data = clipboard().mimeData();

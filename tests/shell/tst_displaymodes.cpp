@@ -28,13 +28,20 @@ private Q_SLOTS:
         QTest::addColumn<int>("bits");
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("text");
-        QTest::newRow("32") << 32 << "en_US" << "1024 x 768, True Color (32 Bit)";
-        QTest::newRow("16") << 16 << "en_US" << "1024 x 768, High Color (16 Bit)";
-        QTest::newRow("8") << 8 << "en_US" << "1024 x 768, 256 ssss";
-        QTest::newRow("4") << 4 << "en_US" << "1024 x 768, 16 ssss";
-        QTest::newRow("24, English grouping") << 24 << "en_US" << "1024 x 768, 16,777,216 ssss";
-        QTest::newRow("24, Catalan grouping") << 24 << "ca_ES" << "1024 x 768, 16.777.216 ssss";
-        QTest::newRow("15") << 15 << "en_US" << "1024 x 768, 32,768 ssss";
+        QTest::newRow("32") << 32 << "en_US"
+                            << "1024 x 768, True Color (32 Bit)";
+        QTest::newRow("16") << 16 << "en_US"
+                            << "1024 x 768, High Color (16 Bit)";
+        QTest::newRow("8") << 8 << "en_US"
+                           << "1024 x 768, 256 ssss";
+        QTest::newRow("4") << 4 << "en_US"
+                           << "1024 x 768, 16 ssss";
+        QTest::newRow("24, English grouping") << 24 << "en_US"
+                                              << "1024 x 768, 16,777,216 ssss";
+        QTest::newRow("24, Catalan grouping") << 24 << "ca_ES"
+                                              << "1024 x 768, 16.777.216 ssss";
+        QTest::newRow("15") << 15 << "en_US"
+                            << "1024 x 768, 32,768 ssss";
     }
     void modeText() {
         QFETCH(int, bits);
@@ -63,7 +70,8 @@ private Q_SLOTS:
         QTest::newRow("none") << QStringList{"800 x 600, 256 ssss"} << big << -1;
         QTest::newRow("empty list") << QStringList{} << big << -1;
         QTest::newRow("duplicates: the last wins")
-            << QStringList{big, "800 x 600, True Color (32 Bit)", big, "1024 x 768, High Color (16 Bit)"} << big << 2;
+            << QStringList{big, "800 x 600, True Color (32 Bit)", big, "1024 x 768, High Color (16 Bit)"}
+            << big << 2;
         QTest::newRow("case ignored") << QStringList{"1024 X 768, TRUE COLOR (32 BIT)"} << big << 0;
         QTest::newRow("only the first 31 characters") << QStringList{big + " 75 Hz"} << big << 0;
         QTest::newRow("shorter target compares whole text")
@@ -81,7 +89,7 @@ private Q_SLOTS:
     void dialogListsModesAndAppliesLastMatch() {
         TestServices t;
         t.displayModes.scripted = {mode(1280, 1024, 32), mode(1024, 768, 32, 60), mode(800, 600, 32),
-                                   mode(1024, 768, 16), mode(1024, 768, 32, 75), mode(640, 480, 8)};
+                                   mode(1024, 768, 16),  mode(1024, 768, 32, 75), mode(640, 480, 8)};
         t.displayModes.screen = QSize(1280, 1024);
         auto& d = t.forms().get<resolucion2>();
         QCOMPARE(d.List1->count(), 6);

@@ -14,8 +14,9 @@ QImage sample(QSize size, QImage::Format format = QImage::Format_RGB32) {
     QImage image(size, format);
     for (int y = 0; y < size.height(); ++y)
         for (int x = 0; x < size.width(); ++x)
-            image.setPixelColor(x, y, QColor(x * 255 / size.width(), y * 255 / size.height(),
-                                             int(128 + 100 * std::sin(x / 3.0) * std::cos(y / 4.0))));
+            image.setPixelColor(x, y,
+                                QColor(x * 255 / size.width(), y * 255 / size.height(),
+                                       int(128 + 100 * std::sin(x / 3.0) * std::cos(y / 4.0))));
     return image;
 }
 
@@ -25,7 +26,8 @@ double difference(const QImage& a, const QImage& b) {
     for (int y = 0; y < a.height(); ++y)
         for (int x = 0; x < a.width(); ++x) {
             const QColor p = a.pixelColor(x, y), q = b.pixelColor(x, y);
-            sum += std::abs(p.red() - q.red()) + std::abs(p.green() - q.green()) + std::abs(p.blue() - q.blue());
+            sum +=
+                std::abs(p.red() - q.red()) + std::abs(p.green() - q.green()) + std::abs(p.blue() - q.blue());
         }
     return sum / (3.0 * a.width() * a.height());
 }
