@@ -36,7 +36,8 @@ public:
 
     // JPEG saving, clipboard capture and display modes (form1system.cpp).
     // Writes the picture as a JPEG file; silent towards the user, true when the file was written.
-    bool savejpg(const QImage& pict, const QString& filename, int quality);
+    // Needs no instance, so a window may save while the main window is closed.
+    static bool savejpg(const QImage& pict, const QString& filename, int quality);
     QTimer* Timer1 = nullptr;       // looks at the clipboard every 3 s while the capture is on
     PictureBox* Picture1 = nullptr; // hidden: the picture last taken from the clipboard
     void Timer1_Timer();

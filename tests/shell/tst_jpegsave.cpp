@@ -48,11 +48,10 @@ private Q_SLOTS:
         QFETCH(QSize, size);
         QFETCH(int, format);
         TestServices t;
-        form1& f = t.forms().get<form1>();
         QImage picture = sample(size);
         if (format != QImage::Format_RGB32) picture = picture.convertToFormat(QImage::Format(format));
         const QString file = QDir(t.scratchFolder()).filePath("dibuix.jpg");
-        QVERIFY(f.savejpg(picture, file, 100));
+        QVERIFY(form1::savejpg(picture, file, 100));
         QImageReader reader(file);
         QCOMPARE(reader.format(), QByteArray("jpeg"));
         const QImage back = reader.read();
@@ -62,11 +61,10 @@ private Q_SLOTS:
 
     void qualityIsHonoured() {
         TestServices t;
-        form1& f = t.forms().get<form1>();
         const QImage picture = sample(QSize(200, 150));
         const QDir dir(t.scratchFolder());
-        QVERIFY(f.savejpg(picture, dir.filePath("best.jpg"), 100));
-        QVERIFY(f.savejpg(picture, dir.filePath("poor.jpg"), 10));
+        QVERIFY(form1::savejpg(picture, dir.filePath("best.jpg"), 100));
+        QVERIFY(form1::savejpg(picture, dir.filePath("poor.jpg"), 10));
         QVERIFY(QFileInfo(dir.filePath("best.jpg")).size() > 2 * QFileInfo(dir.filePath("poor.jpg")).size());
         // At quality 100 the picture comes back nearly as it went in.
         const QImage best(dir.filePath("best.jpg"));
@@ -78,10 +76,9 @@ private Q_SLOTS:
 
     void replacesExistingFile() {
         TestServices t;
-        form1& f = t.forms().get<form1>();
         const QString file = QDir(t.scratchFolder()).filePath("DIBU1.jpg");
-        QVERIFY(f.savejpg(sample(QSize(300, 200)), file, 100));
-        QVERIFY(f.savejpg(sample(QSize(40, 30)), file, 100));
+        QVERIFY(form1::savejpg(sample(QSize(300, 200)), file, 100));
+        QVERIFY(form1::savejpg(sample(QSize(40, 30)), file, 100));
         QCOMPARE(QImage(file).size(), QSize(40, 30));
         QCOMPARE(QDir(t.scratchFolder()).entryList(QDir::Files), QStringList{"DIBU1.jpg"});
     }
@@ -97,10 +94,9 @@ private Q_SLOTS:
         QFETCH(QString, relative);
         QFETCH(bool, nullPicture);
         TestServices t;
-        form1& f = t.forms().get<form1>();
         const QDir dir(t.scratchFolder());
         const QStringList before = dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-        QVERIFY(!f.savejpg(nullPicture ? QImage() : sample(QSize(20, 20)), dir.filePath(relative), 100));
+        QVERIFY(!form1::savejpg(nullPicture ? QImage() : sample(QSize(20, 20)), dir.filePath(relative), 100));
         QVERIFY(!QFileInfo::exists(dir.filePath(relative)));
         QCOMPARE(dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before); // no folder made
         QVERIFY(t.dialogs.messages.isEmpty());
