@@ -1,8 +1,14 @@
 #include "app/application.h"
+#include "comicstrip/registerforms.h"
+#include "documents/registerforms.h"
+#include "pictures/registerforms.h"
 #include "shell/folders.h"
 #include "shell/fonts.h"
-#include "shell/displaymodedialogs.h"
-#include "shell/form1.h"
+#include "shell/registerforms.h"
+#include "textwork/registerforms.h"
+#include "wordgames/registerforms.h"
+#include "worksheets/registerforms.h"
+#include "workshop/registerforms.h"
 
 #include <QApplication>
 #include <QDir>
@@ -14,9 +20,14 @@ void setUpApplication() {
 }
 
 void registerAllForms(Forms& forms) {
-    forms.add<form1>();
-    forms.add<resolucion>();
-    forms.add<resolucion2>();
+    registerShellForms(forms);
+    registerWordGameForms(forms);
+    registerWorkshopForms(forms);
+    registerComicStripForms(forms);
+    registerTextWorkForms(forms);
+    registerPictureForms(forms);
+    registerDocumentForms(forms);
+    registerWorksheetForms(forms);
 }
 
 Application::Application() {

@@ -1,5 +1,6 @@
 #include "shell/form1.h"
 #include "shell/basepanel.h"
+#include "shell/bringtofront.h"
 #include "shell/controls.h"
 #include "shell/folders.h"
 #include "shell/sharedstate.h"
@@ -7,6 +8,7 @@
 
 #include <QDir>
 #include <QLayout>
+#include <QMouseEvent>
 
 form1::form1(Services& services) : MainForm(services) {
     setWindowTitle(caption());
@@ -15,6 +17,10 @@ form1::form1(Services& services) : MainForm(services) {
     client->setFixedSize(twSize(ClientWidthTwips, ClientHeightTwips));
     client->setAutoFillBackground(true);
     setCentralWidget(client);
+    // Moves over the bare background hand the focus back to the open activity (Form_MouseMove).
+    client->setMouseTracking(true);
+    client->installEventFilter(this);
+    createMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     Label5 = new QLabel(QStringLiteral("TALLER D'EXPERIÈNCIES, PROGRAMA GENERADOR"), client);
@@ -26,6 +32,8 @@ form1::form1(Services& services) : MainForm(services) {
     Label5->setFont(footer);
     Label5->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label5->setAttribute(Qt::WA_TranslucentBackground);
+    // The footer is a control of its own: moves over it are not moves over the background.
+    Label5->setAttribute(Qt::WA_NoMousePropagation);
 
     for (int i = 0; i < 2; ++i) {
         const int y = i == 0 ? 9900 : 10215;
@@ -81,4 +89,25 @@ void form1::Form_Load() {
 
     // The scratch folder TEMPORALS: created when missing; nothing depends on it existing.
     QDir().mkpath(QDir(services.scratchFolder).filePath(QStringLiteral("TEMPORALS")));
+}
+
+bool form1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == client && event->type() == QEvent::MouseMove) Form_MouseMove();
+    return MainForm::eventFilter(watched, event);
+}
+
+void form1::Form_MouseMove() {
+    const auto isOpen = [this](const QString& name) {
+        const QWidget* w = services.forms.loaded(name);
+        return w && w->isVisible() && w->isEnabled();
+    };
+    // Code 2 may name two open windows: both come forward in turn and the last one is activated,
+    // which ends as focusing each in turn would, without flashing the first on every move.
+    const QStringList names = windowsToFocus(services.state.ActivityCode(), isOpen);
+    for (const QString& name : names) {
+        QWidget* w = services.forms.loaded(name);
+        if (w->isMinimized()) w->showNormal();
+        w->raise();
+    }
+    if (!names.isEmpty()) services.forms.loaded(names.last())->activateWindow();
 }

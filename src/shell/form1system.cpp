@@ -1,5 +1,5 @@
-// The main window's system services: JPEG saving, the clipboard picture capture and the
-// display-mode switch.
+// The main window's system items and services: the display-mode switch, the clipboard picture
+// capture and JPEG saving.
 #include "shell/clipboardcapture.h"
 #include "shell/controls.h"
 #include "shell/displaymodedialogs.h"
@@ -30,15 +30,34 @@ bool form1::savejpg(const QImage& pict, const QString& filename, int quality) {
     return saveJpeg(pict, filename, quality);
 }
 
+void form1::POL1_Click() {
+    switchDisplayMode(QStringLiteral("resolucion"));
+}
+
+void form1::POL2_Click() {
+    switchDisplayMode(QStringLiteral("resolucion2"));
+}
+
+void form1::ACSI_Click() {
+    setClipboardCapture(true);
+}
+
+void form1::ACNO_Click() {
+    setClipboardCapture(false);
+}
+
 bool form1::clipboardCaptureOn() const {
-    return Timer1->isActive();
+    return ACSI->isChecked();
 }
 
 void form1::setClipboardCapture(bool on) {
-    if (on)
-        Timer1->start();
-    else
+    // Choosing a checked item unchecks it on its own: the pair is set explicitly every time.
+    ACSI->setChecked(on);
+    ACNO->setChecked(!on);
+    if (!on)
         Timer1->stop();
+    else if (!Timer1->isActive())
+        Timer1->start();
 }
 
 void form1::Timer1_Timer() {

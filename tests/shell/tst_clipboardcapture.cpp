@@ -147,6 +147,27 @@ private Q_SLOTS:
         QVERIFY(t.dialogs.messages.isEmpty());
     }
 
+    // The menu items: check marks and the timer, also when an item is chosen twice.
+    void switchItems() {
+        TestServices t;
+        form1& f = t.forms().show<form1>();
+        QVERIFY(!f.clipboardCaptureOn());
+        QVERIFY(!f.Timer1->isActive());
+        for (int i = 0; i < 2; ++i) {
+            f.ACSI->trigger();
+            QVERIFY(f.ACSI->isChecked());
+            QVERIFY(!f.ACNO->isChecked());
+            QVERIFY(f.Timer1->isActive());
+            QCOMPARE(f.Timer1->interval(), 3000);
+        }
+        for (int i = 0; i < 2; ++i) {
+            f.ACNO->trigger();
+            QVERIFY(!f.ACSI->isChecked());
+            QVERIFY(f.ACNO->isChecked());
+            QVERIFY(!f.Timer1->isActive());
+        }
+    }
+
     // The main window: capture off at start, on and off again, the timer at 3 s.
     void mainWindowCapturesWithinThreeSeconds() {
         TestServices t;
@@ -159,7 +180,7 @@ private Q_SLOTS:
         clipboard().setImage(filled(QSize(300, 200), Qt::magenta));
         QElapsedTimer clock;
         clock.start();
-        f.setClipboardCapture(true);
+        f.ACSI->trigger();
         QTRY_VERIFY_WITH_TIMEOUT(captures(folder).size() == 1, 5000);
         QVERIFY2(clock.elapsed() <= 3000 + 150, qPrintable(QString::number(clock.elapsed())));
         const QImage saved(QDir(folder).filePath(captures(folder).first()));
@@ -182,8 +203,8 @@ private Q_SLOTS:
     void nothingHappensWhileOff() {
         TestServices t;
         form1& f = t.forms().show<form1>();
-        f.setClipboardCapture(true);
-        f.setClipboardCapture(false);
+        f.ACSI->trigger();
+        f.ACNO->trigger();
         QVERIFY(!f.Timer1->isActive());
         clipboard().setImage(filled(QSize(30, 30), Qt::red));
         f.Timer1_Timer();

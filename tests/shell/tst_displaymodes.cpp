@@ -149,9 +149,10 @@ private Q_SLOTS:
         old->move(40, 30);
         t.state().setActivityCode(103);
         t.state().setSpeechFlag(1);
-        old->setClipboardCapture(true);
+        old->ACSI->trigger();
+        QVERIFY(old->clipboardCaptureOn());
 
-        old->switchDisplayMode(dialog);
+        (dialog == "resolucion" ? old->POL1 : old->POL2)->trigger();
 
         QCOMPARE(t.displayModes.applied.size(), std::max(switches, 0));
         QVERIFY(!t.forms().isLoaded(dialog));
@@ -166,6 +167,8 @@ private Q_SLOTS:
         QCOMPARE(t.state().speechFlagText(), QString("0"));
         QCOMPARE(fresh->Label6->text(), QString("0"));
         QVERIFY(!fresh->clipboardCaptureOn());
+        QVERIFY(fresh->ACNO->isChecked());
+        QVERIFY(!fresh->Timer1->isActive());
         QVERIFY(t.forms().isLoaded("speechstandin"));
         QVERIFY(speech.isVisible());
     }

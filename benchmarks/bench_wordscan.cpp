@@ -1,0 +1,157 @@
+// Converting a 1 MB Catalan text into a sorted list of distinct words, next to a shell pipeline
+// doing the same job on the same text in the same run (grep -o of the word characters,
+// lower-casing, the 3-to-16 length rule, sort -u, under a UTF-8 locale). The scan must be at least
+// as fast.
+#include "wordgames/wordscan.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QSet>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <random>
+#include <vector>
+
+namespace {
+// A text that reads like Catalan: common words and made-up ones of Catalan syllables, capitals,
+// apostrophes, numbers, punctuation and line breaks. The same text at every run.
+QString catalanText(qsizetype bytes) {
+    const QStringList common =
+        QString::fromUtf8(
+            "la el els les una uns de del amb per que i a en casa escola gat gos àvia avi nen nena "
+            "col·legi col·lecció pingüí aigua cançó menjar llibre taula finestra porta llet pa "
+            "paraula mestra classe muntanya riu mar platja cel núvol pluja sol lluna estrella "
+            "arbre flor fulla bosc camí poble ciutat carrer plaça mercat fruita poma taronja "
+            "préssec maduixa pèsol ceba enciam bolet garrofa eriçó esquirol ocell papallona "
+            "desafortunadament extraordinàriament així també però això què què l' d' s'")
+            .split(' ');
+    const QStringList syllables =
+        QString::fromUtf8(
+            "ba be bi bo bu ca co cu da de di do ga go gu la le li lo lu ma me mi mo mu na ne ni no "
+            "pa pe pi po ra re ri ro sa se si so ta te ti to va ve vi xa xe ço ça nyà llè rró tí "
+            "què gü ïs òl ús ll·")
+            .split(' ');
+    const QStringList marks = {" ", " ", " ", " ", " ", ", ", ". ", "\n", "; ", " - ", "! ", "? "};
+    std::mt19937 rng(20261210);
+    const auto pick = [&rng](const QStringList& from) {
+        return from[std::uniform_int_distribution<qsizetype>(0, from.size() - 1)(rng)];
+    };
+    QString text;
+    qsizetype size = 0;
+    while (size < bytes) {
+        QString word;
+        const int kind = int(rng() % 10);
+        if (kind < 6) {
+            word = pick(common);
+        } else if (kind < 9) {
+            const int n = 1 + int(rng() % 4);
+            for (int s = 0; s < n; ++s)
+                word += pick(syllables);
+        } else {
+            word = QString::number(rng() % 3000);
+        }
+        if (rng() % 12 == 0)
+            word = word.toUpper();
+        else if (rng() % 8 == 0 && !word.isEmpty())
+            word[0] = word[0].toUpper();
+        const QString piece = word + (word.endsWith('\'') ? QString() : pick(marks));
+        text += piece;
+        size += piece.toUtf8().size();
+    }
+    return text;
+}
+
+double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+const char* const Pipeline = "grep -o '[a-zA-ZàáèéíïòóúüçñÀÁÈÉÍÏÒÓÚÜÇÑ·]\\+' \"$1\" | sed 's/.*/\\L&/' | "
+                             "grep -x '.\\{3,16\\}' | sort -u";
+
+QProcessEnvironment utf8Environment() {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    return env;
+}
+
+bool haveUtf8Locale() {
+    QProcess p;
+    p.setProcessEnvironment(utf8Environment());
+    p.start(QStringLiteral("locale"), {QStringLiteral("charmap")});
+    p.waitForFinished(10000);
+    return p.readAllStandardOutput().trimmed() == "UTF-8" && p.readAllStandardError().isEmpty();
+}
+
+// The pipeline's words and its wall time in milliseconds (-1 when it could not run).
+std::pair<QStringList, double> runPipeline(const QString& file) {
+    QProcess p;
+    p.setProcessEnvironment(utf8Environment());
+    QElapsedTimer t;
+    t.start();
+    p.start(QStringLiteral("sh"),
+            {QStringLiteral("-c"), QString::fromUtf8(Pipeline), QStringLiteral("sh"), file});
+    if (!p.waitForFinished(60000) || p.exitCode() != 0) return {{}, -1};
+    const double ms = t.nsecsElapsed() / 1e6;
+    return {QString::fromUtf8(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts), ms};
+}
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    if (!haveUtf8Locale()) {
+        std::puts("the C.UTF-8 locale is missing: the pipeline cannot run as intended");
+        return 1;
+    }
+    const QString text = catalanText(1000 * 1000);
+    const QByteArray utf8 = text.toUtf8();
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("text.txt"));
+    {
+        QFile f(file);
+        if (!f.open(QIODevice::WriteOnly) || f.write(utf8) != utf8.size()) return 1;
+    }
+
+    // As the editor scans: with its caption kept up to date.
+    QString caption;
+    WordScanOptions options;
+    options.progress = [&caption](qsizetype position, QChar c) {
+        caption = QStringLiteral("Escanejant texte. Posició: ") + QString::number(position) + c;
+    };
+
+    std::vector<double> scanMs, pipeMs;
+    QStringList scanned, piped;
+    for (int run = 0; run < 7; ++run) {
+        QElapsedTimer t;
+        t.start();
+        scanned = scanWords(text, options);
+        scanMs.push_back(t.nsecsElapsed() / 1e6);
+        auto [words, ms] = runPipeline(file);
+        if (ms < 0) {
+            std::puts("the pipeline failed to run");
+            return 1;
+        }
+        piped = words;
+        pipeMs.push_back(ms);
+    }
+
+    // The same job: the same distinct words, whatever their order.
+    const QSet<QString> a(scanned.cbegin(), scanned.cend());
+    const QSet<QString> b(piped.cbegin(), piped.cend());
+    const double scan = median(scanMs), pipe = median(pipeMs);
+    std::printf("text: %lld bytes, %lld characters; distinct words: scan %lld, pipeline %lld%s\n",
+                static_cast<long long>(utf8.size()), static_cast<long long>(text.size()),
+                static_cast<long long>(a.size()), static_cast<long long>(b.size()),
+                a == b ? " (same words)" : " (WORDS DIFFER)");
+    std::printf("scan + Catalan sort: %.1f ms   pipeline (C.UTF-8): %.1f ms   (median of %zu)\n", scan, pipe,
+                scanMs.size());
+    if (a != b) return 1;
+    if (scan > pipe) {
+        std::puts("FAIL: the scan is slower than the pipeline");
+        return 1;
+    }
+    std::puts("ok: the scan is at least as fast as the pipeline");
+    return 0;
+}

@@ -1,0 +1,6 @@
+#pragma once
+
+class Forms;
+
+// Registers every window of the picture workshop under its own name.
+void registerPictureForms(Forms& forms);

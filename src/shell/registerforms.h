@@ -1,0 +1,6 @@
+#pragma once
+
+class Forms;
+
+// Registers the windows of the shell under their own names: the main window and the speech window.
+void registerShellForms(Forms& forms);

@@ -1,0 +1,13 @@
+#include "textwork/registerforms.h"
+#include "shell/placeholderform.h"
+
+// Windows still to be built stand as placeholders under their own names and captions.
+void registerTextWorkForms(Forms& forms) {
+    addPlaceholderForm(forms, QStringLiteral("cancions"), QStringLiteral("Taudrin'ortografia"));
+    addPlaceholderForm(forms, QStringLiteral("form50"), QStringLiteral("Taudrin'TXT Escriu un text"));
+    addPlaceholderForm(forms, QStringLiteral("Form14"),
+                       QStringLiteral("Taudrin'TXT Omplir lletres d'una paraula"));
+    addPlaceholderForm(forms, QStringLiteral("grabaci"), QStringLiteral("Edició de textes"));
+    addPlaceholderForm(forms, QStringLiteral("Form18"), QStringLiteral("TAUDRIN'PROCESSADOR DE TEXT"));
+    addPlaceholderForm(forms, QStringLiteral("Form26"), QStringLiteral("Rodevuvo'Zidazo"));
+}

@@ -1,0 +1,234 @@
+#include "wordgames/trenta.h"
+#include "platform/dialogs.h"
+#include "shell/controls.h"
+#include "shell/errorbox.h"
+#include "shell/folders.h"
+#include "shell/sharedstate.h"
+#include "shell/twips.h"
+#include "wordgames/wordlistfile.h"
+#include "wordgames/wordscan.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+constexpr int KeyInsert = 45;
+const QColor PanelColour(0x40, 0x40, 0x40);
+
+PictureBox* panel(QWidget* parent, const char* name, QRect geometry) {
+    auto* p = new PictureBox(parent);
+    p->setObjectName(QLatin1String(name));
+    p->setGeometry(geometry);
+    p->setBackColor(PanelColour);
+    return p;
+}
+} // namespace
+
+ClickZone::ClickZone(QWidget* parent, std::function<void()> onClick)
+    : QLabel(parent), onClick_(std::move(onClick)) {
+    setAttribute(Qt::WA_TranslucentBackground);
+}
+
+void ClickZone::mousePressEvent(QMouseEvent* event) {
+    pressed_ = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void ClickZone::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click =
+        pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    pressed_ = false;
+    event->accept();
+    if (click && onClick_) onClick_();
+}
+
+trenta::trenta(Services& services) : MainForm(services) {
+    setWindowTitle(caption());
+    client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(twSize(ClientWidthTwips, ClientHeightTwips));
+    setCentralWidget(client);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    OBRESS = menuBar()->addAction(QStringLiteral("EDITAR"));
+    OBRESS->setObjectName(QStringLiteral("OBRESS"));
+    CREAR = menuBar()->addAction(QStringLiteral("CREAR"));
+    CREAR->setObjectName(QStringLiteral("CREAR"));
+    connect(OBRESS, &QAction::triggered, this, &trenta::OBRESS_Click);
+    connect(CREAR, &QAction::triggered, this, &trenta::CREAR_Click);
+
+    const auto unloadMe = [this] { close(); };
+    const auto zone = [&](QWidget* parent, const char* name, QRect geometry) {
+        auto* z = new ClickZone(parent, unloadMe);
+        z->setObjectName(QLatin1String(name));
+        z->setGeometry(geometry);
+        return z;
+    };
+
+    // The list panel. Its close zones lie below the list: only their uncovered edges take clicks.
+    Picture8 = panel(client, "Picture8", twRect(0, 0, 10950, 7305));
+    Label5 = zone(Picture8, "Label5", twRect(210, 5745, 2355, 285));
+    Label13 = zone(Picture8, "Label13", twRect(8775, -135, 885, 645));
+    Label10 = zone(Picture8, "Label10", twRect(8340, 120, 615, 495));
+    List7 = new QListWidget(Picture8);
+    List7->setObjectName(QStringLiteral("List7"));
+    List7->setGeometry(twRect(45, 90, 10785, 7050));
+    List7->setSelectionMode(QAbstractItemView::SingleSelection);
+    List7->setUniformItemSizes(true); // long lists open quickly
+    List7->installEventFilter(this);
+
+    // The text panel, hidden until "CREAR".
+    Picture6 = panel(client, "Picture6", twRect(-90, 0, 11040, 7260));
+    Label16 = zone(Picture6, "Label16", twRect(8325, 0, 1980, 780));
+    Label12 = zone(Picture6, "Label12", twRect(7575, 60, 1125, 795));
+    Text1 = new QPlainTextEdit(Picture6);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setGeometry(twRect(135, 495, 10860, 6450));
+    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Command9 = new QPushButton(QStringLiteral("Crear llista de paraules"), Picture6);
+    Command9->setObjectName(QStringLiteral("Command9"));
+    Command9->setGeometry(twRect(225, 90, 6420, 360));
+    QFont buttonFont(QStringLiteral("Courier New"), 18);
+    buttonFont.setBold(true);
+    Command9->setFont(buttonFont);
+    connect(Command9, &QPushButton::clicked, this, &trenta::Command9_Click);
+    Label1 = new QLabel(
+        QStringLiteral(
+            "  Copy -> paste a sobre de la finestra de Text i a continuació Crear Llista de Paraules"),
+        Picture6);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(twRect(135, 6975, 10545, 330));
+    Label1->setAttribute(Qt::WA_TranslucentBackground);
+    QPalette light = Label1->palette();
+    light.setColor(QPalette::WindowText, QColor(0xE0, 0xE0, 0xE0));
+    Label1->setPalette(light);
+    Picture6->hide();
+}
+
+QString trenta::progressCaption(qsizetype position, QChar character) {
+    return QStringLiteral("Escanejant texte. Posició: ") + QString::number(position) + character;
+}
+
+void trenta::Form_Load() {
+    Text1->clear();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        const QSize size = sizeHint().expandedTo(minimumSize());
+        move(area.left() + (area.width() - size.width()) / 2,
+             area.top() + (area.height() - size.height()) / 2);
+    }
+}
+
+void trenta::Form_Unload(bool& cancel) {
+    // The scan lets the caption repaint; the window stays until it has finished.
+    if (scanning_) {
+        cancel = true;
+        return;
+    }
+    services.state.clearActivityCode();
+}
+
+QString trenta::listsFolder() const {
+    return folderPath(services.programFolder, QStringLiteral("llistes"));
+}
+
+bool trenta::usablePath(const QString& path) {
+    const QFileInfo info(path);
+    if (!isSafeFileName(info.fileName()) || info.isDir()) {
+        showError(services, this);
+        return false;
+    }
+    return true;
+}
+
+void trenta::CREAR_Click() {
+    Picture6->show();
+    Picture8->hide();
+}
+
+void trenta::Command9_Click() {
+    Picture6->hide();
+    List6.clear();
+
+    WordScanOptions options;
+    options.longest = WordMaxLength; // a longer word cannot be stored; the others are kept
+    options.progress = [this](qsizetype position, QChar character) {
+        setWindowTitle(progressCaption(position, character));
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    };
+    scanning_ = true;
+    List6 = scanWords(Text1->toPlainText(), options);
+    scanning_ = false;
+
+    const QString folder = listsFolder();
+    QDir().mkpath(folder);
+    const OpenAnswer answer =
+        services.dialogs.showOpen(this, {folder, QStringLiteral("(*.bak)|*.bak|"), QString()});
+    if (answer.cancelled()) return;
+    if (answer.failed()) {
+        showError(services, this);
+        return;
+    }
+    if (!usablePath(answer.fileName)) return;
+    QString path = answer.fileName;
+    if (!path.endsWith(QLatin1String(".bak"), Qt::CaseInsensitive)) path += QLatin1String(".bak");
+
+    setCursor(Qt::WaitCursor);
+    const bool saved = WriteWordList(path, List6);
+    setCursor(Qt::ArrowCursor);
+    if (!saved) {
+        showError(services, this);
+        return;
+    }
+    close();
+}
+
+void trenta::OBRESS_Click() {
+    Picture8->show();
+    Picture6->hide();
+
+    const QString folder = listsFolder();
+    QDir().mkpath(folder);
+    const OpenAnswer answer =
+        services.dialogs.showOpen(this, {folder, QStringLiteral("(*.bak)|*.bak;)"), QString()});
+    if (answer.cancelled()) return;
+    if (answer.failed()) {
+        showError(services, this);
+        return;
+    }
+    if (!usablePath(answer.fileName)) return;
+
+    List7->clear();
+    List7->addItems(ReadWordList(answer.fileName, WordMaxLength));
+}
+
+void trenta::List7_KeyUp(int keyCode) {
+    if (keyCode != KeyInsert) return;
+    QListWidgetItem* item = List7->currentItem();
+    if (!item || !item->isSelected()) return;
+    const QString word = item->text();
+    const std::optional<QString> answer = services.dialogs.input(
+        this, word + QStringLiteral(" per..."), QStringLiteral("CAMBIAR PALABRA"), QString());
+    if (!answer || answer->isEmpty()) return;
+    item->setText(*answer);
+}
+
+bool trenta::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == List7 && event->type() == QEvent::KeyRelease) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (!key->isAutoRepeat()) List7_KeyUp(key->key() == Qt::Key_Insert ? KeyInsert : 0);
+    }
+    return MainForm::eventFilter(watched, event);
+}
