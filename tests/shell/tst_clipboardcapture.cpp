@@ -182,7 +182,8 @@ private Q_SLOTS:
         clock.start();
         f.ACSI->trigger();
         QTRY_VERIFY_WITH_TIMEOUT(captures(folder).size() == 1, 5000);
-        QVERIFY2(clock.elapsed() <= 3000 + 150, qPrintable(QString::number(clock.elapsed())));
+        // One tick of 3 s; the slack is for a loaded machine.
+        QVERIFY2(clock.elapsed() <= 3000 + 400, qPrintable(QString::number(clock.elapsed())));
         const QImage saved(QDir(folder).filePath(captures(folder).first()));
         QCOMPARE(saved.size(), QSize(706, 523));
         QCOMPARE(saved.pixelColor(299, 199), QColor(Qt::magenta));

@@ -5,7 +5,9 @@
 #include "shell/sharedstate.h"
 #include "testservices.h"
 
+#include <QGuiApplication>
 #include <QPointer>
+#include <QScreen>
 #include <QTest>
 
 namespace {
@@ -117,6 +119,13 @@ private Q_SLOTS:
         auto& d = t.forms().get<resolucion>();
         QCOMPARE(d.Label1->text(), label);
         QVERIFY(t.displayModes.applied.isEmpty());
+    }
+
+    void offscreenPlatformHasNoModes() {
+        const auto modes = createDisplayModes();
+        QVERIFY(modes->modes().isEmpty());
+        QVERIFY(!modes->apply(mode(1024, 768, 32)));
+        QCOMPARE(modes->currentSize(), QGuiApplication::primaryScreen()->size());
     }
 
     void noModesAnywhere() {
