@@ -1,5 +1,6 @@
 #pragma once
 #include "fakedialogs.h"
+#include "fakedisplaymodes.h"
 #include "fakelauncher.h"
 #include "shell/forms.h"
 #include "shell/random.h"
@@ -24,6 +25,7 @@ public:
 
     FakeDialogs dialogs;
     FakeLauncher launcher;
+    FakeDisplayModes displayModes;
     Random random;
 
 private:
