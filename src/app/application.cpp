@@ -2,6 +2,7 @@
 #include "shell/folders.h"
 #include "shell/fonts.h"
 #include "shell/form1.h"
+#include "shell/tata.h"
 
 #include <QApplication>
 #include <QDir>
@@ -12,7 +13,10 @@ void setUpApplication() {
     installFontSubstitutions();
 }
 
-void registerAllForms(Forms& forms) { forms.add<form1>(); }
+void registerAllForms(Forms& forms) {
+    forms.add<form1>();
+    forms.add<TATA>();
+}
 
 Application::Application() {
     const QString program = defaultProgramFolder();
@@ -21,7 +25,7 @@ Application::Application() {
     ensurePrivateFolder(scratch);
     // What the program ships goes into the user's folder where it is missing.
     seedFolder(QStringLiteral(":/ship"), program);
-    services_.reset(new Services{dialogs_, launcher_, random_, forms_, state_, program, scratch});
+    services_.reset(new Services{dialogs_, launcher_, speech_, random_, forms_, state_, program, scratch});
     forms_.setServices(services_.get());
     registerAllForms(forms_);
 }

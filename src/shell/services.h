@@ -3,6 +3,7 @@
 
 class Dialogs;
 class Launcher;
+class SpeechEngine;
 class Random;
 class Forms;
 class SharedState;
@@ -13,6 +14,7 @@ class SharedState;
 struct Services {
     Dialogs& dialogs;
     Launcher& launcher;
+    SpeechEngine& speech; // the speech window's synthesiser
     Random& random;
     Forms& forms;
     SharedState& state;

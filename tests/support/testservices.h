@@ -1,6 +1,7 @@
 #pragma once
 #include "fakedialogs.h"
 #include "fakelauncher.h"
+#include "fakespeech.h"
 #include "shell/forms.h"
 #include "shell/random.h"
 #include "shell/services.h"
@@ -24,6 +25,7 @@ public:
 
     FakeDialogs dialogs;
     FakeLauncher launcher;
+    FakeSpeech speech;
     Random random;
 
 private:
