@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLoggingCategory>
+#include <alsa/error.h>
 #include <espeak-ng/espeak_ng.h>
 #include <future>
 #include <pcaudiolib/audio.h>
@@ -94,6 +95,9 @@ Runtime& runtime(const QString& dataFolder) {
 }
 
 Runtime& runtime() { return runtime(QString()); }
+
+// ALSA writes its own complaints to the terminal when there is no sound card; we just stay silent.
+void quietAlsa(const char*, int, const char*, int, const char*, ...) {}
 
 } // namespace
 
@@ -273,6 +277,8 @@ bool EspeakSpeech::openAudio() {
     // A machine without a sound device is not asked again at every word.
     const auto now = std::chrono::steady_clock::now();
     if (audioFailedAt_ && now - *audioFailedAt_ < std::chrono::seconds(30)) return false;
+    static std::once_flag quiet;
+    std::call_once(quiet, [] { snd_lib_error_set_handler(&quietAlsa); });
     audio_object* audio = create_audio_device_object(nullptr, "Taudrin", "Taudrin'veu");
     if (audio && audio_object_open(audio, AUDIO_OBJECT_FORMAT_S16LE, uint32_t(runtime().sampleRate), 1) == 0) {
         audio_ = audio;
