@@ -1,8 +1,8 @@
 // Time from SpeakText to the first audio samples of a ten-word sentence, next to the time that
 // espeak-ng's own command line takes to write the same sentence to a WAV file, measured in one run.
 // The first SpeakText also starts espeak-ng and loads the speech window; it is shown on its own.
-#include "platform/espeakspeech.h"
 #include "platform/desktoplauncher.h"
+#include "platform/espeakspeech.h"
 #include "platform/qtdialogs.h"
 #include "shell/forms.h"
 #include "shell/random.h"
@@ -41,7 +41,8 @@ int main(int argc, char* argv[]) {
     Random random;
     SharedState state;
     Forms forms;
-    Services services{dialogs, launcher, speech, random, forms, state, dir.filePath("program"), dir.filePath("scratch"), 0};
+    Services services{
+        dialogs, launcher, speech, random, forms, state, dir.filePath("program"), dir.filePath("scratch"), 0};
     forms.setServices(&services);
 
     // The tap sees each block before it goes to the sound device.
@@ -69,7 +70,8 @@ int main(int argc, char* argv[]) {
 
     const double cold = timeSpeakText();
     std::vector<double> ours;
-    for (int i = 0; i < runs; ++i) ours.push_back(timeSpeakText());
+    for (int i = 0; i < runs; ++i)
+        ours.push_back(timeSpeakText());
 
     const QString espeak = QStandardPaths::findExecutable("espeak-ng");
     if (espeak.isEmpty()) {
@@ -87,7 +89,8 @@ int main(int argc, char* argv[]) {
     };
     timeCommandLine(); // warms the file cache as our first run did
     std::vector<double> theirs;
-    for (int i = 0; i < runs; ++i) theirs.push_back(timeCommandLine());
+    for (int i = 0; i < runs; ++i)
+        theirs.push_back(timeCommandLine());
 
     if (cold < 0 || *std::min_element(ours.begin(), ours.end()) < 0 ||
         *std::min_element(theirs.begin(), theirs.end()) < 0) {

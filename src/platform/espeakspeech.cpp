@@ -8,7 +8,8 @@
 #include <future>
 #include <pcaudiolib/audio.h>
 
-Q_LOGGING_CATEGORY(lcSpeech, "taudrin.speech")
+// Quiet unless asked for: a machine without sound is no news to its user.
+Q_LOGGING_CATEGORY(lcSpeech, "taudrin.speech", QtInfoMsg)
 
 namespace {
 
@@ -43,7 +44,7 @@ struct Voice {
 struct Runtime {
     bool ok = false;
     int sampleRate = 22050;
-    QList<Voice> voices; // [0] is Catalan
+    QList<Voice> voices;  // [0] is Catalan
     std::mutex synthesis; // one utterance at a time, whichever engine asks
 };
 
@@ -94,7 +95,9 @@ Runtime& runtime(const QString& dataFolder) {
     return r;
 }
 
-Runtime& runtime() { return runtime(QString()); }
+Runtime& runtime() {
+    return runtime(QString());
+}
 
 // ALSA writes its own complaints to the terminal when there is no sound card; we just stay silent.
 void quietAlsa(const char*, int, const char*, int, const char*, ...) {}
@@ -123,9 +126,13 @@ bool EspeakSpeech::start() {
     return available_;
 }
 
-bool EspeakSpeech::available() { return start(); }
+bool EspeakSpeech::available() {
+    return start();
+}
 
-int EspeakSpeech::voiceCount() { return start() ? int(runtime().voices.size()) - 1 : 0; }
+int EspeakSpeech::voiceCount() {
+    return start() ? int(runtime().voices.size()) - 1 : 0;
+}
 
 QString EspeakSpeech::voiceName(int voice) {
     if (!start() || voice < 1 || voice >= runtime().voices.size()) return QString();
@@ -137,7 +144,9 @@ QString EspeakSpeech::voiceIdentifier(int voice) {
     return QString::fromLatin1(runtime().voices.at(voice).identifier);
 }
 
-int EspeakSpeech::sampleRate() { return start() ? runtime().sampleRate : 0; }
+int EspeakSpeech::sampleRate() {
+    return start() ? runtime().sampleRate : 0;
+}
 
 void EspeakSpeech::stop() {
     if (!start()) return;
@@ -212,7 +221,8 @@ void EspeakSpeech::run() {
         idle_.notify_all();
     }
     // Whatever is left waits for nobody now.
-    for (auto& task : tasks_) task();
+    for (auto& task : tasks_)
+        task();
     tasks_.clear();
     lock.unlock();
     closeAudio();
@@ -226,8 +236,8 @@ bool EspeakSpeech::synthesiseOn(const QString& text, int voice,
     const QByteArray utf8 = text.toUtf8();
     currentSink = &sink;
     // Plain text, not markup: whatever a child types is spoken as it stands.
-    const espeak_ng_STATUS status = espeak_ng_Synthesize(utf8.constData(), size_t(utf8.size()) + 1, 0,
-                                                         POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr, nullptr);
+    const espeak_ng_STATUS status = espeak_ng_Synthesize(
+        utf8.constData(), size_t(utf8.size()) + 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr, nullptr);
     currentSink = nullptr;
     return status == ENS_OK;
 }
@@ -240,9 +250,6 @@ void EspeakSpeech::say(const Request& request) {
     }
     const bool sound = openAudio();
     if (!sound && !tap) return;
-    // What the device still holds of the last utterance gives way to this one.
-    if (sound && audioHoldsSamples_) audio_object_flush(audio_);
-    audioHoldsSamples_ = false;
     const auto current = [&] { return serial_.load() == request.serial; };
     synthesiseOn(request.text, request.voice, [&](const qint16* samples, int count) {
         if (!current()) return false;
@@ -251,14 +258,13 @@ void EspeakSpeech::say(const Request& request) {
         return current();
     });
     if (!audio_ || !audioHoldsSamples_) return;
-    if (current()) {
-        // Also makes the device start a short utterance that did not fill its buffer.
+    // Draining also starts a short utterance that did not fill the device's buffer; one cut
+    // short gives way at once to the next.
+    if (current())
         audio_object_drain(audio_);
-        audioHoldsSamples_ = false;
-    } else {
+    else
         audio_object_flush(audio_);
-        audioHoldsSamples_ = false;
-    }
+    audioHoldsSamples_ = false;
 }
 
 void EspeakSpeech::play(const qint16* samples, int count) {
@@ -280,7 +286,8 @@ bool EspeakSpeech::openAudio() {
     static std::once_flag quiet;
     std::call_once(quiet, [] { snd_lib_error_set_handler(&quietAlsa); });
     audio_object* audio = create_audio_device_object(nullptr, "Taudrin", "Taudrin'veu");
-    if (audio && audio_object_open(audio, AUDIO_OBJECT_FORMAT_S16LE, uint32_t(runtime().sampleRate), 1) == 0) {
+    if (audio &&
+        audio_object_open(audio, AUDIO_OBJECT_FORMAT_S16LE, uint32_t(runtime().sampleRate), 1) == 0) {
         audio_ = audio;
         audioFailedAt_.reset();
         return true;

@@ -31,18 +31,23 @@ QAction* TATA::addVoiceItem(int index) {
 
 void TATA::Form_Load() {
     const int n = labios.voiceCount();
-    for (int i = 1; i <= n; ++i) addVoiceItem(i);
+    for (int i = 1; i <= n; ++i)
+        addVoiceItem(i);
     VOCES[0]->setText(QStringLiteral("Català"));
-    for (int i = 1; i <= n; ++i) VOCES[i]->setText(labios.voiceName(i));
+    for (int i = 1; i <= n; ++i)
+        VOCES[i]->setText(labios.voiceName(i));
 }
 
 void TATA::VOCES_Click(int Index) {
     locutor = Index;
-    for (QAction* item : VOCES) item->setChecked(false);
+    for (QAction* item : VOCES)
+        item->setChecked(false);
     VOCES[Index]->setChecked(true);
 }
 
-void TATA::Form_Unload(bool&) { services.state.clearActivityCode(); }
+void TATA::Form_Unload(bool&) {
+    services.state.clearActivityCode();
+}
 
 void SpeakText(Services& services, const QString& text) {
     TATA& tata = services.forms.get<TATA>();

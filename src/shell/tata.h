@@ -26,8 +26,8 @@ public:
     SpeechEngine& labios;
     // The chosen voice number; none until the user picks an item (the label's design caption).
     std::optional<int> locutor;
-    QMenu* ER = nullptr;    // "VEUS"
-    QList<QAction*> VOCES;  // 0 "Català", then one item per voice
+    QMenu* ER = nullptr;   // "VEUS"
+    QList<QAction*> VOCES; // 0 "Català", then one item per voice
 
 private:
     QAction* addVoiceItem(int index);

@@ -38,7 +38,8 @@ private Q_SLOTS:
         QVERIFY2(n >= 1 && n < 20, "a short list, not every language");
         for (int i = 1; i <= n; ++i) {
             const QString name = e.voiceName(i);
-            QVERIFY2(name.startsWith(QString::fromUtf8("Català")) || name.startsWith(QString::fromUtf8("Castellà")),
+            QVERIFY2(name.startsWith(QString::fromUtf8("Català")) ||
+                         name.startsWith(QString::fromUtf8("Castellà")),
                      qPrintable(name));
             const QString id = e.voiceIdentifier(i);
             QVERIFY2(id.startsWith("ca") || id.startsWith("es"), qPrintable(id));
@@ -57,7 +58,8 @@ private Q_SLOTS:
                                               [](qint16 a, qint16 b) { return std::abs(a) < std::abs(b); });
         QVERIFY(std::abs(*loudest) > 1000);
         // Every voice of the list speaks, and an unknown number gives nothing.
-        for (int i = 1; i <= e.voiceCount(); ++i) QVERIFY2(!e.synthesise(greeting, i).isEmpty(), qPrintable(e.voiceName(i)));
+        for (int i = 1; i <= e.voiceCount(); ++i)
+            QVERIFY2(!e.synthesise(greeting, i).isEmpty(), qPrintable(e.voiceName(i)));
         QVERIFY(e.synthesise(greeting, e.voiceCount() + 1).isEmpty());
     }
 
@@ -131,7 +133,8 @@ private Q_SLOTS:
                 std::call_once(once, [&] { started.set_value(); });
                 std::this_thread::sleep_for(std::chrono::milliseconds(20));
             });
-            for (int i = 0; i < 3; ++i) e->speak(longText);
+            for (int i = 0; i < 3; ++i)
+                e->speak(longText);
             QCOMPARE(started.get_future().wait_for(std::chrono::seconds(20)), std::future_status::ready);
             timer.start();
         }

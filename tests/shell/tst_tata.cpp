@@ -10,7 +10,8 @@ using Call = FakeSpeech::Call;
 namespace {
 QStringList itemTexts(const TATA& w) {
     QStringList out;
-    for (const QAction* a : w.VOCES) out << a->text();
+    for (const QAction* a : w.VOCES)
+        out << a->text();
     return out;
 }
 QList<int> checkedItems(const TATA& w) {
@@ -45,7 +46,8 @@ private Q_SLOTS:
         QVERIFY(checkedItems(w).isEmpty());
         QVERIFY(!w.locutor);
         // Loading only asks; nothing is said and no voice is set.
-        for (const Call& c : t.speech.calls) QVERIFY(c.member == 18 || c.member == 23);
+        for (const Call& c : t.speech.calls)
+            QVERIFY(c.member == 18 || c.member == 23);
     }
 
     void speakBeforeAnyChoice_data() {

@@ -29,7 +29,8 @@ public:
     // The member numbers called, in order.
     QList<int> members() const {
         QList<int> out;
-        for (const Call& c : calls) out.append(c.member);
+        for (const Call& c : calls)
+            out.append(c.member);
         return out;
     }
 
