@@ -3,6 +3,7 @@
 
 class Dialogs;
 class Launcher;
+class SpeechEngine;
 class DisplayModes;
 class Random;
 class Forms;
@@ -14,6 +15,7 @@ class SharedState;
 struct Services {
     Dialogs& dialogs;
     Launcher& launcher;
+    SpeechEngine& speech; // the speech window's synthesiser
     DisplayModes& displayModes;
     Random& random;
     Forms& forms;

@@ -2,6 +2,7 @@
 #include "fakedialogs.h"
 #include "fakedisplaymodes.h"
 #include "fakelauncher.h"
+#include "fakespeech.h"
 #include "shell/forms.h"
 #include "shell/random.h"
 #include "shell/services.h"
@@ -26,6 +27,7 @@ public:
     FakeDialogs dialogs;
     FakeLauncher launcher;
     FakeDisplayModes displayModes;
+    FakeSpeech speech;
     Random random;
 
 private:
