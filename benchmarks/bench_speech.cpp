@@ -2,6 +2,7 @@
 // espeak-ng's own command line takes to write the same sentence to a WAV file, measured in one run.
 // The first SpeakText also starts espeak-ng and loads the speech window; it is shown on its own.
 #include "platform/desktoplauncher.h"
+#include "platform/displaymodes.h"
 #include "platform/espeakspeech.h"
 #include "platform/qtdialogs.h"
 #include "shell/forms.h"
@@ -38,11 +39,12 @@ int main(int argc, char* argv[]) {
     QtDialogs dialogs;
     DesktopLauncher launcher;
     EspeakSpeech speech;
+    NoDisplayModes displayModes;
     Random random;
     SharedState state;
     Forms forms;
     Services services{
-        dialogs, launcher, speech, random, forms, state, dir.filePath("program"), dir.filePath("scratch"), 0};
+        dialogs, launcher, speech, displayModes, random, forms, state, dir.filePath("program"), dir.filePath("scratch"), 0};
     forms.setServices(&services);
 
     // The tap sees each block before it goes to the sound device.
