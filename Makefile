@@ -25,7 +25,7 @@ run: build
 	./$(RELEASE)/src/app/taudrin
 
 test: deps $(TESTBUILD)/build.ninja
-	cmake --build $(TESTBUILD) -j $(JOBS)
+	cmake --build $(TESTBUILD) -j $(JOBS) --target all benchmarks
 	cd $(TESTBUILD) && ctest --output-on-failure -j $(JOBS)
 
 bench: build

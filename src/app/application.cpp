@@ -37,7 +37,8 @@ Application::Application() {
     ensurePrivateFolder(scratch);
     // What the program ships goes into the user's folder where it is missing.
     seedFolder(QStringLiteral(":/ship"), program);
-    services_.reset(new Services{dialogs_, launcher_, random_, forms_, state_, program, scratch});
+    services_.reset(
+        new Services{dialogs_, launcher_, speech_, *displayModes_, random_, forms_, state_, program, scratch});
     forms_.setServices(services_.get());
     registerAllForms(forms_);
 }

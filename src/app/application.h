@@ -1,5 +1,7 @@
 #pragma once
 #include "platform/desktoplauncher.h"
+#include "platform/displaymodes.h"
+#include "platform/espeakspeech.h"
 #include "platform/qtdialogs.h"
 #include "shell/forms.h"
 #include "shell/random.h"
@@ -18,6 +20,8 @@ public:
 private:
     QtDialogs dialogs_;
     DesktopLauncher launcher_;
+    std::unique_ptr<DisplayModes> displayModes_ = createDisplayModes();
+    EspeakSpeech speech_; // starts espeak-ng at its first use
     Random random_;
     SharedState state_;
     std::unique_ptr<Services> services_;

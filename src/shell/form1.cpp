@@ -66,6 +66,8 @@ form1::form1(Services& services) : MainForm(services) {
     connect(&services.state, &SharedState::activityCodeChanged, this, &form1::showActivityCode);
     connect(&services.state, &SharedState::speechFlagChanged, this,
             [this](int flag) { Label6->setText(QString::number(flag)); });
+
+    createSystemMembers();
 }
 
 void form1::showActivityCode(int code) { Label3->setText(code ? QString::number(code) : QString()); }

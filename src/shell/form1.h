@@ -1,10 +1,13 @@
 #pragma once
+#include "shell/clipboardcapture.h"
 #include "shell/formwindow.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
+#include <QTimer>
 #include <array>
+#include <memory>
 
 class PictureBox;
 class LineControl;
@@ -16,6 +19,7 @@ public:
     explicit form1(Services& services);
 
     void Form_Load() override;
+    void Form_Unload(bool& cancel) override;
     // A mouse move over the window's own background: hands the focus back to the open activity.
     void Form_MouseMove();
 
@@ -107,6 +111,15 @@ public:
     void PRPR_Click();
     void ffffffg_Click();
 
+    // JPEG saving, clipboard capture and display modes (form1system.cpp).
+    // Writes the picture as a JPEG file; silent towards the user, true when the file was written.
+    // Needs no instance, so a window may save while the main window is closed.
+    static bool savejpg(const QImage& pict, const QString& filename, int quality);
+    QTimer* Timer1 = nullptr;       // looks at the clipboard every 3 s while the capture is on
+    PictureBox* Picture1 = nullptr; // hidden: the picture last taken from the clipboard
+    void Timer1_Timer();
+    bool clipboardCaptureOn() const;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -135,4 +148,11 @@ private:
     // The two steps of an activity item.
     void writeCode(int code);
     void showForm(const char* name);
+    void createSystemMembers();
+    void setClipboardCapture(bool on);
+    // Loads the display-mode dialog (which switches the display while it loads), unloads it,
+    // then unloads this window and shows the main window afresh.
+    void switchDisplayMode(const QString& dialog);
+
+    std::unique_ptr<ClipboardCapture> capture_;
 };

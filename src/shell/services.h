@@ -3,6 +3,8 @@
 
 class Dialogs;
 class Launcher;
+class SpeechEngine;
+class DisplayModes;
 class Random;
 class Forms;
 class SharedState;
@@ -13,6 +15,8 @@ class SharedState;
 struct Services {
     Dialogs& dialogs;
     Launcher& launcher;
+    SpeechEngine& speech; // the speech window's synthesiser
+    DisplayModes& displayModes;
     Random& random;
     Forms& forms;
     SharedState& state;

@@ -17,7 +17,8 @@ std::optional<QString> FakeDialogs::input(QWidget*, const QString& prompt, const
     inputPrompts << prompt;
     inputTitles << title;
     if (inputs.empty()) return std::nullopt;
-    auto a = inputs.front();
+    const auto [given, text] = inputs.front();
     inputs.pop_front();
-    return a;
+    if (!given) return std::nullopt;
+    return text;
 }

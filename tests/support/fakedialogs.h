@@ -18,10 +18,12 @@ public:
     void answerOpen(const QString& fileName) { opens.push_back({OpenAnswer::Status::Chosen, fileName}); }
     void cancelOpen() { opens.push_back({OpenAnswer::Status::Cancelled, {}}); }
     void failOpen() { opens.push_back({OpenAnswer::Status::Failed, {}}); }
-    void answerInput(const std::optional<QString>& answer) { inputs.push_back(answer); }
+    void answerInput(const std::optional<QString>& answer) {
+        inputs.push_back({answer.has_value(), answer.value_or(QString())});
+    }
 
     std::deque<OpenAnswer> opens;
-    std::deque<std::optional<QString>> inputs;
+    std::deque<std::pair<bool, QString>> inputs; // (given, text); not given = cancelled
 
     QList<OpenRequest> openRequests;
     QStringList messages; // texts of the message boxes shown

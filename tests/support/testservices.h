@@ -1,6 +1,8 @@
 #pragma once
 #include "fakedialogs.h"
+#include "fakedisplaymodes.h"
 #include "fakelauncher.h"
+#include "fakespeech.h"
 #include "shell/forms.h"
 #include "shell/random.h"
 #include "shell/services.h"
@@ -24,6 +26,8 @@ public:
 
     FakeDialogs dialogs;
     FakeLauncher launcher;
+    FakeDisplayModes displayModes;
+    FakeSpeech speech;
     Random random;
 
 private:

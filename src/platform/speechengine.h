@@ -1,0 +1,21 @@
+#pragma once
+#include <QString>
+
+// The speech synthesiser the speech window hosts. Each member keeps the number under which the
+// speaking windows address it. Speaking never blocks the caller and never reports a failure:
+// without a sound device or voice data it simply says nothing.
+class SpeechEngine {
+public:
+    virtual ~SpeechEngine() = default;
+
+    // 18: how many voices there are besides voice 0 (Catalan).
+    virtual int voiceCount() = 0;
+    // 23: the display name of voice 1 to voiceCount(); empty for any other number.
+    virtual QString voiceName(int voice) = 0;
+    // 36: called before each utterance; stops what is being said.
+    virtual void stop() = 0;
+    // 69: the voice the following utterances use; a number without a voice is ignored.
+    virtual void setVoice(int voice) = 0;
+    // 6: speaks the text in the background; a new utterance replaces one still playing.
+    virtual void speak(const QString& text) = 0;
+};

@@ -1,0 +1,90 @@
+#include "shell/clipboardcapture.h"
+#include "shell/log.h"
+#include "shell/random.h"
+
+#include <QClipboard>
+#include <QImageWriter>
+#include <QMimeData>
+#include <QPainter>
+#include <QSaveFile>
+#include <QSet>
+
+ClipboardCapture::ClipboardCapture(Random& random, const QString& programFolder)
+    : random_(random), folder_(QDir(programFolder).filePath(QStringLiteral("dibuixostemporals"))) {}
+
+ClipboardCapture::Result ClipboardCapture::takeFrom(QClipboard& clipboard, QSize box,
+                                                    const QColor& background) {
+    Result result;
+    const QMimeData* data = clipboard.mimeData();
+    if (!data || !data->hasImage()) return result;
+    result.picture = qvariant_cast<QImage>(data->imageData());
+    if (result.picture.isNull()) return result;
+    result.saved = save(framed(result.picture, box, background));
+    // A picture that could not be kept stays on the clipboard: the user has not lost it.
+    if (!result.saved.isEmpty()) clipboard.clear();
+    return result;
+}
+
+QImage ClipboardCapture::framed(const QImage& picture, QSize box, const QColor& background) {
+    QImage out(box, QImage::Format_RGB32);
+    out.fill(background);
+    QPainter p(&out);
+    p.drawImage(0, 0, picture);
+    return out;
+}
+
+QString ClipboardCapture::fileName(int n, int m) {
+    return QStringLiteral("ficha%1%2.BMP").arg(n).arg(m, 3, 10, QLatin1Char('0'));
+}
+
+int ClipboardCapture::drawSecondPart() {
+    // Below 125, drawn again while below 100; bounded, though each draw keeps one time in five.
+    for (int i = 0; i < 1000; ++i) {
+        const int m = random_.below(125);
+        if (m >= 100) return m;
+    }
+    return 100;
+}
+
+QString ClipboardCapture::drawFreeName(const QDir& folder) {
+    // Names match case-insensitively: "ficha1100.bmp" takes "ficha1100.BMP".
+    QSet<QString> taken;
+    for (const QString& name : folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::System))
+        taken.insert(name.toUpper());
+    auto isFree = [&](const QString& name) { return !taken.contains(name.toUpper()); };
+    for (int i = 0; i < MaxDraws; ++i) {
+        const int n = random_.below(999);
+        const int m = drawSecondPart();
+        if (isFree(fileName(n, m))) return fileName(n, m);
+    }
+    // A folder this full: the first free name in order, so a capture is never written over.
+    for (int n = 0; n < 999; ++n)
+        for (int m = 100; m < 125; ++m)
+            if (isFree(fileName(n, m))) return fileName(n, m);
+    return {};
+}
+
+QString ClipboardCapture::save(const QImage& image) {
+    QDir dir(folder_);
+    if (!dir.mkpath(QStringLiteral("."))) {
+        qCInfo(lcShell) << "cannot create" << folder_;
+        return {};
+    }
+    const QString name = drawFreeName(dir);
+    if (name.isEmpty()) {
+        qCInfo(lcShell) << "no free picture name left in" << folder_;
+        return {};
+    }
+    const QString path = dir.filePath(name);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        qCInfo(lcShell) << "cannot write" << path << file.errorString();
+        return {};
+    }
+    QImageWriter writer(&file, "bmp");
+    if (!writer.write(image) || !file.commit()) {
+        qCInfo(lcShell) << "cannot write" << path;
+        return {};
+    }
+    return path;
+}

@@ -1,0 +1,44 @@
+#pragma once
+#include "platform/speechengine.h"
+
+#include <QList>
+#include <QStringList>
+#include <QTest>
+
+// Reports the voices a test gives it and records every member used, in order.
+class FakeSpeech : public SpeechEngine {
+public:
+    struct Call {
+        int member = 0;   // 18, 23, 36, 69 or 6
+        QString argument; // the voice number or the text; empty for 18 and 36
+        bool operator==(const Call&) const = default;
+    };
+
+    int voiceCount() override {
+        calls.append(Call{18, {}});
+        return int(voices.size());
+    }
+    QString voiceName(int voice) override {
+        calls.append(Call{23, QString::number(voice)});
+        return voices.value(voice - 1);
+    }
+    void stop() override { calls.append(Call{36, {}}); }
+    void setVoice(int voice) override { calls.append(Call{69, QString::number(voice)}); }
+    void speak(const QString& text) override { calls.append(Call{6, text}); }
+
+    // The member numbers called, in order.
+    QList<int> members() const {
+        QList<int> out;
+        for (const Call& c : calls)
+            out.append(c.member);
+        return out;
+    }
+
+    QStringList voices; // the names of voices 1 to n
+    QList<Call> calls;
+};
+
+// "member(argument)" in a test's failure message.
+inline char* toString(const FakeSpeech::Call& call) {
+    return QTest::toString(QStringLiteral("%1(%2)").arg(call.member).arg(call.argument));
+}
