@@ -41,6 +41,8 @@ form1::form1(Services& services) : MainForm(services) {
         Line1[i]->setObjectName(QStringLiteral("Line1_%1").arg(i));
     }
 
+    createPictureMenu();
+
     Label3 = new QLabel(client);
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->hide();

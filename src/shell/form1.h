@@ -23,7 +23,9 @@ public:
     // A mouse move over the window's own background: hands the focus back to the open activity.
     void Form_MouseMove();
 
-    static constexpr int ClientWidthTwips = 11400;
+    // Designed 11400 twips wide, which cut the picture menu's last column off: the window is as
+    // wide as the picture menu with an equal margin on both sides.
+    static constexpr int ClientWidthTwips = 15165;
     static constexpr int ClientHeightTwips = 10710;
     static QString caption() { return QStringLiteral("Taudrin'TXT  TALLER D'EXPERIÈNCIES"); }
     static QColor backColour() { return QColor(222, 224, 229); }
@@ -120,6 +122,23 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+public:
+    // ---- Picture menu (form1picturemenu.cpp) ----
+    PictureBox* Picture7 = nullptr;   // the picture of every activity, in six columns
+    std::array<QLabel*, 30> Label8{}; // click zones over the pictures (Label8[28] in Picture9)
+    PictureBox* Picture9 = nullptr;   // letter ordering, holds zone 28
+    PictureBox* Picture10 = nullptr;  // picture word search, itself the click area
+    QLabel* Label7 = nullptr;         // hover line: names the activity under the mouse
+    void Label8_MouseMove(int Index, Qt::MouseButtons Button, Qt::KeyboardModifiers Shift, QPointF pos);
+    void Label8_MouseUp(int Index, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, QPointF pos);
+    void Picture7_MouseMove(Qt::MouseButtons Button, Qt::KeyboardModifiers Shift, QPointF pos);
+    void Picture10_Click();
+    void Picture10_MouseMove(Qt::MouseButtons Button, Qt::KeyboardModifiers Shift, QPointF pos);
+
+private:
+    void createPictureMenu();
+    // ---- end of picture menu ----
 
 private:
     void showActivityCode(int code);

@@ -1,6 +1,7 @@
 // Handing the focus back to the open activity when the mouse moves over the main window's
 // background: the table and its choice on their own, then the main window driving it.
 #include "shell/bringtofront.h"
+#include "shell/controls.h"
 #include "shell/form1.h"
 #include "testservices.h"
 
@@ -21,7 +22,8 @@ private:
         QWindow* window = w->window()->windowHandle();
         QTest::mouseMove(window, window->mapFromGlobal(w->mapToGlobal(at + QPoint(shift, 0))));
     }
-    static void moveOverBackground(form1& f) { moveOver(f.client, QPoint(380, 300)); }
+    // Left of the picture menu.
+    static void moveOverBackground(form1& f) { moveOver(f.client, QPoint(60, 300)); }
 
     // Shows the main window and makes it the active window, as after a click on it.
     static form1& activeMainWindow(TestServices& t) {
@@ -200,6 +202,22 @@ private Q_SLOTS:
         f.PP4->trigger();
         activeMainWindow(t);
         moveOver(f.Label5, QPoint(f.Label5->width() / 2, 10));
+        QTest::qWait(50);
+        QCOMPARE(QApplication::activeWindow(), &f);
+        moveOverBackground(f);
+        QTRY_COMPARE(QApplication::activeWindow(), t.forms().loaded("escritors"));
+    }
+
+    // The picture menu's zones, its bare picture and its hover line are controls of their own.
+    void pictureMenuIsNotBackground() {
+        TestServices t;
+        form1& f = t.forms().show<form1>();
+        f.PP4->trigger();
+        activeMainWindow(t);
+        for (QWidget* w : {static_cast<QWidget*>(f.Label8[5]), static_cast<QWidget*>(f.Picture7),
+                           static_cast<QWidget*>(f.Picture10), static_cast<QWidget*>(f.Label7)})
+            moveOver(w, QPoint(w->width() / 2 - 4, w->height() / 2));
+        moveOver(f.Picture7, QPoint(600, 300)); // bare picture
         QTest::qWait(50);
         QCOMPARE(QApplication::activeWindow(), &f);
         moveOverBackground(f);

@@ -23,12 +23,12 @@ private Q_SLOTS:
         TestServices t;
         form1& f = t.forms().show<form1>();
         QCOMPARE(f.windowTitle(), QString::fromUtf8("Taudrin'TXT  TALLER D'EXPERIÈNCIES"));
-        QCOMPARE(f.client->size(), QSize(760, 714));
+        QCOMPARE(f.client->size(), QSize(1011, 714));
         QCOMPARE(f.client->palette().color(QPalette::Window), QColor(222, 224, 229));
         QCOMPARE(f.pos(), QPoint(0, 0));
         QCOMPARE(f.Label5->text(), QString::fromUtf8("TALLER D'EXPERIÈNCIES, PROGRAMA GENERADOR"));
         QCOMPARE(f.Label5->palette().color(QPalette::WindowText), QColor(142, 144, 159));
-        QCOMPARE(f.Label5->geometry(), QRect(0, 657, 760, 57));
+        QCOMPARE(f.Label5->geometry(), QRect(0, 657, 985, 57));
         const int textWidth = f.Label5->fontMetrics().horizontalAdvance(f.Label5->text());
         QVERIFY2(textWidth < f.client->width(), "the footer is seen whole");
         QVERIFY(f.Label5->font().bold());
@@ -44,7 +44,7 @@ private Q_SLOTS:
         QVERIFY(f.GRANDE->Picture().isNull());
         QVERIFY(!f.GRANDE->isVisible());
         // The whole window is no wider than the client area: nothing of it hangs off screen.
-        QCOMPARE(f.width(), 760);
+        QCOMPARE(f.width(), 1011);
     }
 
     void labelsFollowSharedState() {
