@@ -146,8 +146,6 @@ private:
     QMenu* addMenu(QMenu* parent, const char* name, const QString& caption);
     QAction* addItem(QMenu* menu, const char* name, const QString& caption, void (form1::*handler)());
     // The two steps of an activity item.
-    void writeCode(int code);
-    void showForm(const char* name);
     void createSystemMembers();
     void setClipboardCapture(bool on);
     // Loads the display-mode dialog (which switches the display while it loads), unloads it,

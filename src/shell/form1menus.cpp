@@ -1,6 +1,7 @@
 // The main window's menu bar: every activity by subject, the system items and the help notice.
 #include "platform/dialogs.h"
 #include "shell/form1.h"
+#include "shell/openactivity.h"
 #include "shell/sharedstate.h"
 
 #include <QMenuBar>
@@ -87,154 +88,115 @@ void form1::createMenus() {
     ffffffg = addItem(asddd, "ffffffg", QStringLiteral("Ajuda a la WEB"), &form1::ffffffg_Click);
 }
 
-void form1::writeCode(int code) {
-    services.state.setActivityCode(code);
-}
-
-void form1::showForm(const char* name) {
-    services.forms.show(QString::fromLatin1(name));
-}
-
 // Each activity item writes its code and shows its window, in the order the item has always used:
 // the window first for some, the code first for others.
 void form1::PP16_Click() {
-    writeCode(11);
-    showForm("Form6");
+    openActivity(services, QStringLiteral("Form6"), 11, OpenFirst::Code);
 }
 void form1::PP2_Click() {
-    showForm("formk");
-    writeCode(1);
+    openActivity(services, QStringLiteral("formk"), 1, OpenFirst::Window);
 }
 void form1::PP3_Click() {
-    showForm("amaga");
-    writeCode(2);
+    openActivity(services, QStringLiteral("amaga"), 2, OpenFirst::Window);
 }
 void form1::PP4_Click() {
-    showForm("escritors");
-    writeCode(3);
+    openActivity(services, QStringLiteral("escritors"), 3, OpenFirst::Window);
 }
 void form1::PP53_Click() {
-    showForm("palabrejas");
-    writeCode(100);
+    openActivity(services, QStringLiteral("palabrejas"), 100, OpenFirst::Window);
 }
 void form1::PP5_Click() {
-    showForm("trobass");
-    writeCode(6);
+    openActivity(services, QStringLiteral("trobass"), 6, OpenFirst::Window);
 }
 void form1::SSSS_Click() {
-    showForm("dicci");
-    writeCode(104);
+    openActivity(services, QStringLiteral("dicci"), 104, OpenFirst::Window);
 }
 void form1::PAOLOS_Click() {
-    showForm("trenta");
-    writeCode(800);
+    openActivity(services, QStringLiteral("trenta"), 800, OpenFirst::Window);
 }
 void form1::DITASS_Click() {
-    showForm("Form15");
-    writeCode(2);
+    openActivity(services, QStringLiteral("Form15"), 2, OpenFirst::Window);
 }
 
 void form1::PP12_Click() {
-    writeCode(7);
-    showForm("Form2");
+    openActivity(services, QStringLiteral("Form2"), 7, OpenFirst::Code);
 }
 void form1::PP13_Click() {
-    writeCode(8);
-    showForm("Form5");
+    openActivity(services, QStringLiteral("Form5"), 8, OpenFirst::Code);
 }
 void form1::PP14_Click() {
-    writeCode(9);
-    showForm("Form7");
+    openActivity(services, QStringLiteral("Form7"), 9, OpenFirst::Code);
 }
 void form1::SSSSSSS_Click() {
-    showForm("letrascolores");
-    writeCode(200);
+    openActivity(services, QStringLiteral("letrascolores"), 200, OpenFirst::Window);
 }
 void form1::ssssssssssd_Click() {
-    showForm("Form16");
-    writeCode(300);
+    openActivity(services, QStringLiteral("Form16"), 300, OpenFirst::Window);
 }
 void form1::PP15_Click() {
-    writeCode(10);
-    showForm("Form61");
+    openActivity(services, QStringLiteral("Form61"), 10, OpenFirst::Code);
 }
 void form1::DDSOPASSSS_Click() {
-    showForm("Form19");
+    services.forms.show(QStringLiteral("Form19"));
 }
 
 void form1::OO2_Click() {
-    writeCode(12);
-    showForm("Form3");
+    openActivity(services, QStringLiteral("Form3"), 12, OpenFirst::Code);
 }
 void form1::OO23_Click() {
-    writeCode(5000);
-    showForm("Form10");
+    openActivity(services, QStringLiteral("Form10"), 5000, OpenFirst::Code);
 }
 void form1::OO24_Click() {
-    writeCode(14);
-    showForm("Form9");
+    openActivity(services, QStringLiteral("Form9"), 14, OpenFirst::Code);
 }
 void form1::SSSSDDD_Click() {
-    writeCode(20);
-    showForm("Form4");
+    openActivity(services, QStringLiteral("Form4"), 20, OpenFirst::Code);
 }
 
 void form1::PP33W_Click() {
-    writeCode(15);
-    showForm("Form12");
+    openActivity(services, QStringLiteral("Form12"), 15, OpenFirst::Code);
 }
 void form1::ERR_Click() {
-    writeCode(16);
-    showForm("Form11");
+    openActivity(services, QStringLiteral("Form11"), 16, OpenFirst::Code);
 }
 void form1::PP4444_Click() {
-    writeCode(17);
-    showForm("COMPRAWWW");
+    openActivity(services, QStringLiteral("COMPRAWWW"), 17, OpenFirst::Code);
 }
 void form1::CARGASS_Click() {
-    showForm("movile");
-    writeCode(500);
+    openActivity(services, QStringLiteral("movile"), 500, OpenFirst::Window);
 }
 void form1::OMPDOCI_Click() {
-    showForm("Form13");
-    writeCode(1000);
+    openActivity(services, QStringLiteral("Form13"), 1000, OpenFirst::Window);
 }
 void form1::SSSSSSSSSSSSSSSSSS_Click() {
-    showForm("Form17");
+    services.forms.show(QStringLiteral("Form17"));
 }
 
 void form1::ORRR_Click() {
-    showForm("cancions");
-    writeCode(700);
+    openActivity(services, QStringLiteral("cancions"), 700, OpenFirst::Window);
 }
 void form1::PP73_Click() {
-    writeCode(18);
-    showForm("form50");
+    openActivity(services, QStringLiteral("form50"), 18, OpenFirst::Code);
 }
 void form1::PP33_Click() {
-    writeCode(19);
-    showForm("Form14");
+    openActivity(services, QStringLiteral("Form14"), 19, OpenFirst::Code);
 }
 void form1::FDDDD_Click() {
-    showForm("Form18");
-    writeCode(999);
+    openActivity(services, QStringLiteral("Form18"), 999, OpenFirst::Window);
 }
 void form1::ORENAPARAULES_Click() {
-    showForm("Form26");
+    services.forms.show(QStringLiteral("Form26"));
 }
 
 void form1::fffgg_Click() {
-    writeCode(21);
-    showForm("Form8");
+    openActivity(services, QStringLiteral("Form8"), 21, OpenFirst::Code);
 }
 void form1::PRPR_Click() {
-    showForm("todossi");
-    writeCode(101);
+    openActivity(services, QStringLiteral("todossi"), 101, OpenFirst::Window);
 }
 
 void form1::SONS_Click() {
-    showForm("TATA");
-    writeCode(103);
+    openActivity(services, QStringLiteral("TATA"), 103, OpenFirst::Window);
     services.state.setSpeechFlag(1);
 }
 

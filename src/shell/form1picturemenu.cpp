@@ -3,6 +3,7 @@
 #include "shell/controls.h"
 #include "shell/form1.h"
 #include "shell/mouseevents.h"
+#include "shell/openactivity.h"
 #include "shell/picturemenu.h"
 #include "shell/picturemenuimages.h"
 #include "shell/sharedstate.h"
@@ -86,9 +87,7 @@ void form1::Label8_MouseMove(int Index, Qt::MouseButtons, Qt::KeyboardModifiers,
 void form1::Label8_MouseUp(int Index, Qt::MouseButton, Qt::KeyboardModifiers, QPointF) {
     if (Index < 0 || Index >= pm::ZoneCount) return;
     const pm::Zone& zone = pm::zones()[Index];
-    if (zone.first == pm::First::Code) services.state.setActivityCode(zone.code);
-    services.forms.show(pm::windowName(Index));
-    if (zone.first == pm::First::Window) services.state.setActivityCode(zone.code);
+    openActivity(services, pm::windowName(Index), zone.code, zone.first);
 }
 
 void form1::Picture7_MouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, QPointF) {

@@ -1,4 +1,6 @@
 #pragma once
+#include "shell/openactivity.h"
+
 #include <QRect>
 #include <QRegion>
 #include <QString>
@@ -8,8 +10,7 @@
 // picture lie, what the hover line says over it, and which window it opens under which code.
 namespace picturemenu {
 
-// Which step comes first when a zone opens its window.
-enum class First { Code, Window };
+using First = OpenFirst;
 
 struct Zone {
     int column;        // 1 to 6, left to right

@@ -1,0 +1,10 @@
+#include "shell/openactivity.h"
+#include "shell/forms.h"
+#include "shell/services.h"
+#include "shell/sharedstate.h"
+
+void openActivity(Services& services, const QString& window, int code, OpenFirst first) {
+    if (first == OpenFirst::Code) services.state.setActivityCode(code);
+    services.forms.show(window);
+    if (first == OpenFirst::Window) services.state.setActivityCode(code);
+}
