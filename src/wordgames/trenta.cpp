@@ -1,5 +1,6 @@
 #include "wordgames/trenta.h"
 #include "platform/dialogs.h"
+#include "shell/choosefile.h"
 #include "shell/controls.h"
 #include "shell/errorbox.h"
 #include "shell/folders.h"
@@ -144,15 +145,6 @@ QString trenta::listsFolder() const {
     return folderPath(services.programFolder, QStringLiteral("llistes"));
 }
 
-bool trenta::usablePath(const QString& path) {
-    const QFileInfo info(path);
-    if (!isSafeFileName(info.fileName()) || info.isDir()) {
-        showError(services, this);
-        return false;
-    }
-    return true;
-}
-
 void trenta::CREAR_Click() {
     Picture6->show();
     Picture8->hide();
@@ -174,15 +166,10 @@ void trenta::Command9_Click() {
 
     const QString folder = listsFolder();
     QDir().mkpath(folder);
-    const OpenAnswer answer =
-        services.dialogs.showOpen(this, {folder, QStringLiteral("(*.bak)|*.bak|"), QString()});
-    if (answer.cancelled()) return;
-    if (answer.failed()) {
-        showError(services, this);
-        return;
-    }
-    if (!usablePath(answer.fileName)) return;
-    QString path = answer.fileName;
+    const std::optional<QString> chosen =
+        chooseFile(services, this, {folder, QStringLiteral("(*.bak)|*.bak|"), QString()});
+    if (!chosen) return;
+    QString path = *chosen;
     if (!path.endsWith(QLatin1String(".bak"), Qt::CaseInsensitive)) path += QLatin1String(".bak");
 
     setCursor(Qt::WaitCursor);
@@ -201,17 +188,12 @@ void trenta::OBRESS_Click() {
 
     const QString folder = listsFolder();
     QDir().mkpath(folder);
-    const OpenAnswer answer =
-        services.dialogs.showOpen(this, {folder, QStringLiteral("(*.bak)|*.bak;)"), QString()});
-    if (answer.cancelled()) return;
-    if (answer.failed()) {
-        showError(services, this);
-        return;
-    }
-    if (!usablePath(answer.fileName)) return;
+    const std::optional<QString> chosen =
+        chooseFile(services, this, {folder, QStringLiteral("(*.bak)|*.bak;)"), QString()});
+    if (!chosen) return;
 
     List7->clear();
-    List7->addItems(ReadWordList(answer.fileName, WordMaxLength));
+    List7->addItems(ReadWordList(*chosen, WordMaxLength));
 }
 
 void trenta::List7_KeyUp(int keyCode) {

@@ -69,8 +69,6 @@ protected:
 
 private:
     QString listsFolder() const;
-    // The full path of the dialog's answer when its file name may be used; "Error" otherwise.
-    bool usablePath(const QString& path);
 
     bool scanning_ = false;
 };

@@ -1,4 +1,5 @@
 // Record files, safe saving and the user's folders.
+#include "files.h"
 #include "shell/folders.h"
 #include "shell/recordfile.h"
 
@@ -6,18 +7,6 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-void writeAll(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-} // namespace
 
 class TestRecordFile : public QObject {
     Q_OBJECT
@@ -38,7 +27,7 @@ private Q_SLOTS:
         QFETCH(int, count);
         QTemporaryDir dir;
         const QString path = dir.filePath("f");
-        writeAll(path, QByteArray(size, 'x'));
+        QVERIFY(writeFileBytes(path, QByteArray(size, 'x')));
         RecordFile file(path, length);
         QVERIFY(file.load());
         QCOMPARE(file.count(), count);
@@ -66,7 +55,8 @@ private Q_SLOTS:
         file.setText(3, "massa llarg per cabre");
         QCOMPARE(file.count(), 3);
         QVERIFY(file.save());
-        QCOMPARE(readAll(path), QByteArray("\xC0via    ") + QByteArray(8, '\0') + QByteArray("massa ll"));
+        QCOMPARE(readFileBytes(path),
+                 QByteArray("\xC0via    ") + QByteArray(8, '\0') + QByteArray("massa ll"));
 
         RecordFile again(path, 8);
         QVERIFY(again.load());
@@ -82,13 +72,13 @@ private Q_SLOTS:
     void saveReplacesWholeFile() {
         QTemporaryDir dir;
         const QString path = dir.filePath("w");
-        writeAll(path, QByteArray(100, 'z'));
+        QVERIFY(writeFileBytes(path, QByteArray(100, 'z')));
         RecordFile file(path, 10);
         QVERIFY(file.load());
         file.resize(2);
         file.setBytes(2, "ab");
         QVERIFY(file.save());
-        QCOMPARE(readAll(path), QByteArray(10, 'z') + QByteArray("ab") + QByteArray(8, '\0'));
+        QCOMPARE(readFileBytes(path), QByteArray(10, 'z') + QByteArray("ab") + QByteArray(8, '\0'));
     }
 
     void failedSaveLeavesNothingBehind() {
@@ -100,13 +90,13 @@ private Q_SLOTS:
     void seedingNeverOverwrites() {
         QTemporaryDir src, dst;
         QDir().mkpath(src.filePath("llistes"));
-        writeAll(src.filePath("llistes/animals.bak"), "shipped");
-        writeAll(src.filePath("top.txt"), "shipped top");
+        QVERIFY(writeFileBytes(src.filePath("llistes/animals.bak"), "shipped"));
+        QVERIFY(writeFileBytes(src.filePath("top.txt"), "shipped top"));
         QDir().mkpath(dst.filePath("llistes"));
-        writeAll(dst.filePath("llistes/animals.bak"), "mine");
+        QVERIFY(writeFileBytes(dst.filePath("llistes/animals.bak"), "mine"));
         QCOMPARE(seedFolder(src.path(), dst.path()), 1);
-        QCOMPARE(readAll(dst.filePath("llistes/animals.bak")), QByteArray("mine"));
-        QCOMPARE(readAll(dst.filePath("top.txt")), QByteArray("shipped top"));
+        QCOMPARE(readFileBytes(dst.filePath("llistes/animals.bak")), QByteArray("mine"));
+        QCOMPARE(readFileBytes(dst.filePath("top.txt")), QByteArray("shipped top"));
         QCOMPARE(seedFolder(src.path(), dst.path()), 0);
         // The copy is the user's to change.
         QVERIFY(QFileInfo(dst.filePath("top.txt")).isWritable());
@@ -117,7 +107,7 @@ private Q_SLOTS:
         const QString path = dir.filePath("a/b/scratch");
         QVERIFY(ensurePrivateFolder(path));
         QCOMPARE(QFileInfo(path).permissions() & (QFile::ReadGroup | QFile::ReadOther | QFile::WriteGroup |
-                                                   QFile::WriteOther | QFile::ExeGroup | QFile::ExeOther),
+                                                  QFile::WriteOther | QFile::ExeGroup | QFile::ExeOther),
                  QFile::Permissions());
     }
 

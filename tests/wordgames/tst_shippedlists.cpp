@@ -1,6 +1,7 @@
 // The word lists the program ships are the editor's own conversion of our texts in
 // tools/wordlists/, and they are compiled in. Run with TAUDRIN_WRITE_LISTS=1 to make them afresh
 // after changing a text.
+#include "files.h"
 #include "wordgames/wordlistfile.h"
 #include "wordgames/wordscan.h"
 
@@ -13,10 +14,6 @@ const QString sourceDir = QStringLiteral(TAUDRIN_SOURCE_DIR);
 QString readText(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-}
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 } // namespace
 
@@ -37,8 +34,8 @@ private Q_SLOTS:
         const QString list = sourceDir + "/data/llistes/" + name + ".bak";
         if (qEnvironmentVariableIsSet("TAUDRIN_WRITE_LISTS")) QVERIFY(WriteWordList(list, words));
         QCOMPARE(ReadWordList(list), words);
-        QCOMPARE(readAll(list).size(), words.size() * WordRecordLength);
-        QCOMPARE(readAll(":/ship/llistes/" + name + ".bak"), readAll(list));
+        QCOMPARE(readFileBytes(list).size(), words.size() * WordRecordLength);
+        QCOMPARE(readFileBytes(":/ship/llistes/" + name + ".bak"), readFileBytes(list));
     }
 };
 

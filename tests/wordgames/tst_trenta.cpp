@@ -1,4 +1,5 @@
 // The word-list editor: its panels, text-to-list conversion and saving, opening and editing lists.
+#include "files.h"
 #include "shell/controls.h"
 #include "testservices.h"
 #include "wordgames/trenta.h"
@@ -13,14 +14,6 @@
 #include <QTest>
 
 namespace {
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-bool writeAll(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
 QStringList items(const QListWidget* list) {
     QStringList out;
     for (int i = 0; i < list->count(); ++i)
@@ -165,7 +158,7 @@ private Q_SLOTS:
         QCOMPARE(e.t.dialogs.openRequests[0].filter, QString("(*.bak)|*.bak|"));
         QVERIFY(e.t.dialogs.messages.isEmpty());
         QVERIFY(QFileInfo::exists(e.list("nova.bak")));
-        QCOMPARE(readAll(e.list("nova.bak")).size(), words.size() * 20);
+        QCOMPARE(readFileBytes(e.list("nova.bak")).size(), words.size() * 20);
         QCOMPARE(ReadWordList(e.list("nova.bak")), words);
         QVERIFY(!e.open());
         QCOMPARE(e.t.state().ActivityCode(), 0);
@@ -187,7 +180,7 @@ private Q_SLOTS:
         QFETCH(QString, chosen);
         QFETCH(QString, saved);
         Editor e;
-        QVERIFY(writeAll(e.list(chosen), QByteArray(200, 'z')));
+        QVERIFY(writeFileBytes(e.list(chosen), QByteArray(200, 'z')));
         e.t.dialogs.answerOpen(e.list(chosen));
         e.convert("gat ");
         QCOMPARE(ReadWordList(e.list(saved)), QStringList{"gat"});
@@ -224,7 +217,7 @@ private Q_SLOTS:
         QFETCH(int, kind);
         Editor e;
         const QByteArray old = wordRecord("vell");
-        QVERIFY(writeAll(e.list("vella.bak"), old));
+        QVERIFY(writeFileBytes(e.list("vella.bak"), old));
         if (kind == 0) e.t.dialogs.failOpen();
         if (kind == 1) e.t.dialogs.answerOpen(e.lists + "/");
         if (kind == 2) e.t.dialogs.answerOpen(QDir(e.lists).filePath("no/such/folder/x"));
@@ -232,13 +225,14 @@ private Q_SLOTS:
         QCOMPARE(e.t.dialogs.messages, QStringList{"Error"});
         QVERIFY(e.open());
         QCOMPARE(e.f->cursor().shape(), Qt::ArrowCursor);
-        QCOMPARE(readAll(e.list("vella.bak")), old);
+        QCOMPARE(readFileBytes(e.list("vella.bak")), old);
         QCOMPARE(QDir(e.lists).entryList(QDir::Files), QStringList{"vella.bak"});
     }
 
     void editarOpensAList() {
         Editor e;
-        QVERIFY(writeAll(e.list("dues.bak"), wordRecord("casa") + wordRecord("abcdefghijklmnop") + "xxxxx"));
+        QVERIFY(writeFileBytes(e.list("dues.bak"),
+                               wordRecord("casa") + wordRecord("abcdefghijklmnop") + "xxxxx"));
         e.f->CREAR->trigger();
         e.t.dialogs.answerOpen(e.list("dues.bak"));
         e.f->OBRESS->trigger();
@@ -297,7 +291,7 @@ private Q_SLOTS:
         QFETCH(QString, shown);
         Editor e;
         const QByteArray file = wordRecord("abella") + wordRecord("casa");
-        QVERIFY(writeAll(e.list("l.bak"), file));
+        QVERIFY(writeFileBytes(e.list("l.bak"), file));
         e.t.dialogs.answerOpen(e.list("l.bak"));
         e.f->OBRESS->trigger();
         if (select) e.f->List7->setCurrentRow(1);
@@ -310,7 +304,7 @@ private Q_SLOTS:
             QVERIFY(e.t.dialogs.inputPrompts.isEmpty());
         }
         QCOMPARE(items(e.f->List7), (QStringList{"abella", shown}));
-        QCOMPARE(readAll(e.list("l.bak")), file);
+        QCOMPARE(readFileBytes(e.list("l.bak")), file);
     }
 };
 

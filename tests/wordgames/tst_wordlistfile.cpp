@@ -1,22 +1,11 @@
 // The word-list file: exact record bytes, the reading rule and whole, checked writes.
+#include "files.h"
 #include "wordgames/wordlistfile.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-void writeAll(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-} // namespace
 
 class TestWordListFile : public QObject {
     Q_OBJECT
@@ -26,8 +15,10 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("record");
         QTest::newRow("casa") << "casa" << QByteArray::fromHex("0800040063617361") + QByteArray(12, '\0');
         QTest::newRow("col·lecció") << QString::fromUtf8("col·lecció")
-                                    << QByteArray::fromHex("08000A00636F6CB76C65636369F3") + QByteArray(6, '\0');
-        QTest::newRow("16 letters") << "abcdefghijklmnop" << QByteArray::fromHex("08001000") + "abcdefghijklmnop";
+                                    << QByteArray::fromHex("08000A00636F6CB76C65636369F3") +
+                                           QByteArray(6, '\0');
+        QTest::newRow("16 letters") << "abcdefghijklmnop"
+                                    << QByteArray::fromHex("08001000") + "abcdefghijklmnop";
         QTest::newRow("empty word") << "" << QByteArray::fromHex("08000000") + QByteArray(16, '\0');
     }
     void exactBytes() {
@@ -36,7 +27,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString path = dir.filePath("l.bak");
         QVERIFY(WriteWordList(path, {word}));
-        QCOMPARE(readAll(path), record);
+        QCOMPARE(readFileBytes(path), record);
         QCOMPARE(ReadWordList(path), QStringList{word});
     }
 
@@ -57,8 +48,9 @@ private Q_SLOTS:
         const QString path = dir.filePath("l.bak");
         // Tag and length are not read: a foreign tag and a wrong length still give the text.
         QByteArray foreign = QByteArray::fromHex("0300FF00") + "pa" + QByteArray(14, '\0');
-        QByteArray stopsAtZero = QByteArray::fromHex("08000900") + "ab" + QByteArray(1, '\0') + "cdefghijklmno";
-        writeAll(path, foreign + stopsAtZero + QByteArray(20, '\0'));
+        QByteArray stopsAtZero =
+            QByteArray::fromHex("08000900") + "ab" + QByteArray(1, '\0') + "cdefghijklmno";
+        QVERIFY(writeFileBytes(path, foreign + stopsAtZero + QByteArray(20, '\0')));
         QCOMPARE(ReadWordList(path), (QStringList{"pa", "ab", ""}));
         QCOMPARE(ReadWordList(path, 1), (QStringList{"p", "a", ""}));
     }
@@ -67,7 +59,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         QCOMPARE(ReadWordList(dir.filePath("missing.bak")), QStringList{});
         QVERIFY(!QFileInfo::exists(dir.filePath("missing.bak")));
-        writeAll(dir.filePath("short.bak"), QByteArray(19, 'a'));
+        QVERIFY(writeFileBytes(dir.filePath("short.bak"), QByteArray(19, 'a')));
         QCOMPARE(ReadWordList(dir.filePath("short.bak")), QStringList{});
         QVERIFY(WriteWordList(dir.filePath("empty.bak"), {}));
         QCOMPARE(QFileInfo(dir.filePath("empty.bak")).size(), 0);
@@ -76,7 +68,7 @@ private Q_SLOTS:
     void replacesOlderFile() {
         QTemporaryDir dir;
         const QString path = dir.filePath("l.bak");
-        writeAll(path, QByteArray(200, 'x'));
+        QVERIFY(writeFileBytes(path, QByteArray(200, 'x')));
         QVERIFY(WriteWordList(path, {"u", "dos", "tres"}));
         QCOMPARE(QFileInfo(path).size(), 60);
         QCOMPARE(ReadWordList(path), (QStringList{"u", "dos", "tres"}));
@@ -87,9 +79,9 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString path = dir.filePath("l.bak");
         QVERIFY(WriteWordList(path, {"vell"}));
-        const QByteArray before = readAll(path);
+        const QByteArray before = readFileBytes(path);
         QVERIFY(!WriteWordList(path, {"gat", "abcdefghijklmnopq", "gos"}));
-        QCOMPARE(readAll(path), before);
+        QCOMPARE(readFileBytes(path), before);
         QVERIFY(!WriteWordList(dir.filePath("new.bak"), {"abcdefghijklmnopq"}));
         QVERIFY(!QFileInfo::exists(dir.filePath("new.bak")));
     }
