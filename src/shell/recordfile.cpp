@@ -10,7 +10,13 @@ RecordFile::RecordFile(QString path, int recordLength) : path_(std::move(path)),
 
 bool RecordFile::load() {
     data_.clear();
-    if (!QFileInfo::exists(path_)) return true;
+    const QFileInfo info(path_);
+    if (!info.exists()) return true;
+    // Only a plain file holds records: a pipe waits for a writer forever, a device never ends.
+    if (!info.isFile()) {
+        qCWarning(lcShell) << "not a file" << path_;
+        return false;
+    }
     QFile f(path_);
     if (!f.open(QIODevice::ReadOnly)) {
         qCWarning(lcShell) << "cannot read" << path_ << f.errorString();

@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 class TestRecordFile : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -45,6 +47,29 @@ private Q_SLOTS:
         QCOMPARE(file.text(0), QString(10, ' '));
         QVERIFY(!QFileInfo::exists(path));
         QCOMPARE(RecordFile::countOf(path, 10), 0);
+    }
+
+    // A typed name may name anything: only a plain file is read, and reading never waits.
+    void onlyPlainFilesAreRead_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("named pipe") << "pipe";
+        QTest::newRow("endless device") << "device";
+        QTest::newRow("folder") << "folder";
+    }
+    void onlyPlainFilesAreRead() {
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        QString path = dir.filePath("x.bak");
+        if (kind == "pipe")
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else if (kind == "device")
+            path = "/dev/zero";
+        else
+            QVERIFY(QDir().mkpath(path));
+        RecordFile file(path, 20);
+        QVERIFY(!file.load());
+        QCOMPARE(file.count(), 0);
+        QCOMPARE(RecordFile::countOf(path, 20), 0);
     }
 
     void textRecordsArePaddedAndCut() {
