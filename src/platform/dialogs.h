@@ -28,6 +28,10 @@ public:
     // Accepts the name of a file that does not exist yet: windows also use it to name new files.
     virtual OpenAnswer showOpen(QWidget* parent, const OpenRequest& request) = 0;
     virtual void message(QWidget* parent, const QString& text, const QString& title) = 0;
+    // The same box with the question icon, for a notice whose answer nobody reads.
+    virtual void question(QWidget* parent, const QString& text, const QString& title) {
+        message(parent, text, title);
+    }
     // nullopt when the user cancelled.
     virtual std::optional<QString> input(QWidget* parent, const QString& prompt, const QString& title,
                                          const QString& initial) = 0;

@@ -43,6 +43,11 @@ void QtDialogs::message(QWidget* parent, const QString& text, const QString& tit
     QMessageBox::information(parent, title, text);
 }
 
+void QtDialogs::question(QWidget* parent, const QString& text, const QString& title) {
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
 std::optional<QString> QtDialogs::input(QWidget* parent, const QString& prompt, const QString& title,
                                         const QString& initial) {
     bool ok = false;

@@ -201,7 +201,7 @@ void form1::SONS_Click() {
 }
 
 void form1::ffffffg_Click() {
-    services.dialogs.message(this,
-                             QStringLiteral("En preparació. Si vols rebre informació: ") + contactAddress(),
-                             QStringLiteral("TAUDRIN"));
+    services.dialogs.question(this,
+                              QStringLiteral("En preparació. Si vols rebre informació: ") + contactAddress(),
+                              QStringLiteral("TAUDRIN"));
 }

@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QSignalSpy>
@@ -92,6 +93,22 @@ private Q_SLOTS:
         QCOMPARE(QFileInfo(a.fileName).fileName(), QString("nova.bak"));
         QCOMPARE(QFileInfo(a.fileName).dir().canonicalPath(), QDir(dir.path()).canonicalPath());
         QVERIFY(QFileInfo(a.fileName).isAbsolute());
+    }
+
+    void questionBoxHasTheQuestionIcon() {
+        QtDialogs dialogs;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QString text;
+        QTimer::singleShot(0, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                icon = box->icon();
+                text = box->text();
+                box->accept();
+            }
+        });
+        dialogs.question(nullptr, "En preparació.", "TAUDRIN");
+        QCOMPARE(icon, QMessageBox::Question);
+        QCOMPARE(text, QString::fromUtf8("En preparació."));
     }
 
     void errorBoxSaysError() {

@@ -198,6 +198,7 @@ private Q_SLOTS:
         QCOMPARE(t.dialogs.messages,
                  QStringList{QString::fromUtf8("En preparació. Si vols rebre informació: ") +
                              form1::contactAddress()});
+        QCOMPARE(t.dialogs.questions, t.dialogs.messages);
         QCOMPARE(t.state().ActivityCode(), 3);
         for (const QString& name : t.forms().names())
             if (name != "form1") QVERIFY2(!t.forms().isLoaded(name), qPrintable(name));

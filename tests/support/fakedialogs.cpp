@@ -13,6 +13,11 @@ void FakeDialogs::message(QWidget*, const QString& text, const QString& title) {
     messageTitles << title;
 }
 
+void FakeDialogs::question(QWidget* parent, const QString& text, const QString& title) {
+    message(parent, text, title);
+    questions << text;
+}
+
 std::optional<QString> FakeDialogs::input(QWidget*, const QString& prompt, const QString& title, const QString&) {
     inputPrompts << prompt;
     inputTitles << title;

@@ -10,6 +10,7 @@ class FakeDialogs : public Dialogs {
 public:
     OpenAnswer showOpen(QWidget* parent, const OpenRequest& request) override;
     void message(QWidget* parent, const QString& text, const QString& title) override;
+    void question(QWidget* parent, const QString& text, const QString& title) override;
     std::optional<QString> input(QWidget* parent, const QString& prompt, const QString& title,
                                  const QString& initial) override;
 
@@ -26,7 +27,8 @@ public:
     std::deque<std::pair<bool, QString>> inputs; // (given, text); not given = cancelled
 
     QList<OpenRequest> openRequests;
-    QStringList messages; // texts of the message boxes shown
+    QStringList messages;  // texts of the message boxes shown
+    QStringList questions; // those of them shown with the question icon
     QStringList messageTitles;
     QStringList inputPrompts;
     QStringList inputTitles;
