@@ -21,8 +21,15 @@ QList<FilterEntry> parseFileFilter(const QString& filter) {
 
 QStringList toQtNameFilters(const QList<FilterEntry>& entries) {
     QStringList out;
-    for (const FilterEntry& e : entries)
-        out << e.description + QStringLiteral(" (") + e.patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+    for (const FilterEntry& e : entries) {
+        // Qt reads the patterns from the last parentheses: a pattern holding one of its own (the
+        // stray ")" of "*.bak;)") would make the dialog list nothing at all.
+        QStringList patterns;
+        for (const QString& p : e.patterns)
+            if (!p.contains(QLatin1Char('(')) && !p.contains(QLatin1Char(')'))) patterns << p;
+        if (patterns.isEmpty()) patterns << QStringLiteral("*");
+        out << e.description + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+    }
     return out;
 }
 

@@ -21,6 +21,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("filter");
         QTest::addColumn<QStringList>("qt");
         QTest::newRow("word lists") << "(*.bak)|*.bak|" << QStringList{"(*.bak) (*.bak)"};
+        QTest::newRow("stray parenthesis") << "(*.bak)|*.bak;)" << QStringList{"(*.bak) (*.bak)"};
         QTest::newRow("two entries") << "Text (*.txt)|*.txt|Tot|*.*"
                                      << QStringList{"Text (*.txt) (*.txt)", "Tot (*.*)"};
         QTest::newRow("several patterns") << QString::fromUtf8("GRÀFICS|*.gif;*.jpg;*.bmp")
@@ -43,13 +44,19 @@ private Q_SLOTS:
     }
 
     // The real dialog lists only the names that match, whatever their case.
+    void dialogListsMatchingNames_data() {
+        QTest::addColumn<QString>("filter");
+        QTest::newRow("saving a list") << "(*.bak)|*.bak|";
+        QTest::newRow("opening a list") << "(*.bak)|*.bak;)";
+    }
     void dialogListsMatchingNames() {
+        QFETCH(QString, filter);
         QTemporaryDir dir;
         for (const char* name : {"x.bak", "X.BAK", "x.txt"}) {
             QFile f(dir.filePath(name));
             QVERIFY(f.open(QIODevice::WriteOnly));
         }
-        std::unique_ptr<QFileDialog> dlg(QtDialogs::createOpenDialog(nullptr, {dir.path(), "(*.bak)|*.bak|", "t"}));
+        std::unique_ptr<QFileDialog> dlg(QtDialogs::createOpenDialog(nullptr, {dir.path(), filter, "t"}));
         auto* model = dlg->findChild<QFileSystemModel*>();
         QVERIFY(model);
         dlg->show();
