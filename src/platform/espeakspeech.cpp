@@ -155,6 +155,12 @@ void EspeakSpeech::stop() {
     ++serial_;
 }
 
+void EspeakSpeech::reset() {
+    stop();
+    std::lock_guard lock(mutex_);
+    voice_ = 0;
+}
+
 void EspeakSpeech::setVoice(int voice) {
     if (!start() || voice < 0 || voice >= runtime().voices.size()) return;
     voice_ = voice;

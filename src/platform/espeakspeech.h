@@ -35,6 +35,7 @@ public:
     int voiceCount() override;
     QString voiceName(int voice) override;
     void stop() override;
+    void reset() override;
     void setVoice(int voice) override;
     void speak(const QString& text) override;
 

@@ -18,4 +18,7 @@ public:
     virtual void setVoice(int voice) = 0;
     // 6: speaks the text in the background; a new utterance replaces one still playing.
     virtual void speak(const QString& text) = 0;
+    // The synthesiser as the speech window finds it when it loads: voice 0, nothing being said.
+    // The window hosts it, so a voice chosen before the window was closed does not outlive it.
+    virtual void reset() = 0;
 };

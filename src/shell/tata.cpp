@@ -30,6 +30,7 @@ QAction* TATA::addVoiceItem(int index) {
 }
 
 void TATA::Form_Load() {
+    labios.reset();
     const int n = labios.voiceCount();
     for (int i = 1; i <= n; ++i)
         addVoiceItem(i);

@@ -136,6 +136,8 @@ private Q_SLOTS:
         t.state().setActivityCode(103);
         t.state().setSpeechFlag(1);
         w.VOCES[2]->trigger();
+        SpeakText(t.services(), "y");
+        QCOMPARE(t.speech.voice(), 2);
         QVERIFY(w.close());
         QVERIFY(!t.forms().isLoaded("TATA"));
         QCOMPARE(t.state().ActivityCode(), 0);
@@ -145,6 +147,8 @@ private Q_SLOTS:
         SpeakText(t.services(), "x");
         QVERIFY(!t.speech.members().contains(69));
         QCOMPARE(t.speech.members().mid(t.speech.members().size() - 2), (QList<int>{36, 6}));
+        QCOMPARE(t.speech.voice(), 0); // the old choice went with the window
+        QCOMPARE(t.speech.resets, 2);
         QVERIFY(!t.forms().loaded<TATA>()->isVisible());
     }
 

@@ -23,7 +23,16 @@ public:
         return voices.value(voice - 1);
     }
     void stop() override { calls.append(Call{36, {}}); }
-    void setVoice(int voice) override { calls.append(Call{69, QString::number(voice)}); }
+    void setVoice(int voice) override {
+        calls.append(Call{69, QString::number(voice)});
+        voice_ = voice;
+    }
+    // Not a member the windows call, so it is counted apart from the calls.
+    void reset() override {
+        ++resets;
+        voice_ = 0;
+    }
+    int voice() const { return voice_; }
     void speak(const QString& text) override { calls.append(Call{6, text}); }
 
     // The member numbers called, in order.
@@ -36,6 +45,10 @@ public:
 
     QStringList voices; // the names of voices 1 to n
     QList<Call> calls;
+    int resets = 0;
+
+private:
+    int voice_ = 0; // the voice utterances would be spoken in
 };
 
 // "member(argument)" in a test's failure message.
