@@ -75,21 +75,12 @@ void lines(QPainter& p, double x, double y, double width, int count, double gap 
 // A sheet of paper with its top-right corner folded.
 void page(QPainter& p, const QRectF& r) {
     const double f = qMin(r.width(), r.height()) * 0.22;
-    QPainterPath path;
-    path.moveTo(r.topLeft());
-    path.lineTo(r.right() - f, r.top());
-    path.lineTo(r.right(), r.top() + f);
-    path.lineTo(r.bottomRight());
-    path.lineTo(r.bottomLeft());
-    path.closeSubpath();
     fill(p, Paper);
-    p.drawPath(path);
-    QPainterPath fold;
-    fold.moveTo(r.right() - f, r.top());
-    fold.lineTo(r.right() - f, r.top() + f);
-    fold.lineTo(r.right(), r.top() + f);
+    p.drawPolygon(QPolygonF{r.topLeft(), QPointF(r.right() - f, r.top()), QPointF(r.right(), r.top() + f),
+                            r.bottomRight(), r.bottomLeft()});
     p.setBrush(QColor(225, 230, 238));
-    p.drawPath(fold);
+    p.drawPolygon(QPolygonF{QPointF(r.right() - f, r.top()), QPointF(r.right() - f, r.top() + f),
+                            QPointF(r.right(), r.top() + f)});
 }
 // A little landscape photo: sky, sun and a green hill in a white frame.
 void photo(QPainter& p, const QRectF& r, bool grey = false) {
@@ -135,13 +126,8 @@ void pencil(QPainter& p, const QPointF& tip, double degrees, double length) {
     p.translate(tip);
     p.rotate(degrees);
     const double w = 7;
-    QPainterPath wood;
-    wood.moveTo(0, 0);
-    wood.lineTo(9, -w / 2);
-    wood.lineTo(9, w / 2);
-    wood.closeSubpath();
     fill(p, QColor(240, 200, 150), 1.2);
-    p.drawPath(wood);
+    p.drawPolygon(QPolygonF{QPointF(0, 0), QPointF(9, -w / 2), QPointF(9, w / 2)});
     p.setPen(Qt::NoPen);
     p.setBrush(Ink);
     p.drawEllipse(QPointF(1.5, 0), 1.4, 1.2);
@@ -246,14 +232,8 @@ void typewriter(QPainter& p) {
     page(p, QRectF(30, 5, 32, 22));
     lines(p, 34, 12, 20, 2, 5);
     box(p, QRectF(18, 22, 56, 6), QColor(110, 116, 132), 3);
-    QPainterPath body;
-    body.moveTo(20, 28);
-    body.lineTo(72, 28);
-    body.lineTo(80, 54);
-    body.lineTo(12, 54);
-    body.closeSubpath();
     fill(p, Red);
-    p.drawPath(body);
+    p.drawPolygon(QPolygonF{QPointF(20, 28), QPointF(72, 28), QPointF(80, 54), QPointF(12, 54)});
     for (int row = 0; row < 3; ++row) {
         const int keys = 7 - (row == 2 ? 2 : 0);
         const double y = 34 + row * 6.5, x0 = 22 - row * 1.5 + (row == 2 ? 8 : 0);
@@ -486,14 +466,8 @@ void letter(QPainter& p) {
 
 void phoneList(QPainter& p) {
     // A desk telephone beside its list of numbers.
-    QPainterPath body;
-    body.moveTo(12, 52);
-    body.lineTo(16, 30);
-    body.lineTo(42, 30);
-    body.lineTo(46, 52);
-    body.closeSubpath();
     fill(p, Red);
-    p.drawPath(body);
+    p.drawPolygon(QPolygonF{QPointF(12, 52), QPointF(16, 30), QPointF(42, 30), QPointF(46, 52)});
     fill(p, Paper, 1.2);
     p.drawEllipse(QPointF(29, 42), 7, 7);
     p.setBrush(Ink);
