@@ -1,8 +1,8 @@
 // Time from choosing an activity item of the main window's menu to the first paint of the window
 // it opens, for every activity item, each opened afresh several times. The limit is 50 ms.
 #include "app/application.h"
+#include "core/sharedstate.h"
 #include "shell/form1.h"
-#include "shell/sharedstate.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,15 +1,15 @@
 // Time from SpeakText to the first audio samples of a ten-word sentence, next to the time that
 // espeak-ng's own command line takes to write the same sentence to a WAV file, measured in one run.
 // The first SpeakText also starts espeak-ng and loads the speech window; it is shown on its own.
+#include "core/forms.h"
+#include "core/random.h"
+#include "core/services.h"
+#include "core/sharedstate.h"
+#include "core/tata.h"
 #include "platform/desktoplauncher.h"
 #include "platform/displaymodes.h"
 #include "platform/espeakspeech.h"
 #include "platform/qtdialogs.h"
-#include "shell/forms.h"
-#include "shell/random.h"
-#include "shell/services.h"
-#include "shell/sharedstate.h"
-#include "shell/tata.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -43,8 +43,9 @@ int main(int argc, char* argv[]) {
     Random random;
     SharedState state;
     Forms forms;
-    Services services{
-        dialogs, launcher, speech, displayModes, random, forms, state, dir.filePath("program"), dir.filePath("scratch"), 0};
+    Services services(dialogs, launcher, speech, displayModes, random, forms, state, dir.filePath("program"),
+                      dir.filePath("scratch"));
+    services.pauseScale = 0;
     forms.setServices(&services);
 
     // The tap sees each block before it goes to the sound device.

@@ -4,8 +4,8 @@
 // the font system (fontconfig reads its whole configuration), which no window with words avoids,
 // so the main window's limit is checked against that start.
 #include "app/application.h"
+#include "core/twips.h"
 #include "shell/form1.h"
-#include "shell/twips.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -75,11 +75,13 @@ int main(int argc, char* argv[]) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
     env.insert(QStringLiteral("XDG_CACHE_HOME"), home.filePath(QStringLiteral("cache")));
-    if (!env.contains(QStringLiteral("DISPLAY"))) env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    if (!env.contains(QStringLiteral("DISPLAY")))
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
 
     const QString self = QCoreApplication::applicationFilePath();
     const QStringList modes{QStringLiteral("form1"), QStringLiteral("bare"), QStringLiteral("text")};
-    for (const QString& m : modes) timeStart(self, m, env); // the first start seeds the folder, warms caches
+    for (const QString& m : modes)
+        timeStart(self, m, env); // the first start seeds the folder, warms caches
     std::vector<std::vector<double>> times(modes.size());
     for (int i = 0; i < 9; ++i) {
         for (int m = 0; m < modes.size(); ++m) {

@@ -1,9 +1,11 @@
 #include "app/application.h"
 #include "comicstrip/registerforms.h"
+#include "core/folders.h"
+#include "core/fonts.h"
+#include "core/registerforms.h"
+#include "core/translation.h"
 #include "documents/registerforms.h"
 #include "pictures/registerforms.h"
-#include "shell/folders.h"
-#include "shell/fonts.h"
 #include "shell/registerforms.h"
 #include "textwork/registerforms.h"
 #include "wordgames/registerforms.h"
@@ -17,9 +19,11 @@ void setUpApplication() {
     QCoreApplication::setApplicationName(QStringLiteral("Taudrin"));
     QApplication::setApplicationDisplayName(QString());
     installFontSubstitutions();
+    installCatalanTranslation();
 }
 
 void registerAllForms(Forms& forms) {
+    registerCoreForms(forms);
     registerShellForms(forms);
     registerWordGameForms(forms);
     registerWorkshopForms(forms);
@@ -37,8 +41,8 @@ Application::Application() {
     ensurePrivateFolder(scratch);
     // What the program ships goes into the user's folder where it is missing.
     seedFolder(QStringLiteral(":/ship"), program);
-    services_.reset(
-        new Services{dialogs_, launcher_, speech_, *displayModes_, random_, forms_, state_, program, scratch});
+    services_ = std::make_unique<Services>(dialogs_, launcher_, speech_, *displayModes_, random_, forms_,
+                                           state_, program, scratch);
     forms_.setServices(services_.get());
     registerAllForms(forms_);
 }

@@ -1,12 +1,12 @@
 #pragma once
+#include "core/forms.h"
+#include "core/random.h"
+#include "core/services.h"
+#include "core/sharedstate.h"
 #include "platform/desktoplauncher.h"
 #include "platform/displaymodes.h"
 #include "platform/espeakspeech.h"
 #include "platform/qtdialogs.h"
-#include "shell/forms.h"
-#include "shell/random.h"
-#include "shell/services.h"
-#include "shell/sharedstate.h"
 
 #include <memory>
 

@@ -1,5 +1,5 @@
 #include "pictures/registerforms.h"
-#include "shell/placeholderform.h"
+#include "core/placeholderform.h"
 
 // Windows still to be built stand as placeholders under their own names and captions.
 void registerPictureForms(Forms& forms) {

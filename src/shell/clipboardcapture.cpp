@@ -1,6 +1,6 @@
 #include "shell/clipboardcapture.h"
+#include "core/random.h"
 #include "shell/log.h"
-#include "shell/random.h"
 
 #include <QClipboard>
 #include <QImageWriter>

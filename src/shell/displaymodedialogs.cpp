@@ -1,20 +1,16 @@
 #include "shell/displaymodedialogs.h"
+#include "core/controls.h"
 #include "shell/displaymodetext.h"
-#include "shell/twips.h"
 
 DisplayModeDialog::DisplayModeDialog(Services& services, QSize target, const QString& targetText)
     : Form(services), target_(target), targetText_(targetText) {
     setWindowTitle(QStringLiteral("Form1"));
     setFixedSize(twSize(4800, 3600));
-    List1 = new QListWidget(this);
-    List1->setObjectName(QStringLiteral("List1"));
-    List1->setGeometry(twRect(120, 120, 4560, 2520));
-    Label1 = new QLabel(QStringLiteral("Label1"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(twRect(120, 2760, 2160, 360));
-    Label2 = new QLabel(QStringLiteral("Label2"), this);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setGeometry(twRect(2520, 2760, 2160, 360));
+    List1 = control<QListWidget>(this, "List1", 120, 120, 4560, 2520);
+    Label1 = control<QLabel>(this, "Label1", 120, 2760, 2160, 360);
+    Label2 = control<QLabel>(this, "Label2", 2520, 2760, 2160, 360);
+    Label1->setText(QStringLiteral("Label1"));
+    Label2->setText(QStringLiteral("Label2"));
 }
 
 void DisplayModeDialog::Form_Load() {

@@ -1,6 +1,6 @@
 #pragma once
+#include "core/formwindow.h"
 #include "platform/displaymodes.h"
-#include "shell/formwindow.h"
 
 #include <QLabel>
 #include <QListWidget>

@@ -1,10 +1,10 @@
 #include "shell/form1.h"
-#include "shell/basepanel.h"
+#include "core/basepanel.h"
+#include "core/controls.h"
+#include "core/folders.h"
+#include "core/sharedstate.h"
+#include "core/twips.h"
 #include "shell/bringtofront.h"
-#include "shell/controls.h"
-#include "shell/folders.h"
-#include "shell/sharedstate.h"
-#include "shell/twips.h"
 
 #include <QDir>
 #include <QLayout>
@@ -23,10 +23,22 @@ form1::form1(Services& services) : MainForm(services) {
     createMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    Label5 = new QLabel(QStringLiteral("TALLER D'EXPERIÈNCIES, PROGRAMA GENERADOR"), client);
-    Label5->setObjectName(QStringLiteral("Label5"));
+    Label5 = control<QLabel>(client, "Label5", -225, 9855, 15000, 7845);
+    for (int i = 0; i < 2; ++i) {
+        const int y = i == 0 ? 9900 : 10215;
+        Line1[i] = new LineControl(client, twPoint(90, y), twPoint(15840, y), QColor(192, 192, 192));
+        Line1[i]->setObjectName(QStringLiteral("Line1_%1").arg(i));
+    }
+    createPictureMenu();
+    Label3 = control<QLabel>(client, "Label3");
+    Label6 = control<QLabel>(client, "Label6");
+    base = control<PictureBox>(client, "base");
+    Frame1 = control<QFrame>(client, "Frame1");
+    GRANDE = control<PictureBox>(Frame1, "GRANDE");
+
+    Label5->setText(QStringLiteral("TALLER D'EXPERIÈNCIES, PROGRAMA GENERADOR"));
     // Designed wider than the window; kept within it so that its centred text is seen whole.
-    Label5->setGeometry(twRect(-225, 9855, 15000, 7845) & QRect(QPoint(0, 0), client->size()));
+    Label5->setGeometry(Label5->geometry() & QRect(QPoint(0, 0), client->size()));
     QFont footer(QStringLiteral("Courier New"), 18);
     footer.setBold(true);
     Label5->setFont(footer);
@@ -34,33 +46,12 @@ form1::form1(Services& services) : MainForm(services) {
     Label5->setAttribute(Qt::WA_TranslucentBackground);
     // The footer is a control of its own: moves over it are not moves over the background.
     Label5->setAttribute(Qt::WA_NoMousePropagation);
-
-    for (int i = 0; i < 2; ++i) {
-        const int y = i == 0 ? 9900 : 10215;
-        Line1[i] = new LineControl(client, twPoint(90, y), twPoint(15840, y), QColor(192, 192, 192));
-        Line1[i]->setObjectName(QStringLiteral("Line1_%1").arg(i));
-    }
-
-    createPictureMenu();
-
-    Label3 = new QLabel(client);
-    Label3->setObjectName(QStringLiteral("Label3"));
     Label3->hide();
-    Label6 = new QLabel(client);
-    Label6->setObjectName(QStringLiteral("Label6"));
     Label6->hide();
-
-    base = new PictureBox(client);
-    base->setObjectName(QStringLiteral("base"));
     base->setAutoSize(true);
     base->setPicture(drawBasePanel());
     base->hide();
-
-    Frame1 = new QFrame(client);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->hide();
-    GRANDE = new PictureBox(Frame1);
-    GRANDE->setObjectName(QStringLiteral("GRANDE"));
     GRANDE->setAutoSize(true);
 
     connect(&services.state, &SharedState::activityCodeChanged, this, &form1::showActivityCode);
@@ -70,7 +61,9 @@ form1::form1(Services& services) : MainForm(services) {
     createSystemMembers();
 }
 
-void form1::showActivityCode(int code) { Label3->setText(code ? QString::number(code) : QString()); }
+void form1::showActivityCode(int code) {
+    Label3->setText(code ? QString::number(code) : QString());
+}
 
 void form1::Form_Load() {
     QPalette footer = Label5->palette();

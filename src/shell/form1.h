@@ -1,6 +1,6 @@
 #pragma once
+#include "core/formwindow.h"
 #include "shell/clipboardcapture.h"
-#include "shell/formwindow.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -111,10 +111,8 @@ public:
     void PRPR_Click();
     void ffffffg_Click();
 
-    // JPEG saving, clipboard capture and display modes (form1system.cpp).
-    // Writes the picture as a JPEG file; silent towards the user, true when the file was written.
-    // Needs no instance, so a window may save while the main window is closed.
-    static bool savejpg(const QImage& pict, const QString& filename, int quality);
+    // Clipboard capture and display modes (form1system.cpp). JPEG saving is core's savejpg, so a
+    // window may save while the main window is closed.
     QTimer* Timer1 = nullptr;       // looks at the clipboard every 3 s while the capture is on
     PictureBox* Picture1 = nullptr; // hidden: the picture last taken from the clipboard
     void Timer1_Timer();

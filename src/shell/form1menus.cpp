@@ -1,8 +1,8 @@
 // The main window's menu bar: every activity by subject, the system items and the help notice.
+#include "core/sharedstate.h"
 #include "platform/dialogs.h"
 #include "shell/form1.h"
 #include "shell/openactivity.h"
-#include "shell/sharedstate.h"
 
 #include <QMenuBar>
 

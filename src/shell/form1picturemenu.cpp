@@ -1,34 +1,31 @@
 // The picture menu of the main window: a picture of every activity; pointing at one names it in
 // the hover line, releasing any mouse button on it opens its window and records its code.
-#include "shell/controls.h"
+#include "core/controls.h"
+#include "core/mouseevents.h"
+#include "core/sharedstate.h"
+#include "core/twips.h"
 #include "shell/form1.h"
-#include "shell/mouseevents.h"
 #include "shell/openactivity.h"
-#include "shell/picturemenu.h"
-#include "shell/picturemenuimages.h"
-#include "shell/sharedstate.h"
-#include "shell/twips.h"
+#include "shell/picturemenu/picturemenu.h"
+#include "shell/picturemenu/picturemenuimages.h"
 
 namespace pm = picturemenu;
 
 void form1::createPictureMenu() {
     const QRect menu = pm::Picture7Twips;
-    Picture7 = new PictureBox(client);
-    Picture7->setObjectName(QStringLiteral("Picture7"));
+    Picture7 = control<PictureBox>(client, "Picture7");
     Picture7->move(twPoint(menu.x(), menu.y()));
     Picture7->setAutoSize(true);
     Picture7->setPicture(pictureMenuImage());
     auto* menuMouse = new MouseEvents(Picture7);
     connect(menuMouse, &MouseEvents::MouseMove, this, &form1::Picture7_MouseMove);
 
-    Picture9 = new PictureBox(Picture7);
-    Picture9->setObjectName(QStringLiteral("Picture9"));
+    Picture9 = control<PictureBox>(Picture7, "Picture9");
     Picture9->setGeometry(pm::picture9Rect());
     Picture9->setPicture(letterOrderingImage());
     new MouseEvents(Picture9); // outside its zone it does nothing, and passes nothing on
 
-    Picture10 = new PictureBox(Picture7);
-    Picture10->setObjectName(QStringLiteral("Picture10"));
+    Picture10 = control<PictureBox>(Picture7, "Picture10");
     Picture10->setGeometry(pm::picture10Rect());
     Picture10->setPicture(pictureWordSearchImage());
     auto* extraMouse = new MouseEvents(Picture10);
@@ -66,9 +63,7 @@ void form1::createPictureMenu() {
     Picture9->setMask(picture9Own.translated(inPicture9));
 
     const QRect hover = pm::Label7Twips;
-    Label7 = new QLabel(Picture7);
-    Label7->setObjectName(QStringLiteral("Label7"));
-    Label7->setGeometry(twRect(hover.x(), hover.y(), hover.width(), hover.height()));
+    Label7 = control<QLabel>(Picture7, "Label7", hover.x(), hover.y(), hover.width(), hover.height());
     QFont font(QStringLiteral("Courier New"), 18);
     font.setBold(true);
     Label7->setFont(font);

@@ -1,11 +1,9 @@
-// The main window's system items and services: the display-mode switch, the clipboard picture
-// capture and JPEG saving.
+// The main window's system items: the display-mode switch and the clipboard picture capture.
+#include "core/controls.h"
+#include "core/twips.h"
 #include "shell/clipboardcapture.h"
-#include "shell/controls.h"
 #include "shell/displaymodedialogs.h"
 #include "shell/form1.h"
-#include "shell/jpegsave.h"
-#include "shell/twips.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -20,14 +18,8 @@ void form1::createSystemMembers() {
     Timer1->setTimerType(Qt::PreciseTimer);
     connect(Timer1, &QTimer::timeout, this, &form1::Timer1_Timer);
 
-    Picture1 = new PictureBox(client);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setGeometry(twRect(0, 0, 10590, 7845));
+    Picture1 = control<PictureBox>(client, "Picture1", 0, 0, 10590, 7845);
     Picture1->hide();
-}
-
-bool form1::savejpg(const QImage& pict, const QString& filename, int quality) {
-    return saveJpeg(pict, filename, quality);
 }
 
 void form1::POL1_Click() {

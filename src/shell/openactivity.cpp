@@ -1,7 +1,7 @@
 #include "shell/openactivity.h"
-#include "shell/forms.h"
-#include "shell/services.h"
-#include "shell/sharedstate.h"
+#include "core/forms.h"
+#include "core/services.h"
+#include "core/sharedstate.h"
 
 void openActivity(Services& services, const QString& window, int code, OpenFirst first) {
     if (first == OpenFirst::Code) services.state.setActivityCode(code);

@@ -1,5 +1,5 @@
 #include "wordgames/registerforms.h"
-#include "shell/placeholderform.h"
+#include "core/placeholderform.h"
 #include "wordgames/trenta.h"
 
 // Windows still to be built stand as placeholders under their own names and captions.

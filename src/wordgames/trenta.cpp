@@ -1,11 +1,11 @@
 #include "wordgames/trenta.h"
+#include "core/choosefile.h"
+#include "core/controls.h"
+#include "core/errorbox.h"
+#include "core/folders.h"
+#include "core/sharedstate.h"
+#include "core/twips.h"
 #include "platform/dialogs.h"
-#include "shell/choosefile.h"
-#include "shell/controls.h"
-#include "shell/errorbox.h"
-#include "shell/folders.h"
-#include "shell/sharedstate.h"
-#include "shell/twips.h"
 #include "wordgames/wordlistfile.h"
 #include "wordgames/wordscan.h"
 
@@ -26,33 +26,7 @@
 namespace {
 constexpr int KeyInsert = 45;
 const QColor PanelColour(0x40, 0x40, 0x40);
-
-PictureBox* panel(QWidget* parent, const char* name, QRect geometry) {
-    auto* p = new PictureBox(parent);
-    p->setObjectName(QLatin1String(name));
-    p->setGeometry(geometry);
-    p->setBackColor(PanelColour);
-    return p;
-}
 } // namespace
-
-ClickZone::ClickZone(QWidget* parent, std::function<void()> onClick)
-    : QLabel(parent), onClick_(std::move(onClick)) {
-    setAttribute(Qt::WA_TranslucentBackground);
-}
-
-void ClickZone::mousePressEvent(QMouseEvent* event) {
-    pressed_ = event->button() == Qt::LeftButton;
-    event->accept();
-}
-
-void ClickZone::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click =
-        pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-    pressed_ = false;
-    event->accept();
-    if (click && onClick_) onClick_();
-}
 
 trenta::trenta(Services& services) : MainForm(services) {
     setWindowTitle(caption());
@@ -66,56 +40,46 @@ trenta::trenta(Services& services) : MainForm(services) {
     OBRESS->setObjectName(QStringLiteral("OBRESS"));
     CREAR = menuBar()->addAction(QStringLiteral("CREAR"));
     CREAR->setObjectName(QStringLiteral("CREAR"));
-    connect(OBRESS, &QAction::triggered, this, &trenta::OBRESS_Click);
-    connect(CREAR, &QAction::triggered, this, &trenta::CREAR_Click);
-
-    const auto unloadMe = [this] { close(); };
-    const auto zone = [&](QWidget* parent, const char* name, QRect geometry) {
-        auto* z = new ClickZone(parent, unloadMe);
-        z->setObjectName(QLatin1String(name));
-        z->setGeometry(geometry);
-        return z;
-    };
 
     // The list panel. Its close zones lie below the list: only their uncovered edges take clicks.
-    Picture8 = panel(client, "Picture8", twRect(0, 0, 10950, 7305));
-    Label5 = zone(Picture8, "Label5", twRect(210, 5745, 2355, 285));
-    Label13 = zone(Picture8, "Label13", twRect(8775, -135, 885, 645));
-    Label10 = zone(Picture8, "Label10", twRect(8340, 120, 615, 495));
-    List7 = new QListWidget(Picture8);
-    List7->setObjectName(QStringLiteral("List7"));
-    List7->setGeometry(twRect(45, 90, 10785, 7050));
+    Picture8 = control<PictureBox>(client, "Picture8", 0, 0, 10950, 7305);
+    Label5 = control<ClickZone>(Picture8, "Label5", 210, 5745, 2355, 285);
+    Label13 = control<ClickZone>(Picture8, "Label13", 8775, -135, 885, 645);
+    Label10 = control<ClickZone>(Picture8, "Label10", 8340, 120, 615, 495);
+    List7 = control<QListWidget>(Picture8, "List7", 45, 90, 10785, 7050);
+
+    // The text panel, hidden until "CREAR".
+    Picture6 = control<PictureBox>(client, "Picture6", -90, 0, 11040, 7260);
+    Label16 = control<ClickZone>(Picture6, "Label16", 8325, 0, 1980, 780);
+    Label12 = control<ClickZone>(Picture6, "Label12", 7575, 60, 1125, 795);
+    Text1 = control<QPlainTextEdit>(Picture6, "Text1", 135, 495, 10860, 6450);
+    Command9 = control<QPushButton>(Picture6, "Command9", 225, 90, 6420, 360);
+    Label1 = control<QLabel>(Picture6, "Label1", 135, 6975, 10545, 330);
+
+    Picture8->setBackColor(PanelColour);
+    Picture6->setBackColor(PanelColour);
     List7->setSelectionMode(QAbstractItemView::SingleSelection);
     List7->setUniformItemSizes(true); // long lists open quickly
     List7->installEventFilter(this);
-
-    // The text panel, hidden until "CREAR".
-    Picture6 = panel(client, "Picture6", twRect(-90, 0, 11040, 7260));
-    Label16 = zone(Picture6, "Label16", twRect(8325, 0, 1980, 780));
-    Label12 = zone(Picture6, "Label12", twRect(7575, 60, 1125, 795));
-    Text1 = new QPlainTextEdit(Picture6);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setGeometry(twRect(135, 495, 10860, 6450));
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Command9 = new QPushButton(QStringLiteral("Crear llista de paraules"), Picture6);
-    Command9->setObjectName(QStringLiteral("Command9"));
-    Command9->setGeometry(twRect(225, 90, 6420, 360));
+    Command9->setText(QStringLiteral("Crear llista de paraules"));
     QFont buttonFont(QStringLiteral("Courier New"), 18);
     buttonFont.setBold(true);
     Command9->setFont(buttonFont);
-    connect(Command9, &QPushButton::clicked, this, &trenta::Command9_Click);
-    Label1 = new QLabel(
-        QStringLiteral(
-            "  Copy -> paste a sobre de la finestra de Text i a continuació Crear Llista de Paraules"),
-        Picture6);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(twRect(135, 6975, 10545, 330));
+    Label1->setText(QStringLiteral(
+        "  Copy -> paste a sobre de la finestra de Text i a continuació Crear Llista de Paraules"));
     Label1->setAttribute(Qt::WA_TranslucentBackground);
     QPalette light = Label1->palette();
     light.setColor(QPalette::WindowText, QColor(0xE0, 0xE0, 0xE0));
     Label1->setPalette(light);
     Picture6->hide();
+
+    connect(OBRESS, &QAction::triggered, this, &trenta::OBRESS_Click);
+    connect(CREAR, &QAction::triggered, this, &trenta::CREAR_Click);
+    connect(Command9, &QPushButton::clicked, this, &trenta::Command9_Click);
+    for (ClickZone* zone : {Label5, Label13, Label10, Label16, Label12})
+        connect(zone, &ClickZone::Click, this, &trenta::close);
 }
 
 QString trenta::progressCaption(qsizetype position, QChar character) {

@@ -1,29 +1,15 @@
 #pragma once
-#include "shell/formwindow.h"
+#include "core/formwindow.h"
 
 #include <QLabel>
 #include <QStringList>
-#include <functional>
 
+class ClickZone;
 class PictureBox;
 class QAction;
 class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
-
-// A caption-less, transparent label that reacts to a click: the close zones of a window.
-class ClickZone : public QLabel {
-public:
-    ClickZone(QWidget* parent, std::function<void()> onClick);
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-
-private:
-    std::function<void()> onClick_;
-    bool pressed_ = false;
-};
 
 // The word-list editor: turns a pasted text into a word list, and opens a list to look it over.
 class trenta : public MainForm {

@@ -1,10 +1,12 @@
 #include "wordgames/wordlistfile.h"
-#include "shell/cp1252.h"
-#include "shell/recordfile.h"
+#include "core/cp1252.h"
+#include "core/recordfile.h"
 
 #include <QtEndian>
 
-bool fitsWordRecord(const QString& word) { return toCp1252(word).size() <= WordMaxLength; }
+bool fitsWordRecord(const QString& word) {
+    return toCp1252(word).size() <= WordMaxLength;
+}
 
 QByteArray wordRecord(const QString& word) {
     const QByteArray text = toCp1252(word).left(WordMaxLength);
@@ -20,7 +22,8 @@ bool WriteWordList(const QString& path, const QStringList& words) {
         if (!fitsWordRecord(w)) return false;
     QByteArray all;
     all.reserve(qsizetype(words.size()) * WordRecordLength);
-    for (const QString& w : words) all += wordRecord(w);
+    for (const QString& w : words)
+        all += wordRecord(w);
     return saveFileSafely(path, all);
 }
 

@@ -1,5 +1,5 @@
 #include "wordgames/wordscan.h"
-#include "shell/catalansort.h"
+#include "core/catalansort.h"
 
 #include <QElapsedTimer>
 #include <QSet>

@@ -1,7 +1,7 @@
 // Handing the focus back to the open activity when the mouse moves over the main window's
 // background: the table and its choice on their own, then the main window driving it.
+#include "core/controls.h"
 #include "shell/bringtofront.h"
-#include "shell/controls.h"
 #include "shell/form1.h"
 #include "testservices.h"
 

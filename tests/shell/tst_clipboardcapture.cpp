@@ -1,6 +1,6 @@
 // The clipboard picture capture: framing, names, the folder, and the main window's timer.
+#include "core/controls.h"
 #include "shell/clipboardcapture.h"
-#include "shell/controls.h"
 #include "shell/form1.h"
 #include "testservices.h"
 

@@ -1,8 +1,8 @@
 // Display-mode texts, the target search, the two dialogs and the main window's reload.
+#include "core/sharedstate.h"
 #include "shell/displaymodedialogs.h"
 #include "shell/displaymodetext.h"
 #include "shell/form1.h"
-#include "shell/sharedstate.h"
 #include "testservices.h"
 
 #include <QGuiApplication>

@@ -1,5 +1,5 @@
 // The main window: caption, size, colours, footer, shared state and its scratch folder.
-#include "shell/controls.h"
+#include "core/controls.h"
 #include "shell/form1.h"
 #include "testservices.h"
 

@@ -1,10 +1,10 @@
 // The picture menu of the main window: its controls, the zones that open the activities with
 // their codes, and the hover line.
-#include "shell/controls.h"
+#include "core/controls.h"
+#include "core/sharedstate.h"
+#include "core/twips.h"
 #include "shell/form1.h"
-#include "shell/picturemenu.h"
-#include "shell/sharedstate.h"
-#include "shell/twips.h"
+#include "shell/picturemenu/picturemenu.h"
 #include "testservices.h"
 
 #include <QMouseEvent>

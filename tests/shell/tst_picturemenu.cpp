@@ -1,8 +1,8 @@
 // The picture menu's layout without widgets: which area each point belongs to, and where the
 // activity pictures lie in the bitmaps.
-#include "shell/picturemenu.h"
-#include "shell/picturemenuart.h"
-#include "shell/picturemenuimages.h"
+#include "shell/picturemenu/picturemenu.h"
+#include "shell/picturemenu/picturemenuart.h"
+#include "shell/picturemenu/picturemenuimages.h"
 
 #include <QFile>
 #include <QTest>

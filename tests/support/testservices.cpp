@@ -8,7 +8,9 @@ TestServices::TestServices() {
     const QString scratch = dir_.filePath(QStringLiteral("scratch"));
     QDir().mkpath(program);
     QDir().mkpath(scratch);
-    services_.reset(new Services{dialogs, launcher, speech, displayModes, random, forms_, state_, program, scratch, 0});
+    services_ = std::make_unique<Services>(dialogs, launcher, speech, displayModes, random, forms_, state_,
+                                           program, scratch);
+    services_->pauseScale = 0;
     forms_.setServices(services_.get());
     registerAllForms(forms_);
 }

@@ -1,12 +1,12 @@
 #pragma once
+#include "core/forms.h"
+#include "core/random.h"
+#include "core/services.h"
+#include "core/sharedstate.h"
 #include "fakedialogs.h"
 #include "fakedisplaymodes.h"
 #include "fakelauncher.h"
 #include "fakespeech.h"
-#include "shell/forms.h"
-#include "shell/random.h"
-#include "shell/services.h"
-#include "shell/sharedstate.h"
 
 #include <QTemporaryDir>
 #include <memory>

@@ -1,6 +1,6 @@
 // The word-list editor: its panels, text-to-list conversion and saving, opening and editing lists.
+#include "core/controls.h"
 #include "files.h"
-#include "shell/controls.h"
 #include "testservices.h"
 #include "wordgames/trenta.h"
 #include "wordgames/wordlistfile.h"

@@ -1,5 +1,5 @@
 // Turning a text into list words, and the one alphabetical order every list uses.
-#include "shell/catalansort.h"
+#include "core/catalansort.h"
 #include "wordgames/wordscan.h"
 
 #include <QElapsedTimer>

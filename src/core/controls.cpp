@@ -1,0 +1,58 @@
+#include "core/controls.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {}
+
+void PictureBox::setPicture(const QImage& picture) {
+    picture_ = picture;
+    if (autoSize_ && !picture_.isNull()) resize(picture_.size());
+    update();
+}
+
+void PictureBox::setAutoSize(bool on) {
+    autoSize_ = on;
+    if (autoSize_ && !picture_.isNull()) resize(picture_.size());
+}
+
+void PictureBox::setBackColor(const QColor& colour) {
+    backColour_ = colour;
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), backColour_);
+    if (!picture_.isNull()) p.drawImage(0, 0, picture_);
+}
+
+LineControl::LineControl(QWidget* parent, QPoint from, QPoint to, const QColor& colour, int width)
+    : QWidget(parent), from_(from), to_(to), colour_(colour), width_(width) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    const QRect box = QRect(from, to).normalized().adjusted(-width, -width, width, width);
+    setGeometry(box);
+}
+
+void LineControl::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setPen(QPen(colour_, width_));
+    p.drawLine(from_ - pos(), to_ - pos());
+}
+
+ClickZone::ClickZone(QWidget* parent) : QLabel(parent) {
+    setAttribute(Qt::WA_TranslucentBackground);
+}
+
+void ClickZone::mousePressEvent(QMouseEvent* event) {
+    pressed_ = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void ClickZone::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click =
+        pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    pressed_ = false;
+    event->accept();
+    if (click) Q_EMIT Click();
+}

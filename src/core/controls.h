@@ -1,0 +1,81 @@
+#pragma once
+#include "core/twips.h"
+
+#include <QColor>
+#include <QImage>
+#include <QLabel>
+#include <QWidget>
+
+// Makes a control of a window in one line: a T on parent, named (its objectName) and placed at
+// its design geometry in twips (a control with no designed place, such as a hidden holder of
+// state, leaves it out). Text, colours and handlers are set on the result.
+template <class T> T* control(QWidget* parent, const char* name) {
+    auto* c = new T(parent);
+    c->setObjectName(QLatin1String(name));
+    return c;
+}
+template <class T> T* control(QWidget* parent, const char* name, int left, int top, int width, int height) {
+    T* c = control<T>(parent, name);
+    c->setGeometry(twRect(left, top, width, height));
+    return c;
+}
+
+// A picture box: shows its picture at its top-left corner over its background colour; with
+// AutoSize it takes the picture's size.
+class PictureBox : public QWidget {
+    Q_OBJECT
+public:
+    explicit PictureBox(QWidget* parent = nullptr);
+
+    const QImage& Picture() const { return picture_; }
+    void setPicture(const QImage& picture);
+    bool AutoSize() const { return autoSize_; }
+    void setAutoSize(bool on);
+    void setBackColor(const QColor& colour);
+    QColor BackColor() const { return backColour_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QImage picture_;
+    QColor backColour_{Qt::white};
+    bool autoSize_ = false;
+};
+
+// A line drawn between two points of its container, in pixels; it passes the mouse through.
+class LineControl : public QWidget {
+    Q_OBJECT
+public:
+    LineControl(QWidget* parent, QPoint from, QPoint to, const QColor& colour, int width = 1);
+
+    QPoint from() const { return from_; }
+    QPoint to() const { return to_; }
+    QColor BorderColor() const { return colour_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QPoint from_, to_;
+    QColor colour_;
+    int width_;
+};
+
+// A caption-less, transparent label that reacts to a left click released over it: the close
+// zones and hot spots that windows lay over their pictures.
+class ClickZone : public QLabel {
+    Q_OBJECT
+public:
+    explicit ClickZone(QWidget* parent = nullptr);
+
+Q_SIGNALS:
+    void Click();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool pressed_ = false;
+};

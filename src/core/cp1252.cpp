@@ -1,0 +1,38 @@
+#include "core/cp1252.h"
+
+#include <array>
+
+namespace {
+// Bytes 0x80 to 0x9F, where code page 1252 differs from Latin-1. The five bytes it leaves
+// undefined map to the control characters of the same number, so they survive a round trip.
+constexpr std::array<char16_t, 32> High = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+char encodeOne(char32_t u) {
+    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) return static_cast<char>(u);
+    for (size_t i = 0; i < High.size(); ++i)
+        if (High[i] == u) return static_cast<char>(0x80 + i);
+    return '?';
+}
+} // namespace
+
+QByteArray toCp1252(const QString& text) {
+    QByteArray out;
+    out.reserve(text.size());
+    for (char32_t u : text.toUcs4())
+        out.append(encodeOne(u));
+    return out;
+}
+
+QString fromCp1252(const QByteArray& bytes) {
+    QString out;
+    out.reserve(bytes.size());
+    for (char b : bytes) {
+        const auto u = static_cast<unsigned char>(b);
+        out.append(u >= 0x80 && u < 0xA0 ? QChar(High[u - 0x80]) : QChar(u));
+    }
+    return out;
+}

@@ -1,0 +1,9 @@
+#include "core/errorbox.h"
+#include "core/services.h"
+#include "platform/dialogs.h"
+
+#include <QString>
+
+void showError(Services& services, QWidget* parent) {
+    services.dialogs.message(parent, QStringLiteral("Error"), QStringLiteral("Taudrin"));
+}

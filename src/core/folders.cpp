@@ -1,0 +1,58 @@
+#include "core/folders.h"
+#include "core/log.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QStandardPaths>
+
+QString defaultProgramFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
+QString defaultScratchFolder() {
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::CacheLocation))
+        .filePath(QStringLiteral("scratch"));
+}
+
+bool ensurePrivateFolder(const QString& path) {
+    if (!QDir().mkpath(path)) {
+        qCWarning(lcCore) << "cannot create" << path;
+        return false;
+    }
+    return QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+int seedFolder(const QString& sourceRoot, const QString& target) {
+    int copied = 0;
+    const QDir source(sourceRoot);
+    QDirIterator it(sourceRoot, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString from = it.next();
+        const QString rel = source.relativeFilePath(from);
+        const QString to = QDir(target).filePath(rel);
+        if (QFileInfo::exists(to)) continue;
+        if (!QDir().mkpath(QFileInfo(to).absolutePath())) continue;
+        if (!QFile::copy(from, to)) {
+            qCWarning(lcCore) << "cannot copy" << from << "to" << to;
+            continue;
+        }
+        // Resources come read-only; the user's copy is the user's to change.
+        QFile::setPermissions(to, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+        ++copied;
+    }
+    return copied;
+}
+
+QString folderPath(const QString& folder, const QString& part1, const QString& part2) {
+    QString path = QDir(folder).filePath(part1);
+    if (!part2.isEmpty()) path = QDir(path).filePath(part2);
+    return path;
+}
+
+bool isSafeFileName(const QString& name) {
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..")) return false;
+    for (QChar c : name)
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c.unicode() < 0x20) return false;
+    return !name.trimmed().isEmpty();
+}

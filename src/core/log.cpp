@@ -1,0 +1,3 @@
+#include "core/log.h"
+
+Q_LOGGING_CATEGORY(lcCore, "taudrin.core")

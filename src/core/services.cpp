@@ -1,0 +1,19 @@
+#include "core/services.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+Services::Services(Dialogs& dialogs, Launcher& launcher, SpeechEngine& speech, DisplayModes& displayModes,
+                   Random& random, Forms& forms, SharedState& state, const QString& programFolder,
+                   const QString& scratchFolder)
+    : dialogs(dialogs), launcher(launcher), speech(speech), displayModes(displayModes), random(random),
+      forms(forms), state(state), programFolder(programFolder), scratchFolder(scratchFolder),
+      currentFolder(QDir(programFolder).filePath(QStringLiteral("llistes"))) {}
+
+QString Services::inCurrentFolder(const QString& fileName) const {
+    return QDir::cleanPath(QDir(currentFolder).absoluteFilePath(fileName));
+}
+
+void Services::moveCurrentFolderTo(const QString& filePath) {
+    currentFolder = QFileInfo(inCurrentFolder(filePath)).absolutePath();
+}

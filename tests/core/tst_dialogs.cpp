@@ -1,0 +1,205 @@
+// Filters written as description/pattern pairs, and the open dialog built from them.
+#include "core/choosefile.h"
+#include "core/errorbox.h"
+#include "core/translation.h"
+#include "platform/filefilter.h"
+#include "platform/qtdialogs.h"
+#include "testservices.h"
+
+#include <QAbstractButton>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+class TestDialogs : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void parseFilter_data() {
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QStringList>("qt");
+        QTest::newRow("word lists") << "(*.bak)|*.bak|" << QStringList{"(*.bak) (*.bak)"};
+        QTest::newRow("stray parenthesis") << "(*.bak)|*.bak;)" << QStringList{"(*.bak) (*.bak)"};
+        QTest::newRow("two entries") << "Text (*.txt)|*.txt|Tot|*.*"
+                                     << QStringList{"Text (*.txt) (*.txt)", "Tot (*.*)"};
+        QTest::newRow("several patterns") << QString::fromUtf8("GRÀFICS|*.gif;*.jpg;*.bmp")
+                                          << QStringList{QString::fromUtf8("GRÀFICS (*.gif *.jpg *.bmp)")};
+        QTest::newRow("empty") << "" << QStringList{};
+        QTest::newRow("description only") << "Tots" << QStringList{"Tots (*)"};
+    }
+    void parseFilter() {
+        QFETCH(QString, filter);
+        QFETCH(QStringList, qt);
+        QCOMPARE(toQtNameFilters(parseFileFilter(filter)), qt);
+    }
+
+    void matchingIgnoresCase() {
+        const QStringList patterns = parseFileFilter("(*.bak)|*.bak|").first().patterns;
+        QVERIFY(matchesPatterns(patterns, "x.bak"));
+        QVERIFY(matchesPatterns(patterns, "X.BAK"));
+        QVERIFY(!matchesPatterns(patterns, "x.txt"));
+        QVERIFY(!matchesPatterns(patterns, "x.bak.txt"));
+    }
+
+    // The real dialog lists only the names that match, whatever their case.
+    void dialogListsMatchingNames_data() {
+        QTest::addColumn<QString>("filter");
+        QTest::newRow("saving a list") << "(*.bak)|*.bak|";
+        QTest::newRow("opening a list") << "(*.bak)|*.bak;)";
+    }
+    void dialogListsMatchingNames() {
+        QFETCH(QString, filter);
+        QTemporaryDir dir;
+        for (const char* name : {"x.bak", "X.BAK", "x.txt"}) {
+            QFile f(dir.filePath(name));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        }
+        std::unique_ptr<QFileDialog> dlg(QtDialogs::createOpenDialog(nullptr, {dir.path(), filter, "t"}));
+        auto* model = dlg->findChild<QFileSystemModel*>();
+        QVERIFY(model);
+        dlg->show();
+        // The model fills in the background, parent folders first: wait for the listing itself.
+        const auto listed = [&] {
+            const QModelIndex root = model->index(dir.path());
+            QStringList out;
+            for (int r = 0; r < model->rowCount(root); ++r) {
+                const QModelIndex i = model->index(r, 0, root);
+                if (i.flags() & Qt::ItemIsEnabled) out << i.data().toString();
+            }
+            out.sort();
+            return out;
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(listed(), (QStringList{"X.BAK", "x.bak"}), 5000);
+        QCOMPARE(QDir(dlg->directory()).canonicalPath(), QDir(dir.path()).canonicalPath());
+    }
+
+    void cancelIsToldApart() {
+        QtDialogs dialogs;
+        QTimer::singleShot(0, [] {
+            if (auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) d->reject();
+        });
+        const OpenAnswer a = dialogs.showOpen(nullptr, {QDir::tempPath(), "(*.bak)|*.bak|", "t"});
+        QVERIFY(a.cancelled());
+        QVERIFY(!a.failed());
+        QVERIFY(a.fileName.isEmpty());
+    }
+
+    void typedNameOfMissingFileIsAccepted() {
+        QTemporaryDir dir;
+        QtDialogs dialogs;
+        QTimer::singleShot(0, [] {
+            auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(d);
+            d->selectFile("nova.bak");
+            static_cast<QDialog*>(d)->accept();
+        });
+        const OpenAnswer a = dialogs.showOpen(nullptr, {dir.path(), "(*.bak)|*.bak|", "t"});
+        QVERIFY(a.chosen());
+        QCOMPARE(QFileInfo(a.fileName).fileName(), QString("nova.bak"));
+        QCOMPARE(QFileInfo(a.fileName).dir().canonicalPath(), QDir(dir.path()).canonicalPath());
+        QVERIFY(QFileInfo(a.fileName).isAbsolute());
+    }
+
+    void questionBoxHasTheQuestionIcon() {
+        QtDialogs dialogs;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QString text;
+        QTimer::singleShot(0, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                icon = box->icon();
+                text = box->text();
+                box->accept();
+            }
+        });
+        dialogs.question(nullptr, "En preparació.", "TAUDRIN");
+        QCOMPARE(icon, QMessageBox::Question);
+        QCOMPARE(text, QString::fromUtf8("En preparació."));
+    }
+
+    // Choosing a file moves the current folder to that file's folder; a cancel, a failed dialog or
+    // a refused name leave it where it was. A bare name lies in the folder the dialog showed.
+    void chooseFileMovesTheCurrentFolder_data() {
+        QTest::addColumn<QString>("answer"); // "cancel", "fail", or the name given; P/ is the program folder
+        QTest::addColumn<QString>("chosen"); // below the program folder; empty for none
+        QTest::addColumn<QString>("current");
+        QTest::addColumn<bool>("error");
+        QTest::newRow("file elsewhere") << "P/dibuixos/gat.bmp"
+                                        << "dibuixos/gat.bmp"
+                                        << "dibuixos" << false;
+        QTest::newRow("new file in the lists") << "P/llistes/nova.bak"
+                                               << "llistes/nova.bak"
+                                               << "llistes" << false;
+        QTest::newRow("bare name") << "nova.bak"
+                                   << "llistes/nova.bak"
+                                   << "llistes" << false;
+        QTest::newRow("relative name") << "../dibuixos/gat.bmp"
+                                       << "dibuixos/gat.bmp"
+                                       << "dibuixos" << false;
+        QTest::newRow("cancel") << "cancel"
+                                << ""
+                                << "llistes" << false;
+        QTest::newRow("failed dialog") << "fail"
+                                       << ""
+                                       << "llistes" << true;
+        QTest::newRow("a folder") << "P/dibuixos"
+                                  << ""
+                                  << "llistes" << true;
+        QTest::newRow("a folder by a relative name") << "../dibuixos"
+                                                     << ""
+                                                     << "llistes" << true;
+        QTest::newRow("dot dot") << ".."
+                                 << ""
+                                 << "llistes" << true;
+    }
+    void chooseFileMovesTheCurrentFolder() {
+        QFETCH(QString, answer);
+        QFETCH(QString, chosen);
+        QFETCH(QString, current);
+        QFETCH(bool, error);
+        TestServices t;
+        const QDir program(t.programFolder());
+        QVERIFY(program.mkpath("dibuixos") && program.mkpath("llistes"));
+        QCOMPARE(t.services().currentFolder, program.filePath("llistes"));
+        if (answer == "cancel")
+            t.dialogs.cancelOpen();
+        else if (answer == "fail")
+            t.dialogs.failOpen();
+        else
+            t.dialogs.answerOpen(answer.startsWith("P/") ? program.filePath(answer.mid(2)) : answer);
+        const std::optional<QString> got =
+            chooseFile(t.services(), nullptr, {program.filePath("llistes"), "", ""});
+        QCOMPARE(got.value_or(QString()), chosen.isEmpty() ? QString() : program.filePath(chosen));
+        QCOMPARE(t.services().currentFolder, program.filePath(current));
+        QCOMPARE(t.services().inCurrentFolder("dib"), program.filePath(current + "/dib"));
+        QCOMPARE(t.dialogs.messages, error ? QStringList{"Error"} : QStringList{});
+    }
+
+    // Qt's own dialog speaks Catalan like the rest of the program, whatever the desktop's language.
+    void openDialogSpeaksCatalan() {
+        QVERIFY(installCatalanTranslation());
+        std::unique_ptr<QFileDialog> dlg(QtDialogs::createOpenDialog(nullptr, {QDir::tempPath(), "", "t"}));
+        dlg->show();
+        QStringList texts;
+        for (const QLabel* l : dlg->findChildren<QLabel*>())
+            texts << l->text();
+        for (const QAbstractButton* b : dlg->findChildren<QAbstractButton*>())
+            texts << b->text();
+        QVERIFY2(texts.contains("&Nom de fitxer:"), qPrintable(texts.join('|')));
+        QVERIFY2(texts.contains(QString::fromUtf8("Cancel·la")), qPrintable(texts.join('|')));
+    }
+
+    void errorBoxSaysError() {
+        TestServices t;
+        showError(t.services(), nullptr);
+        QCOMPARE(t.dialogs.messages, QStringList{"Error"});
+    }
+};
+
+QTEST_MAIN(TestDialogs)
+#include "tst_dialogs.moc"

@@ -1,0 +1,150 @@
+// Numeric value of a text, code page 1252, palette, twips and the random generator.
+#include "core/cp1252.h"
+#include "core/numericvalue.h"
+#include "core/palette.h"
+#include "core/random.h"
+#include "core/twips.h"
+
+#include <QSet>
+#include <QTest>
+#include <clocale>
+
+class TestTextRules : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void numericValue_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("value");
+        QTest::newRow("empty") << "" << 0.0;
+        QTest::newRow("leading blank, trailing letter") << " 12x" << 12.0;
+        QTest::newRow("design caption") << "Label10" << 0.0;
+        QTest::newRow("decimal") << "2.5" << 2.5;
+        QTest::newRow("two decimals") << "12.25" << 12.25;
+        QTest::newRow("negative decimal, trailing letter") << "-3.5x" << -3.5;
+        QTest::newRow("D exponent") << "12D2" << 1200.0;
+        QTest::newRow("E exponent") << "12E3" << 12000.0;
+        QTest::newRow("lower-case exponent") << "12e3" << 12000.0;
+        QTest::newRow("negative exponent") << "5E-1" << 0.5;
+        QTest::newRow("exponent without digits") << "12E" << 12.0;
+        QTest::newRow("exponent sign only") << "12E+" << 12.0;
+        QTest::newRow("blanks inside") << "1 2 3" << 123.0;
+        QTest::newRow("blanks inside exponent") << "1 E 2" << 100.0;
+        QTest::newRow("sign") << "-7" << -7.0;
+        QTest::newRow("plus sign") << "+7" << 7.0;
+        QTest::newRow("second point ends") << "1.2.3" << 1.2;
+        QTest::newRow("leading point") << ".5" << 0.5;
+        QTest::newRow("point alone") << "." << 0.0;
+        QTest::newRow("sign alone") << "-" << 0.0;
+        QTest::newRow("comma ends") << "3,5" << 3.0;
+        QTest::newRow("tab and newline") << "\t\n4" << 4.0;
+        QTest::newRow("overflow gives 0") << "1E999" << 0.0;
+        QTest::newRow("zero") << "0" << 0.0;
+        QTest::newRow("cleared code") << "" << 0.0;
+    }
+    void numericValue() {
+        QFETCH(QString, text);
+        QFETCH(double, value);
+        QCOMPARE(::numericValue(text), value);
+    }
+
+    // The suite runs as our users do, under a Catalan locale, whose decimal sign is a comma: the
+    // numbers above are read the same there. Run by hand without that locale, this says so.
+    void processLocaleIsCatalan() {
+        const QByteArray wanted = qgetenv("LC_ALL");
+        if (!wanted.startsWith("ca_ES")) QSKIP("not run under the Catalan locale");
+        QCOMPARE(QByteArray(std::setlocale(LC_NUMERIC, nullptr)), wanted);
+        QCOMPARE(QByteArray(std::localeconv()->decimal_point), QByteArray(","));
+        QCOMPARE(::numericValue("12.25"), 12.25);
+    }
+
+    void cp1252Bytes_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("ascii") << "casa" << QByteArray("casa");
+        QTest::newRow("catalan letters")
+            << QString::fromUtf8("col·lecció àèéíïòóúüçñ")
+            << QByteArray("col\xB7lecci\xF3 \xE0\xE8\xE9\xED\xEF\xF2\xF3\xFA\xFC\xE7\xF1");
+        QTest::newRow("euro and quotes")
+            << QString::fromUtf8("€‘’“”–—…") << QByteArray("\x80\x91\x92\x93\x94\x96\x97\x85");
+        QTest::newRow("upper specials")
+            << QString::fromUtf8("ŠŒŽŸšœž") << QByteArray("\x8A\x8C\x8E\x9F\x9A\x9C\x9E");
+        QTest::newRow("not representable") << QString::fromUtf8("a€ωb") << QByteArray("a\x80?b");
+        QTest::newRow("outside the BMP is one ?") << QString::fromUtf8("x😀y") << QByteArray("x?y");
+        QTest::newRow("empty") << "" << QByteArray();
+    }
+    void cp1252Bytes() {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, bytes);
+        QCOMPARE(toCp1252(text), bytes);
+    }
+
+    void cp1252RoundTripsEveryByte() {
+        QByteArray all;
+        for (int b = 0; b < 256; ++b)
+            all.append(char(b));
+        const QString text = fromCp1252(all);
+        QCOMPARE(text.size(), 256);
+        QCOMPARE(toCp1252(text), all);
+        QCOMPARE(text.at(0x80), QChar(0x20AC));
+        QCOMPARE(text.at(0xB7), QChar(0x00B7));
+    }
+
+    void palette() {
+        QCOMPARE(paletteColour(0), QColor(0, 0, 0));
+        QCOMPARE(paletteColour(7), QColor(192, 192, 192));
+        QCOMPARE(paletteColour(8), QColor(128, 128, 128));
+        QCOMPARE(paletteColour(12), QColor(255, 0, 0));
+        QCOMPARE(paletteColour(15), QColor(255, 255, 255));
+        QCOMPARE(paletteColour(16), QColor(0, 0, 0));
+        QCOMPARE(paletteColour(-1), QColor(0, 0, 0));
+    }
+
+    void twips() {
+        QCOMPARE(tw(11400), 760);
+        QCOMPARE(tw(10710), 714);
+        QCOMPARE(tw(-225), -15);
+        QCOMPARE(tw(7), 0);
+        QCOMPARE(tw(8), 1);
+        QCOMPARE(twRect(-225, 9855, 15000, 7845), QRect(-15, 657, 1000, 523));
+    }
+
+    void randomIsRepeatableAndInRange() {
+        Random a, b;
+        QSet<int> seen;
+        for (int i = 0; i < 10000; ++i) {
+            const double x = a.Rnd();
+            QCOMPARE(x, b.Rnd()); // the same sequence at every start
+            QVERIFY(x >= 0.0 && x < 1.0);
+            const int k = a.below(6);
+            b.below(6);
+            QVERIFY(k >= 0 && k < 6);
+            seen << k;
+        }
+        QCOMPARE(seen.size(), 6);
+        QCOMPARE(a.below(0), 0);
+        QCOMPARE(a.below(-3), 0);
+    }
+
+    void reseedFromClockDiffersWithinOneSecond() {
+        Random a, b;
+        a.reseedFromClock();
+        b.reseedFromClock();
+        QList<double> sa, sb;
+        for (int i = 0; i < 4; ++i)
+            sa << a.Rnd(), sb << b.Rnd();
+        QVERIFY(sa != sb);
+        Random fresh;
+        QVERIFY(sa.first() != fresh.Rnd());
+    }
+
+    void seedingRepeats() {
+        Random a, b;
+        a.seed(42);
+        b.seed(42);
+        for (int i = 0; i < 100; ++i)
+            QCOMPARE(a.Rnd(), b.Rnd());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTextRules)
+#include "tst_textrules.moc"
