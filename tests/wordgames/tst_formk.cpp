@@ -177,7 +177,7 @@ private Q_SLOTS:
     }
 
     void moves_data() {
-        QTest::addColumn<int>("clicked");      // button, standing in the slot of its number
+        QTest::addColumn<int>("clicked");          // button, standing in the slot of its number
         QTest::addColumn<QList<int>>("slotAfter"); // slot of each button afterwards
         QTest::newRow("top word") << 0 << QList<int>{7, 0, 1, 2, 3, 4, 5, 6};
         QTest::newRow("middle word") << 3 << QList<int>{0, 1, 2, 7, 3, 4, 5, 6};
