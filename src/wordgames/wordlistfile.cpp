@@ -17,6 +17,13 @@ QByteArray wordRecord(const QString& word) {
     return rec;
 }
 
+QString recordWord(const QByteArray& record) {
+    QByteArray text = record.mid(4);
+    const qsizetype zero = text.indexOf('\0');
+    if (zero >= 0) text.truncate(zero);
+    return fromCp1252(text);
+}
+
 bool WriteWordList(const QString& path, const QStringList& words) {
     for (const QString& w : words)
         if (!fitsWordRecord(w)) return false;
@@ -32,11 +39,7 @@ QStringList ReadWordList(const QString& path, int kept) {
     QStringList words;
     if (!file.load()) return words;
     words.reserve(file.count());
-    for (int r = 1; r <= file.count(); ++r) {
-        QByteArray text = file.bytes(r).mid(4);
-        const qsizetype zero = text.indexOf('\0');
-        if (zero >= 0) text.truncate(zero);
-        words << fromCp1252(text).left(qMax(0, kept));
-    }
+    for (int r = 1; r <= file.count(); ++r)
+        words << recordWord(file.bytes(r)).left(qMax(0, kept));
     return words;
 }

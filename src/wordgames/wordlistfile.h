@@ -12,6 +12,9 @@ bool fitsWordRecord(const QString& word);
 // One word's record.
 QByteArray wordRecord(const QString& word);
 
+// The word a record holds: from byte 4 up to the first zero byte (the length field is not read).
+QString recordWord(const QByteArray& record);
+
 // Replaces the file with one record per word. Every word is checked first: when one does not
 // fit, nothing is written and the old file stays as it was. The file is written whole.
 bool WriteWordList(const QString& path, const QStringList& words);
