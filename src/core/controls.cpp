@@ -27,6 +27,31 @@ void PictureBox::paintEvent(QPaintEvent*) {
     if (!picture_.isNull()) p.drawImage(0, 0, picture_);
 }
 
+ImageBox::ImageBox(QWidget* parent) : QWidget(parent) {}
+
+void ImageBox::setPicture(const QImage& picture) {
+    picture_ = picture;
+    update();
+}
+
+void ImageBox::setStretch(bool on) {
+    stretch_ = on;
+    update();
+}
+
+void ImageBox::paintEvent(QPaintEvent*) {
+    if (picture_.isNull()) return;
+    QPainter p(this);
+    if (!stretch_) {
+        p.drawImage(0, 0, picture_);
+        return;
+    }
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QSize fitted = picture_.size().scaled(size(), Qt::KeepAspectRatio);
+    const QRect target(QPoint((width() - fitted.width()) / 2, (height() - fitted.height()) / 2), fitted);
+    p.drawImage(target, picture_);
+}
+
 LineControl::LineControl(QWidget* parent, QPoint from, QPoint to, const QColor& colour, int width)
     : QWidget(parent), from_(from), to_(to), colour_(colour), width_(width) {
     setAttribute(Qt::WA_TransparentForMouseEvents);

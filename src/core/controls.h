@@ -43,6 +43,26 @@ private:
     bool autoSize_ = false;
 };
 
+// An image control: shows its picture at its top-left corner on a clear ground, or with Stretch
+// fitted whole into the box (its proportions kept, centred).
+class ImageBox : public QWidget {
+    Q_OBJECT
+public:
+    explicit ImageBox(QWidget* parent = nullptr);
+
+    const QImage& Picture() const { return picture_; }
+    void setPicture(const QImage& picture);
+    bool Stretch() const { return stretch_; }
+    void setStretch(bool on);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QImage picture_;
+    bool stretch_ = false;
+};
+
 // A line drawn between two points of its container, in pixels; it passes the mouse through.
 class LineControl : public QWidget {
     Q_OBJECT

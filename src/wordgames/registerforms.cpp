@@ -1,5 +1,7 @@
 #include "wordgames/registerforms.h"
 #include "core/placeholderform.h"
+#include "wordgames/dictation.h"
+#include "wordgames/findtheword.h"
 #include "wordgames/formk.h"
 #include "wordgames/trenta.h"
 
@@ -9,8 +11,8 @@ void registerWordGameForms(Forms& forms) {
     addPlaceholderForm(forms, QStringLiteral("amaga"), QStringLiteral("Paraula amagada"));
     addPlaceholderForm(forms, QStringLiteral("escritors"), QStringLiteral("Taudrin'TXT Escriu paraules"));
     addPlaceholderForm(forms, QStringLiteral("palabrejas"), QStringLiteral("Taudrin'TXT Màquina d'escriure"));
-    addPlaceholderForm(forms, QStringLiteral("trobass"), QStringLiteral("Taudrin'TXT Paraules"));
+    forms.add<trobass>();
     addPlaceholderForm(forms, QStringLiteral("dicci"), QStringLiteral("Taudrin'TXT-corrector ortogràfic"));
     forms.add<trenta>();
-    addPlaceholderForm(forms, QStringLiteral("Form15"), QStringLiteral("Taudrin"));
+    forms.add<Form15>();
 }
