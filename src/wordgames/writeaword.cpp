@@ -31,9 +31,10 @@
 namespace {
 constexpr int KeyEnter = 13;
 const QColor BackColour(50, 50, 50);
-// The window system activates a window some time after the program showed it; later than this,
-// an activation is a new one.
-constexpr qint64 ActivationDelayMs = 3000;
+// The window system activates a window some time after the program showed it, even on a busy
+// machine well within this; later, an activation is a new one (a window manager may refuse the
+// focus, and then the awaited activation never comes).
+constexpr qint64 ActivationDelayMs = 10000;
 
 // The Backspace the typing check posts to the typing box.
 class InjectedBackspace : public QKeyEvent {
