@@ -55,6 +55,7 @@ QWidget* Forms::show(const QString& name) {
         w->raise();
         w->activateWindow();
     }
+    Q_EMIT formShown(name);
     return w;
 }
 

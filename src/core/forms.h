@@ -61,6 +61,9 @@ public:
 Q_SIGNALS:
     void formLoaded(const QString& name);
     void formUnloaded(const QString& name);
+    // A window was shown, or raised and asked to be activated, by the program (after Form_Load
+    // when it was loaded then); the window system's activation comes later.
+    void formShown(const QString& name);
 
 private:
     Services* services_ = nullptr;

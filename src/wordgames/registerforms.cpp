@@ -4,12 +4,13 @@
 #include "wordgames/findtheword.h"
 #include "wordgames/formk.h"
 #include "wordgames/trenta.h"
+#include "wordgames/writeaword.h"
 
 // Windows still to be built stand as placeholders under their own names and captions.
 void registerWordGameForms(Forms& forms) {
     forms.add<formk>();
     addPlaceholderForm(forms, QStringLiteral("amaga"), QStringLiteral("Paraula amagada"));
-    addPlaceholderForm(forms, QStringLiteral("escritors"), QStringLiteral("Taudrin'TXT Escriu paraules"));
+    forms.add<escritors>();
     addPlaceholderForm(forms, QStringLiteral("palabrejas"), QStringLiteral("Taudrin'TXT Màquina d'escriure"));
     forms.add<trobass>();
     addPlaceholderForm(forms, QStringLiteral("dicci"), QStringLiteral("Taudrin'TXT-corrector ortogràfic"));

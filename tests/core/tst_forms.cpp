@@ -54,6 +54,20 @@ private Q_SLOTS:
         QCOMPARE(probe::constructed, 1);
     }
 
+    void showIsAnnouncedAfterTheLoad() {
+        TestServices t;
+        QStringList shown;
+        connect(&t.forms(), &Forms::formShown, this, [&](const QString& name) {
+            shown << name + (t.forms().loaded<probe>()->isVisible() ? " visible" : " hidden");
+        });
+        t.forms().get<probe>();
+        QVERIFY(shown.isEmpty());
+        t.forms().show<probe>();
+        t.forms().show<probe>(); // raised again: announced again
+        QCOMPARE(shown, (QStringList{"probe visible", "probe visible"}));
+        QCOMPARE(probe::loads, 1);
+    }
+
     void closeUnloadsAndNextShowIsFresh() {
         TestServices t;
         probe& a = t.forms().show<probe>();
