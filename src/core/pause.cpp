@@ -6,6 +6,8 @@
 #include <QEventLoop>
 #include <QPointer>
 #include <QTimer>
+#include <QWidget>
+#include <QWindow>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -34,7 +36,8 @@ bool isUserInput(QEvent::Type type) {
 // The window system's own input waits in its queue while the nested loop excludes user input.
 // Input that reaches objects by other roads (sent or posted by the program itself) is held here
 // and posted again after the pause. The guard's deferred deletion is held too: a window closed
-// during the pause is deleted once its caller has returned, never under its feet.
+// during the pause is deleted once its caller has returned, never under its feet, and the input
+// held for it is dropped.
 class PauseHolder : public QObject {
 public:
     explicit PauseHolder(QObject* guard) : guard_(guard) {
@@ -48,7 +51,8 @@ public:
     void release() {
         QCoreApplication::instance()->removeEventFilter(this);
         for (auto& [receiver, event] : held_)
-            if (receiver) QCoreApplication::postEvent(receiver, event.release());
+            if (receiver && !(guardClosed_ && belongsToGuard(receiver)))
+                QCoreApplication::postEvent(receiver, event.release());
         held_.clear();
         if (guardClosed_ && guard_) QCoreApplication::postEvent(guard_, new QDeferredDeleteEvent());
     }
@@ -66,6 +70,16 @@ protected:
     }
 
 private:
+    // The guard itself, one of its children, or its window on the screen.
+    bool belongsToGuard(const QObject* object) const {
+        if (!guard_) return false;
+        if (const auto* widget = qobject_cast<const QWidget*>(guard_.data()))
+            if (object == widget->windowHandle()) return true;
+        for (; object; object = object->parent())
+            if (object == guard_) return true;
+        return false;
+    }
+
     QPointer<QObject> guard_;
     bool guardClosed_ = false;
     std::vector<std::pair<QPointer<QObject>, std::unique_ptr<QEvent>>> held_;

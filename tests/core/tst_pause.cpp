@@ -12,22 +12,29 @@
 #include <QWidget>
 
 namespace {
-// Records its paints and the input it receives.
+// Records its paints and the input it receives (also into a shared log, when given one).
 class Recorder : public QWidget {
 public:
     int paints = 0;
     QStringList input;
+    QStringList* log = nullptr;
 
 protected:
     void paintEvent(QPaintEvent*) override { ++paints; }
     void mousePressEvent(QMouseEvent* e) override {
-        input << QStringLiteral("press %1").arg(e->position().x());
+        record(QStringLiteral("press %1").arg(e->position().x()));
     }
     void mouseReleaseEvent(QMouseEvent* e) override {
-        input << QStringLiteral("release %1").arg(e->position().x());
+        record(QStringLiteral("release %1").arg(e->position().x()));
     }
-    void keyPressEvent(QKeyEvent* e) override { input << QStringLiteral("key ") + e->text(); }
+    void keyPressEvent(QKeyEvent* e) override { record(QStringLiteral("key ") + e->text()); }
     void keyReleaseEvent(QKeyEvent*) override {}
+
+private:
+    void record(const QString& what) {
+        input << what;
+        if (log) *log << what;
+    }
 };
 } // namespace
 
@@ -94,18 +101,30 @@ private Q_SLOTS:
         t.services().pauseScale = 100;
         auto* w = new QWidget;
         w->setAttribute(Qt::WA_DeleteOnClose);
+        QStringList log;
+        auto* child = new Recorder;
+        child->setParent(w);
+        child->resize(50, 50);
+        child->log = &log;
+        Recorder outside;
+        outside.log = &log;
         w->show();
+        outside.show();
         QPointer<QWidget> alive(w);
-        QTimer::singleShot(20, [w, destroyed] {
+        QTimer::singleShot(20, [&] {
+            QTest::mouseClick(child, Qt::LeftButton, {}, QPoint(5, 5));
+            QTest::mouseClick(&outside, Qt::LeftButton, {}, QPoint(6, 6));
             if (destroyed)
                 delete w;
             else
                 w->close();
         });
         QVERIFY(!pause(t.services(), 150, w));
-        // A closed window is deleted once the caller has returned, not under its feet.
+        // A closed window is deleted once the caller has returned, not under its feet; the
+        // clicks made on it meanwhile are dropped, those on other windows kept.
         QCOMPARE(alive.isNull(), destroyed);
         QTRY_VERIFY(alive.isNull());
+        QTRY_COMPARE(log, (QStringList{"press 6", "release 6"}));
     }
 
     void aWindowLeftOpenIsKept() {
