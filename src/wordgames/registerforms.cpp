@@ -3,13 +3,14 @@
 #include "wordgames/dictation.h"
 #include "wordgames/findtheword.h"
 #include "wordgames/formk.h"
+#include "wordgames/hiddenword.h"
 #include "wordgames/trenta.h"
 #include "wordgames/writeaword.h"
 
 // Windows still to be built stand as placeholders under their own names and captions.
 void registerWordGameForms(Forms& forms) {
     forms.add<formk>();
-    addPlaceholderForm(forms, QStringLiteral("amaga"), QStringLiteral("Paraula amagada"));
+    forms.add<amaga>();
     forms.add<escritors>();
     addPlaceholderForm(forms, QStringLiteral("palabrejas"), QStringLiteral("Taudrin'TXT Màquina d'escriure"));
     forms.add<trobass>();
