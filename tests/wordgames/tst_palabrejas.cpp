@@ -256,6 +256,9 @@ private Q_SLOTS:
         QCOMPARE(w.focusedBox(), 0);
         QCOMPARE(w.f->c[0]->palette().color(QPalette::Base), Hidden);
         QCOMPARE(w.f->c[0]->palette().color(QPalette::Text), Hidden);
+        // Selecting the box with the mouse gives nothing away.
+        QCOMPARE(w.f->c[0]->palette().color(QPalette::HighlightedText), Hidden);
+        QCOMPARE(w.f->c[0]->palette().color(QPalette::Highlight), Hidden);
         w.type("cas");
         QCOMPARE(w.revealed(), QString("cas_"));
         QCOMPARE(w.f->Label2, 3);
