@@ -5,6 +5,7 @@
 #include "wordgames/formk.h"
 #include "wordgames/hiddenword.h"
 #include "wordgames/trenta.h"
+#include "wordgames/typewriter.h"
 #include "wordgames/writeaword.h"
 
 // Windows still to be built stand as placeholders under their own names and captions.
@@ -12,7 +13,7 @@ void registerWordGameForms(Forms& forms) {
     forms.add<formk>();
     forms.add<amaga>();
     forms.add<escritors>();
-    addPlaceholderForm(forms, QStringLiteral("palabrejas"), QStringLiteral("Taudrin'TXT Màquina d'escriure"));
+    forms.add<palabrejas>();
     forms.add<trobass>();
     addPlaceholderForm(forms, QStringLiteral("dicci"), QStringLiteral("Taudrin'TXT-corrector ortogràfic"));
     forms.add<trenta>();
