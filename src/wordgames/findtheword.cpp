@@ -7,7 +7,7 @@
 #include "core/numericvalue.h"
 #include "core/random.h"
 #include "core/sharedstate.h"
-#include "core/speakericon.h"
+#include "core/speakerpicture.h"
 #include "core/tata.h"
 #include "wordgames/wordlistfile.h"
 
@@ -85,7 +85,7 @@ trobass::trobass(Services& services) : MainForm(services) {
     setTextColour(Label2, QColor(255, 0, 0));
     Image1->setStretch(true);
     Picture2->setBackColor(Qt::transparent);
-    Picture2->setPicture(drawSpeakerIcon());
+    Picture2->setPicture(drawSpeakerPicture());
     Picture2->setCursor(Qt::PointingHandCursor);
 
     connect(AAAA, &QAction::triggered, this, &trobass::AAAA_Click);

@@ -8,6 +8,7 @@
 #include "core/pause.h"
 #include "core/random.h"
 #include "core/sharedstate.h"
+#include "core/speakerpicture.h"
 #include "core/tata.h"
 #include "core/twips.h"
 #include "wordgames/hiddenwordpuzzle.h"
@@ -19,7 +20,6 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
@@ -33,34 +33,6 @@ constexpr int Help = 0, HelpBack = 14;   // black on yellow
 
 const QString UpperMode = QStringLiteral("Mayús");
 const QString LowerMode = QStringLiteral("Minus");
-
-// The speaker: a loudspeaker sending out sound waves, 59 x 24 pixels.
-QImage speakerPicture() {
-    QImage img(59, 24, QImage::Format_ARGB32_Premultiplied);
-    img.fill(QColor(236, 236, 244));
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(112, 112, 136), 1));
-    p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(QRectF(0.5, 0.5, 58, 23), 4, 4);
-    QPainterPath cone;
-    cone.moveTo(14, 9);
-    cone.lineTo(19, 9);
-    cone.lineTo(27, 3);
-    cone.lineTo(27, 21);
-    cone.lineTo(19, 15);
-    cone.lineTo(14, 15);
-    cone.closeSubpath();
-    p.setPen(QPen(QColor(32, 32, 64), 1.2));
-    p.setBrush(QColor(64, 64, 112));
-    p.drawPath(cone);
-    p.setBrush(Qt::NoBrush);
-    for (int i = 0; i < 3; ++i) {
-        const qreal r = 5 + 4.5 * i;
-        p.drawArc(QRectF(28 - r, 12 - r, 2 * r, 2 * r), -50 * 16, 100 * 16);
-    }
-    return img;
-}
 
 // A case picture: its letter on its colour, filling the box.
 QImage casePicture(QSize size, const QColor& back, const QString& letters) {
@@ -157,7 +129,7 @@ amaga::amaga(Services& services) : MainForm(services) {
     Label17->setPalette(caseColour);
 
     Picture3->setAutoSize(true);
-    Picture3->setPicture(speakerPicture());
+    Picture3->setPicture(drawSpeakerPicture());
     Picture3->setCursor(Qt::PointingHandCursor);
 
     Command2->setText(QStringLiteral("AJUT"));
