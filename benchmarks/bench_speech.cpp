@@ -9,6 +9,7 @@
 #include "platform/desktoplauncher.h"
 #include "platform/displaymodes.h"
 #include "platform/espeakspeech.h"
+#include "platform/hunspellspellchecker.h"
 #include "platform/qtdialogs.h"
 
 #include <QApplication>
@@ -43,7 +44,8 @@ int main(int argc, char* argv[]) {
     Random random;
     SharedState state;
     Forms forms;
-    Services services(dialogs, launcher, speech, displayModes, random, forms, state, dir.filePath("program"),
+    HunspellSpellChecker spelling; // never used here; reads nothing
+    Services services(dialogs, launcher, speech, spelling, displayModes, random, forms, state, dir.filePath("program"),
                       dir.filePath("scratch"));
     services.pauseScale = 0;
     forms.setServices(&services);

@@ -6,6 +6,7 @@
 #include "platform/desktoplauncher.h"
 #include "platform/displaymodes.h"
 #include "platform/espeakspeech.h"
+#include "platform/hunspellspellchecker.h"
 #include "platform/qtdialogs.h"
 
 #include <memory>
@@ -21,7 +22,8 @@ private:
     QtDialogs dialogs_;
     DesktopLauncher launcher_;
     std::unique_ptr<DisplayModes> displayModes_ = createDisplayModes();
-    EspeakSpeech speech_; // starts espeak-ng at its first use
+    EspeakSpeech speech_;           // starts espeak-ng at its first use
+    HunspellSpellChecker spelling_; // reads its dictionary at the first check
     Random random_;
     SharedState state_;
     std::unique_ptr<Services> services_;

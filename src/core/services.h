@@ -4,6 +4,7 @@
 class Dialogs;
 class Launcher;
 class SpeechEngine;
+class SpellChecker;
 class DisplayModes;
 class Random;
 class Forms;
@@ -13,13 +14,14 @@ class SharedState;
 // generator, the window registry and the state the windows share. main() fills it with the real
 // implementations, tests with fakes.
 struct Services {
-    Services(Dialogs& dialogs, Launcher& launcher, SpeechEngine& speech, DisplayModes& displayModes,
-             Random& random, Forms& forms, SharedState& state, const QString& programFolder,
-             const QString& scratchFolder);
+    Services(Dialogs& dialogs, Launcher& launcher, SpeechEngine& speech, SpellChecker& spelling,
+             DisplayModes& displayModes, Random& random, Forms& forms, SharedState& state,
+             const QString& programFolder, const QString& scratchFolder);
 
     Dialogs& dialogs;
     Launcher& launcher;
-    SpeechEngine& speech; // the speech window's synthesiser
+    SpeechEngine& speech;   // the speech window's synthesiser
+    SpellChecker& spelling; // Catalan
     DisplayModes& displayModes;
     Random& random;
     Forms& forms;

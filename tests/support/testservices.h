@@ -7,6 +7,7 @@
 #include "fakedisplaymodes.h"
 #include "fakelauncher.h"
 #include "fakespeech.h"
+#include "fakespellchecker.h"
 
 #include <QTemporaryDir>
 #include <memory>
@@ -28,6 +29,7 @@ public:
     FakeLauncher launcher;
     FakeDisplayModes displayModes;
     FakeSpeech speech;
+    FakeSpellChecker spelling;
     Random random;
 
 private:
