@@ -1,9 +1,13 @@
 #pragma once
 #include "core/forms.h"
 #include "core/services.h"
+#include "core/twips.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QLayout>
 #include <QMainWindow>
+#include <QMenuBar>
 #include <QWidget>
 
 // The load and unload handlers of a window. Form_Load runs once the registry has created the
@@ -39,3 +43,21 @@ protected:
 
 using Form = FormWindow<QWidget>;
 using MainForm = FormWindow<QMainWindow>;
+
+// The background of a window with a menu bar: a C below the bar at the designed client size in
+// twips, named "client"; the window takes its fixed size from it.
+template <class C = QWidget> C* makeClient(QMainWindow* window, int widthTwips, int heightTwips) {
+    auto* client = new C(window);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(twSize(widthTwips, heightTwips));
+    window->setCentralWidget(client);
+    window->layout()->setSizeConstraint(QLayout::SetFixedSize);
+    return client;
+}
+
+// A menu-bar item that acts by itself (it drops no menu down), under its control name.
+inline QAction* menuBarItem(QMainWindow* window, const char* name, const QString& caption) {
+    QAction* item = window->menuBar()->addAction(caption);
+    item->setObjectName(QLatin1String(name));
+    return item;
+}

@@ -8,12 +8,8 @@
 
 TATA::TATA(Services& services) : MainForm(services), labios(services.speech) {
     setWindowTitle(caption());
-    auto* client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
     // Only the caption and the menu bar show.
-    client->setFixedSize(twSize(ClientWidthTwips, ClientHeightTwips));
-    setCentralWidget(client);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    makeClient(this, ClientWidthTwips, ClientHeightTwips);
 
     ER = menuBar()->addMenu(QStringLiteral("VEUS"));
     ER->setObjectName(QStringLiteral("ER"));

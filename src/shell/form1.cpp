@@ -12,16 +12,12 @@
 
 form1::form1(Services& services) : MainForm(services) {
     setWindowTitle(caption());
-    client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(twSize(ClientWidthTwips, ClientHeightTwips));
+    client = makeClient(this, ClientWidthTwips, ClientHeightTwips);
     client->setAutoFillBackground(true);
-    setCentralWidget(client);
     // Moves over the bare background hand the focus back to the open activity (Form_MouseMove).
     client->setMouseTracking(true);
     client->installEventFilter(this);
     createMenus();
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     Label5 = control<QLabel>(client, "Label5", -225, 9855, 15000, 7845);
     for (int i = 0; i < 2; ++i) {

@@ -35,14 +35,9 @@ void setTextColour(QWidget* w, const QColor& colour) {
 
 trobass::trobass(Services& services) : MainForm(services) {
     setWindowTitle(caption());
-    client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(twSize(ClientWidthTwips, ClientHeightTwips));
+    client = makeClient(this, ClientWidthTwips, ClientHeightTwips);
     client->setAutoFillBackground(true);
-    setCentralWidget(client);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
-    AAAA = menuBar()->addAction(QStringLiteral("LLISTES"));
-    AAAA->setObjectName(QStringLiteral("AAAA"));
+    AAAA = menuBarItem(this, "AAAA", QStringLiteral("LLISTES"));
 
     Picture1 = control<PictureBox>(client, "Picture1", 0, 0, ClientWidthTwips, ClientHeightTwips);
     Text1 = control<QLineEdit>(Picture1, "Text1", 600, 360, 11430, 1230);

@@ -51,18 +51,13 @@ QImage casePicture(QSize size, const QColor& back, const QString& letters) {
 
 amaga::amaga(Services& services) : MainForm(services) {
     setWindowTitle(caption());
-    client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(twSize(ClientWidthTwips, ClientHeightTwips));
+    client = makeClient(this, ClientWidthTwips, ClientHeightTwips);
     client->setAutoFillBackground(true);
     QPalette grey = client->palette();
     grey.setColor(QPalette::Window, QColor(128, 128, 128));
     client->setPalette(grey);
-    setCentralWidget(client);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    SASASA = menuBar()->addAction(QStringLiteral("LLISTES"));
-    SASASA->setObjectName(QStringLiteral("SASASA"));
+    SASASA = menuBarItem(this, "SASASA", QStringLiteral("LLISTES"));
 
     Picture1 = control<PictureBox>(client, "Picture1", 1500, 690, 11625, 7935);
     for (int i = 0; i < CellCount; ++i) {

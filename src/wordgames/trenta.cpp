@@ -30,16 +30,10 @@ const QColor PanelColour(0x40, 0x40, 0x40);
 
 trenta::trenta(Services& services) : MainForm(services) {
     setWindowTitle(caption());
-    client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(twSize(ClientWidthTwips, ClientHeightTwips));
-    setCentralWidget(client);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    client = makeClient(this, ClientWidthTwips, ClientHeightTwips);
 
-    OBRESS = menuBar()->addAction(QStringLiteral("EDITAR"));
-    OBRESS->setObjectName(QStringLiteral("OBRESS"));
-    CREAR = menuBar()->addAction(QStringLiteral("CREAR"));
-    CREAR->setObjectName(QStringLiteral("CREAR"));
+    OBRESS = menuBarItem(this, "OBRESS", QStringLiteral("EDITAR"));
+    CREAR = menuBarItem(this, "CREAR", QStringLiteral("CREAR"));
 
     // The list panel. Its close zones lie below the list: only their uncovered edges take clicks.
     Picture8 = control<PictureBox>(client, "Picture8", 0, 0, 10950, 7305);

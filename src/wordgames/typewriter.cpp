@@ -94,20 +94,12 @@ KeyPlace keyPlace(int i) {
 
 palabrejas::palabrejas(Services& services) : MainForm(services) {
     setWindowTitle(caption());
-    client = new PictureBox(this);
-    client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(twSize(ClientWidthTwips, ClientHeightTwips));
-    setCentralWidget(client);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    client = makeClient<PictureBox>(this, ClientWidthTwips, ClientHeightTwips);
 
-    idiomas = menuBar()->addAction(QStringLiteral("LLISTES"));
-    idiomas->setObjectName(QStringLiteral("idiomas"));
-    tttty = menuBar()->addAction(QStringLiteral("MAYÚSCULES"));
-    tttty->setObjectName(QStringLiteral("tttty"));
-    eqw = menuBar()->addAction(QStringLiteral("MINÚSCULES"));
-    eqw->setObjectName(QStringLiteral("eqw"));
-    sas = menuBar()->addAction(QStringLiteral("REFRESCAR"));
-    sas->setObjectName(QStringLiteral("sas"));
+    idiomas = menuBarItem(this, "idiomas", QStringLiteral("LLISTES"));
+    tttty = menuBarItem(this, "tttty", QStringLiteral("MAYÚSCULES"));
+    eqw = menuBarItem(this, "eqw", QStringLiteral("MINÚSCULES"));
+    sas = menuBarItem(this, "sas", QStringLiteral("REFRESCAR"));
     filtress = menuBar()->addMenu(QStringLiteral("FILTRE"));
     filtress->setObjectName(QStringLiteral("filtress"));
     auto* filters = new QActionGroup(this); // exactly one item carries the mark

@@ -75,12 +75,8 @@ void FittedPicture::paintEvent(QPaintEvent*) {
 
 escritors::escritors(Services& services) : MainForm(services) {
     setWindowTitle(caption());
-    client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(twSize(ClientWidthTwips, ClientHeightTwips));
+    client = makeClient(this, ClientWidthTwips, ClientHeightTwips);
     client->setAutoFillBackground(true);
-    setCentralWidget(client);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
     makeMenus();
 
     Picture8 = control<PictureBox>(client, "Picture8", 1185, 555, 12630, 8685);
@@ -176,8 +172,7 @@ void escritors::makeMenus() {
         menu->menuAction()->setObjectName(QLatin1String(name));
     };
 
-    DRR = menuBar()->addAction(QStringLiteral("LLISTES"));
-    DRR->setObjectName(QStringLiteral("DRR"));
+    DRR = menuBarItem(this, "DRR", QStringLiteral("LLISTES"));
     connect(DRR, &QAction::triggered, this, &escritors::DRR_Click);
 
     submenu(this, FIL, "FIL", QStringLiteral("FILTRE"));
