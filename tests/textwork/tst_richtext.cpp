@@ -358,6 +358,81 @@ private Q_SLOTS:
         QCOMPARE(doc.toPlainText(), QStringLiteral("el text de l'usuari"));
     }
 
+    // Documents from other word processors read with their exact text, formats and pictures,
+    // each picture once at its shown size.
+    void fixtures_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("description");
+        QTest::addColumn<QList<QImage>>("expected"); // a null image: pixels not compared (a JPEG)
+        const auto image = [](int w, int h, auto colour) {
+            QImage out(w, h, QImage::Format_RGB32);
+            for (int y = 0; y < h; ++y)
+                for (int x = 0; x < w; ++x)
+                    out.setPixel(x, y, colour(x, y));
+            return out;
+        };
+        const QImage drawing = image(96, 48, [](int x, int y) {
+            return x >= 20 && x < 30 && y >= 10 && y < 20 ? qRgb(0, 0, 0)
+                                                          : qRgb(x * 2 % 256, y * 5 % 256, 160);
+        });
+        QTest::newRow("LibreOffice")
+            << "libreoffice/catala.rtf"
+            << QStringLiteral(
+                   "C:[Hola, |12 Liberation Serif][col·legi|12 b Liberation Serif][ de l’àvia|14 i "
+                   "Liberation "
+                   "Sans][: |12 Liberation Serif][5 €|12 u Liberation Serif #c00000][.|12 Liberation Serif]"
+                   " / R720:[Pingüí\ti eriçó\u2028segona línia |12 Liberation Serif][Ç·ü|20.5 Liberation "
+                   "Mono "
+                   "#0070c0]"
+                   " / L:[Un dibuix |12 Liberation Serif][picture 96x48 at 96x48][ i una foto |12 Liberation "
+                   "Serif][picture 48x36 at 48x36][.|12 Liberation Serif]"
+                   " / J2880:[Visiteu la |12 Liberation Serif][Xarxa Telemàtica|12 u Liberation Serif "
+                   "#000080 "
+                   ">https://www.xtec.cat/][ avui.|12 Liberation Serif]")
+            << QList<QImage>{drawing, QImage()};
+        const QImage png = image(50, 30, [](int x, int y) { return qRgb(x * 5, y * 8, 100); });
+        QTest::newRow("shape picture, header, styles, smart quotes")
+            << "word-shppict.rtf"
+            << QStringLiteral("C:[L’escola de l’avi|16 b Arial]"
+                              " / J567:[El col·legi costa 5 €, i la plaça “gran” – té |12 Arial][arbres|12 i "
+                              "Arial][.|12 u Arial #800080]"
+                              " / L:[picture 50x30 at 50x30]"
+                              " / L:[Xarxa Telemàtica|12 u Arial #0000ff >https://www.xtec.cat/]")
+            << QList<QImage>{png};
+        const QImage bits24 = image(40, 30, [](int x, int y) { return qRgb(x * 6, 255 - y * 8, 50); });
+        const QImage bits8 = image(16, 8, [](int x, int) {
+            return std::array{qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255), qRgb(255, 255, 0)}[x / 4];
+        });
+        const QImage bits32 = image(8, 8, [](int x, int y) { return qRgb(x * 30, y * 30, 200); });
+        QTest::newRow("bitmaps and an object")
+            << "wordpad-dibitmap.rtf"
+            << QStringLiteral("L:[Tres dibuixos:|11 Calibri]"
+                              " / L:[picture 40x30 at 40x30][picture 16x8 at 32x16][picture 8x8 at 16x16]"
+                              " / C:[Un objecte:|11 b Calibri #ff0000] / C:[picture 40x30 at 40x30]"
+                              " / R:[Fi|14 i Calibri #00b050]")
+            << QList<QImage>{bits24, bits8, bits32, bits24};
+        QTest::newRow("skip counts, resets, binary data, stray braces")
+            << "quirks.rtf"
+            << QStringLiteral(
+                   "L:[Naï veï 😀 ’s|12 Times New Roman]"
+                   " / J:[Tot|12 b i u Times New Roman][ sense|12 i u Times New Roman][ negreta|12 u "
+                   "Times New Roman][ ni res|12 Times New Roman][ i ara pla|12 Arial]"
+                   " / C-300:[aaabbbc|12 Arial] / L:[final\u00a0punt\u00ads\u2011x|12 Arial]")
+            << QList<QImage>{};
+    }
+    void fixtures() {
+        QFETCH(QString, file);
+        QFETCH(QString, description);
+        QFETCH(QList<QImage>, expected);
+        QTextDocument doc;
+        QVERIFY(rtf::load(QStringLiteral(TAUDRIN_FIXTURES "/") + file, doc));
+        QCOMPARE(describe(doc), description);
+        const QList<QImage> read = pictures(doc);
+        QCOMPARE(read.size(), expected.size());
+        for (qsizetype i = 0; i < read.size(); ++i)
+            if (!expected[i].isNull()) QCOMPARE(read[i].convertToFormat(QImage::Format_RGB32), expected[i]);
+    }
+
     void files() {
         QTemporaryDir dir;
         QTextDocument doc;

@@ -95,13 +95,35 @@ QByteArray mutate(QByteArray bytes, std::mt19937& rng) {
     return bytes;
 }
 
+quint32 crc32(const QByteArray& bytes) {
+    quint32 crc = 0xffffffffu;
+    for (const char b : bytes) {
+        crc ^= uchar(b);
+        for (int k = 0; k < 8; ++k)
+            crc = crc & 1 ? (crc >> 1) ^ 0xedb88320u : crc >> 1;
+    }
+    return ~crc;
+}
+
+void appendBigEndian(QByteArray& out, quint32 v) {
+    for (int s = 24; s >= 0; s -= 8)
+        out.append(char(v >> s));
+}
+
+// A well-formed PNG header promising the size, and no picture data.
 QByteArray pngHeader(quint32 width, quint32 height) {
-    QByteArray ihdr;
-    for (quint32 v : {width, height})
-        for (int s = 24; s >= 0; s -= 8)
-            ihdr.append(char(v >> s));
-    ihdr += QByteArray::fromHex("0802000000");
-    return QByteArray::fromHex("89504e470d0a1a0a0000000d49484452") + ihdr + QByteArray::fromHex("00000000");
+    QByteArray chunk = "IHDR";
+    appendBigEndian(chunk, width);
+    appendBigEndian(chunk, height);
+    chunk += QByteArray::fromHex("0802000000");
+    QByteArray out = QByteArray::fromHex("89504e470d0a1a0a0000000d") + chunk;
+    appendBigEndian(out, crc32(chunk));
+    for (const char* kind : {"IDAT", "IEND"}) {
+        appendBigEndian(out, 0);
+        out += kind;
+        appendBigEndian(out, crc32(kind));
+    }
+    return out;
 }
 
 QByteArray dibHeader(qint32 width, qint32 height, int bits, quint32 colours, int dataBytes) {
