@@ -190,6 +190,20 @@ private Q_SLOTS:
         QCOMPARE(rtf::write(back), bytes);
     }
 
+    // Reading replaces the whole document, its pictures included, and can't be undone.
+    void readReplacesEverything() {
+        QTextDocument doc;
+        buildDocument(doc);
+        QTextDocument back;
+        QVERIFY(rtf::read(rtf::write(doc), back));
+        QCOMPARE(pictures(back).size(), 1);
+        QVERIFY(rtf::read("{\\rtf1 nou}", back));
+        QCOMPARE(back.toPlainText(), QStringLiteral("nou"));
+        QVERIFY(
+            !back.resource(QTextDocument::ImageResource, QUrl(QStringLiteral("rtf-picture-1"))).isValid());
+        QVERIFY(!back.isUndoAvailable());
+    }
+
     void readText_data() {
         QTest::addColumn<QByteArray>("rtf");
         QTest::addColumn<QString>("text");
