@@ -340,6 +340,17 @@ private Q_SLOTS:
             << "{\\rtf1 a{\\*\\shppict{\\pict{\\*\\blipuid 0123456789abcdef0123456789abcdef}\\pngblip " +
                    png.toHex() + "}}{\\nonshppict{\\pict\\wmetafile8 0100}}b}"
             << "L:[a|12][picture 5x3 at 5x3][b|12]" << image;
+        QTest::newRow("floating shape: its picture at the frame's size, fill and fallback skipped")
+            << "{\\rtf1 {\\shp{\\*\\shpinst\\shpleft100\\shptop-300\\shpright249\\shpbottom-211{\\sp{\\sn "
+               "pib}{\\sv {\\pict\\pngblip " +
+                   png.toHex() + "}}}{\\sp{\\sn fillBlip}{\\sv {\\pict\\pngblip " + png.toHex() +
+                   "}}}}{\\shprslt{\\pict\\pngblip " + png.toHex() + "}}}}"
+            << "L:[picture 5x3 at 10x6]" << image;
+        QTest::newRow("shape without a picture of its own: its fallback")
+            << "{\\rtf1 {\\shp{\\*\\shpinst{\\sp{\\sn pib}{\\sv {\\pict\\wmetafile8 0100}}}}{\\shprslt "
+               "{\\pict\\pngblip " +
+                   png.toHex() + "}}}}"
+            << "L:[picture 5x3 at 5x3]" << image;
         QTest::newRow("object's result picture")
             << "{\\rtf1 {\\object\\objemb{\\*\\objdata 01050000}{\\result{\\pict\\dibitmap0 " +
                    dib(image, 24).toHex() + "}}}}"
