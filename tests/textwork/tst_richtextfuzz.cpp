@@ -75,13 +75,13 @@ QByteArray mutate(QByteArray bytes, std::mt19937& rng) {
         case 1: // a token put in
             bytes.insert(at, Tokens[rng() % std::size(Tokens)]);
             break;
-        case 2: // a piece taken out
+        case 2: // a stretch taken out
             bytes.remove(at, below(64));
             break;
         case 3: // cut short
             bytes.truncate(std::max<qsizetype>(at, 6));
             break;
-        case 4: { // a piece repeated
+        case 4: { // a stretch repeated
             const qsizetype n = below(200);
             bytes.insert(at, bytes.mid(below(bytes.size()), n));
             break;
@@ -175,12 +175,12 @@ private Q_SLOTS:
         files.sort();
         QVERIFY(files.size() >= 3);
         for (qsizetype f = 0; f < files.size(); ++f) {
-            const QByteArray original = readFileBytes(files[f]);
-            QVERIFY(!original.isEmpty());
-            checkCase(original, files[f]);
+            const QByteArray unmutated = readFileBytes(files[f]);
+            QVERIFY(!unmutated.isEmpty());
+            checkCase(unmutated, files[f]);
             std::mt19937 rng(20261210u + quint32(f));
             for (int m = 0; m < MutationsPerFixture; ++m) {
-                checkCase(mutate(original, rng), QStringLiteral("%1, mutation %2").arg(files[f]).arg(m));
+                checkCase(mutate(unmutated, rng), QStringLiteral("%1, mutation %2").arg(files[f]).arg(m));
                 if (QTest::currentTestFailed()) return;
             }
         }
