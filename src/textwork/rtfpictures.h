@@ -1,0 +1,24 @@
+#pragma once
+#include <QByteArray>
+#include <QImage>
+#include <QLoggingCategory>
+
+Q_DECLARE_LOGGING_CATEGORY(lcRichText)
+
+namespace rtf {
+
+// The kinds of picture data a rich-text file may carry; only the first three are shown.
+enum class PictureKind { None, Png, Jpeg, Dib, Other };
+
+// Largest picture decoded, in pixels, so a false header can't make us allocate without bound.
+constexpr qint64 MaxPicturePixels = 16 * 1024 * 1024;
+constexpr int MaxPictureSide = 16384;
+
+// The picture in data, or a null image when the data is not a picture of that kind or its header
+// promises more than the data holds or more than the limits above.
+QImage decodePicture(PictureKind kind, const QByteArray& data);
+
+// The picture as PNG bytes, the same bytes for the same pixels.
+QByteArray encodePng(const QImage& image);
+
+} // namespace rtf
