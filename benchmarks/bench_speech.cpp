@@ -10,6 +10,7 @@
 #include "platform/displaymodes.h"
 #include "platform/espeakspeech.h"
 #include "platform/qtdialogs.h"
+#include "platform/qtprinting.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -40,11 +41,12 @@ int main(int argc, char* argv[]) {
     DesktopLauncher launcher;
     EspeakSpeech speech;
     NoDisplayModes displayModes;
+    QtPrinting printing;
     Random random;
     SharedState state;
     Forms forms;
-    Services services(dialogs, launcher, speech, displayModes, random, forms, state, dir.filePath("program"),
-                      dir.filePath("scratch"));
+    Services services(dialogs, launcher, speech, displayModes, printing, random, forms, state,
+                      dir.filePath("program"), dir.filePath("scratch"));
     services.pauseScale = 0;
     forms.setServices(&services);
 

@@ -41,8 +41,8 @@ Application::Application() {
     ensurePrivateFolder(scratch);
     // What the program ships goes into the user's folder where it is missing.
     seedFolder(QStringLiteral(":/ship"), program);
-    services_ = std::make_unique<Services>(dialogs_, launcher_, speech_, *displayModes_, random_, forms_,
-                                           state_, program, scratch);
+    services_ = std::make_unique<Services>(dialogs_, launcher_, speech_, *displayModes_, printing_, random_,
+                                           forms_, state_, program, scratch);
     forms_.setServices(services_.get());
     registerAllForms(forms_);
 }

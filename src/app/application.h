@@ -7,6 +7,7 @@
 #include "platform/displaymodes.h"
 #include "platform/espeakspeech.h"
 #include "platform/qtdialogs.h"
+#include "platform/qtprinting.h"
 
 #include <memory>
 
@@ -22,6 +23,7 @@ private:
     DesktopLauncher launcher_;
     std::unique_ptr<DisplayModes> displayModes_ = createDisplayModes();
     EspeakSpeech speech_; // starts espeak-ng at its first use
+    QtPrinting printing_;
     Random random_;
     SharedState state_;
     std::unique_ptr<Services> services_;

@@ -4,10 +4,10 @@
 #include <QFileInfo>
 
 Services::Services(Dialogs& dialogs, Launcher& launcher, SpeechEngine& speech, DisplayModes& displayModes,
-                   Random& random, Forms& forms, SharedState& state, const QString& programFolder,
-                   const QString& scratchFolder)
-    : dialogs(dialogs), launcher(launcher), speech(speech), displayModes(displayModes), random(random),
-      forms(forms), state(state), programFolder(programFolder), scratchFolder(scratchFolder),
+                   Printing& printing, Random& random, Forms& forms, SharedState& state,
+                   const QString& programFolder, const QString& scratchFolder)
+    : dialogs(dialogs), launcher(launcher), speech(speech), displayModes(displayModes), printing(printing),
+      random(random), forms(forms), state(state), programFolder(programFolder), scratchFolder(scratchFolder),
       currentFolder(QDir(programFolder).filePath(QStringLiteral("llistes"))) {}
 
 QString Services::inCurrentFolder(const QString& fileName) const {

@@ -5,6 +5,7 @@ class Dialogs;
 class Launcher;
 class SpeechEngine;
 class DisplayModes;
+class Printing;
 class Random;
 class Forms;
 class SharedState;
@@ -14,13 +15,14 @@ class SharedState;
 // implementations, tests with fakes.
 struct Services {
     Services(Dialogs& dialogs, Launcher& launcher, SpeechEngine& speech, DisplayModes& displayModes,
-             Random& random, Forms& forms, SharedState& state, const QString& programFolder,
-             const QString& scratchFolder);
+             Printing& printing, Random& random, Forms& forms, SharedState& state,
+             const QString& programFolder, const QString& scratchFolder);
 
     Dialogs& dialogs;
     Launcher& launcher;
     SpeechEngine& speech; // the speech window's synthesiser
     DisplayModes& displayModes;
+    Printing& printing; // the system printer; windows print through core/printer.h
     Random& random;
     Forms& forms;
     SharedState& state;
