@@ -68,3 +68,7 @@ bool PdfPrinting::write() const {
     }
     return file.commit();
 }
+
+bool writeDocumentPdf(const QTextDocument& document, const QString& fileName) {
+    return PdfPrinting(fileName).printDocument(document);
+}

@@ -38,3 +38,7 @@ private:
     QString fileName_;
     QList<Job> jobs_;
 };
+
+// A rich text into a PDF file of its own, laid out as PdfPrinting lays out pages; an existing file
+// of that name is replaced. False when the file can't be written.
+bool writeDocumentPdf(const QTextDocument& document, const QString& fileName);
