@@ -11,6 +11,7 @@
 #include "platform/espeakspeech.h"
 #include "platform/hunspellspellchecker.h"
 #include "platform/qtdialogs.h"
+#include "platform/qtprinting.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -41,11 +42,13 @@ int main(int argc, char* argv[]) {
     DesktopLauncher launcher;
     EspeakSpeech speech;
     NoDisplayModes displayModes;
+    QtPrinting printing; // never used here
+    QtPrinting printing;
     Random random;
     SharedState state;
     Forms forms;
     HunspellSpellChecker spelling; // never used here; reads nothing
-    Services services(dialogs, launcher, speech, spelling, displayModes, random, forms, state, dir.filePath("program"),
+    Services services(dialogs, launcher, speech, spelling, displayModes, printing, random, forms, state, dir.filePath("program"),
                       dir.filePath("scratch"));
     services.pauseScale = 0;
     forms.setServices(&services);

@@ -41,7 +41,7 @@ Application::Application() {
     ensurePrivateFolder(scratch);
     // What the program ships goes into the user's folder where it is missing.
     seedFolder(QStringLiteral(":/ship"), program);
-    services_ = std::make_unique<Services>(dialogs_, launcher_, speech_, spelling_, *displayModes_, random_,
+    services_ = std::make_unique<Services>(dialogs_, launcher_, speech_, spelling_, *displayModes_, printing_, random_,
                                            forms_, state_, program, scratch);
     forms_.setServices(services_.get());
     registerAllForms(forms_);

@@ -8,6 +8,7 @@
 #include "platform/espeakspeech.h"
 #include "platform/hunspellspellchecker.h"
 #include "platform/qtdialogs.h"
+#include "platform/qtprinting.h"
 
 #include <memory>
 
@@ -22,6 +23,7 @@ private:
     QtDialogs dialogs_;
     DesktopLauncher launcher_;
     std::unique_ptr<DisplayModes> displayModes_ = createDisplayModes();
+    QtPrinting printing_;
     EspeakSpeech speech_;           // starts espeak-ng at its first use
     HunspellSpellChecker spelling_; // reads its dictionary at the first check
     Random random_;

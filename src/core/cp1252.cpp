@@ -1,5 +1,6 @@
 #include "core/cp1252.h"
 
+#include <QList>
 #include <array>
 
 namespace {

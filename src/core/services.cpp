@@ -4,9 +4,9 @@
 #include <QFileInfo>
 
 Services::Services(Dialogs& dialogs, Launcher& launcher, SpeechEngine& speech, SpellChecker& spelling,
-                   DisplayModes& displayModes, Random& random, Forms& forms, SharedState& state,
+                   DisplayModes& displayModes, Printing& printing, Random& random, Forms& forms, SharedState& state,
                    const QString& programFolder, const QString& scratchFolder)
-    : dialogs(dialogs), launcher(launcher), speech(speech), spelling(spelling), displayModes(displayModes),
+    : dialogs(dialogs), launcher(launcher), speech(speech), spelling(spelling), displayModes(displayModes), printing(printing),
       random(random), forms(forms), state(state), programFolder(programFolder), scratchFolder(scratchFolder),
       currentFolder(QDir(programFolder).filePath(QStringLiteral("llistes"))) {}
 

@@ -6,6 +6,7 @@ class Launcher;
 class SpeechEngine;
 class SpellChecker;
 class DisplayModes;
+class Printing;
 class Random;
 class Forms;
 class SharedState;
@@ -15,7 +16,7 @@ class SharedState;
 // implementations, tests with fakes.
 struct Services {
     Services(Dialogs& dialogs, Launcher& launcher, SpeechEngine& speech, SpellChecker& spelling,
-             DisplayModes& displayModes, Random& random, Forms& forms, SharedState& state,
+             DisplayModes& displayModes, Printing& printing, Random& random, Forms& forms, SharedState& state,
              const QString& programFolder, const QString& scratchFolder);
 
     Dialogs& dialogs;
@@ -23,6 +24,7 @@ struct Services {
     SpeechEngine& speech;   // the speech window's synthesiser
     SpellChecker& spelling; // Catalan
     DisplayModes& displayModes;
+    Printing& printing; // the system printer; windows print through core/printer.h
     Random& random;
     Forms& forms;
     SharedState& state;

@@ -1,0 +1,30 @@
+#pragma once
+#include "platform/printing.h"
+
+#include <QPrinterInfo>
+
+class QPrinter;
+
+// The system printer through Qt (CUPS on Linux). Jobs go to the default printer, or to the first
+// one when none is marked default; with no printer at all a job fails and nothing else happens.
+class QtPrinting : public Printing {
+public:
+    // printerName: a queue to print on in place of the default one.
+    explicit QtPrinting(QString printerName = {});
+
+    QStringList fontNames() override;
+    bool hasPrinter() override;
+    double lineHeight(const QString& fontName, double points) override;
+    bool print(const QList<PrintedPage>& pages) override;
+    bool printDocument(const QTextDocument& document) override;
+
+    // The printer that jobs go to; null when there is none.
+    QPrinterInfo printer() const;
+
+    // One job on a printer that is already set up (a queue, or a PDF file in a test).
+    static bool printOn(QPrinter& printer, const QList<PrintedPage>& pages);
+    static bool printOn(QPrinter& printer, const QTextDocument& document);
+
+private:
+    QString printerName_;
+};
