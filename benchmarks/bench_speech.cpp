@@ -11,6 +11,7 @@
 #include "platform/espeakspeech.h"
 #include "platform/hunspellspellchecker.h"
 #include "platform/qtdialogs.h"
+#include "platform/scratchofficesuite.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -39,14 +40,15 @@ int main(int argc, char* argv[]) {
 
     QtDialogs dialogs;
     DesktopLauncher launcher;
+    ScratchOfficeSuite office(launcher, dir.filePath("scratch")); // never used here
     EspeakSpeech speech;
     NoDisplayModes displayModes;
     Random random;
     SharedState state;
     Forms forms;
     HunspellSpellChecker spelling; // never used here; reads nothing
-    Services services(dialogs, launcher, speech, spelling, displayModes, random, forms, state, dir.filePath("program"),
-                      dir.filePath("scratch"));
+    Services services(dialogs, launcher, office, speech, spelling, displayModes, random, forms, state,
+                      dir.filePath("program"), dir.filePath("scratch"));
     services.pauseScale = 0;
     forms.setServices(&services);
 

@@ -8,6 +8,7 @@
 #include "platform/espeakspeech.h"
 #include "platform/hunspellspellchecker.h"
 #include "platform/qtdialogs.h"
+#include "platform/scratchofficesuite.h"
 
 #include <memory>
 
@@ -21,6 +22,7 @@ public:
 private:
     QtDialogs dialogs_;
     DesktopLauncher launcher_;
+    std::unique_ptr<ScratchOfficeSuite> office_; // made once the scratch folder is known
     std::unique_ptr<DisplayModes> displayModes_ = createDisplayModes();
     EspeakSpeech speech_;           // starts espeak-ng at its first use
     HunspellSpellChecker spelling_; // reads its dictionary at the first check

@@ -6,6 +6,7 @@
 #include "fakedialogs.h"
 #include "fakedisplaymodes.h"
 #include "fakelauncher.h"
+#include "fakeofficesuite.h"
 #include "fakespeech.h"
 #include "fakespellchecker.h"
 
@@ -27,6 +28,7 @@ public:
 
     FakeDialogs dialogs;
     FakeLauncher launcher;
+    FakeOfficeSuite office;
     FakeDisplayModes displayModes;
     FakeSpeech speech;
     FakeSpellChecker spelling;
