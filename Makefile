@@ -5,12 +5,16 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 RELEASE := build/release
 TESTBUILD := build/test
 
-.PHONY: all deps build run test bench clean format
+.PHONY: all deps test-deps build run test bench clean format
 
 all: build
 
 deps:
 	@sh tools/install-deps
+
+# What only the tests need (LibreOffice, to open the documents we write).
+test-deps: deps
+	@sh tools/install-deps tools/test-packages.txt --no-install-recommends
 
 $(RELEASE)/build.ninja: CMakeLists.txt
 	cmake -S . -B $(RELEASE) -G Ninja -DCMAKE_BUILD_TYPE=Release
@@ -24,7 +28,7 @@ build: deps $(RELEASE)/build.ninja
 run: build
 	./$(RELEASE)/src/app/taudrin
 
-test: deps $(TESTBUILD)/build.ninja
+test: test-deps $(TESTBUILD)/build.ninja
 	cmake --build $(TESTBUILD) -j $(JOBS) --target all benchmarks
 	cd $(TESTBUILD) && ctest --output-on-failure -j $(JOBS)
 

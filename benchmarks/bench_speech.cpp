@@ -12,6 +12,7 @@
 #include "platform/hunspellspellchecker.h"
 #include "platform/qtdialogs.h"
 #include "platform/qtprinting.h"
+#include "platform/scratchofficesuite.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -40,16 +41,16 @@ int main(int argc, char* argv[]) {
 
     QtDialogs dialogs;
     DesktopLauncher launcher;
+    ScratchOfficeSuite office(launcher, dir.filePath("scratch")); // never used here
     EspeakSpeech speech;
     NoDisplayModes displayModes;
     QtPrinting printing; // never used here
-    QtPrinting printing;
     Random random;
     SharedState state;
     Forms forms;
     HunspellSpellChecker spelling; // never used here; reads nothing
-    Services services(dialogs, launcher, speech, spelling, displayModes, printing, random, forms, state, dir.filePath("program"),
-                      dir.filePath("scratch"));
+    Services services(dialogs, launcher, office, speech, spelling, displayModes, printing, random, forms,
+                      state, dir.filePath("program"), dir.filePath("scratch"));
     services.pauseScale = 0;
     forms.setServices(&services);
 

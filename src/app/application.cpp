@@ -39,10 +39,11 @@ Application::Application() {
     const QString scratch = defaultScratchFolder();
     QDir().mkpath(program);
     ensurePrivateFolder(scratch);
+    office_ = std::make_unique<ScratchOfficeSuite>(launcher_, scratch);
     // What the program ships goes into the user's folder where it is missing.
     seedFolder(QStringLiteral(":/ship"), program);
-    services_ = std::make_unique<Services>(dialogs_, launcher_, speech_, spelling_, *displayModes_, printing_, random_,
-                                           forms_, state_, program, scratch);
+    services_ = std::make_unique<Services>(dialogs_, launcher_, *office_, speech_, spelling_, *displayModes_,
+                                           printing_, random_, forms_, state_, program, scratch);
     forms_.setServices(services_.get());
     registerAllForms(forms_);
 }

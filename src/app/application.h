@@ -9,6 +9,7 @@
 #include "platform/hunspellspellchecker.h"
 #include "platform/qtdialogs.h"
 #include "platform/qtprinting.h"
+#include "platform/scratchofficesuite.h"
 
 #include <memory>
 
@@ -22,6 +23,7 @@ public:
 private:
     QtDialogs dialogs_;
     DesktopLauncher launcher_;
+    std::unique_ptr<ScratchOfficeSuite> office_; // made once the scratch folder is known
     std::unique_ptr<DisplayModes> displayModes_ = createDisplayModes();
     QtPrinting printing_;
     EspeakSpeech speech_;           // starts espeak-ng at its first use

@@ -3,11 +3,13 @@
 #include <QDir>
 #include <QFileInfo>
 
-Services::Services(Dialogs& dialogs, Launcher& launcher, SpeechEngine& speech, SpellChecker& spelling,
-                   DisplayModes& displayModes, Printing& printing, Random& random, Forms& forms, SharedState& state,
-                   const QString& programFolder, const QString& scratchFolder)
-    : dialogs(dialogs), launcher(launcher), speech(speech), spelling(spelling), displayModes(displayModes), printing(printing),
-      random(random), forms(forms), state(state), programFolder(programFolder), scratchFolder(scratchFolder),
+Services::Services(Dialogs& dialogs, Launcher& launcher, OfficeSuite& office, SpeechEngine& speech,
+                   SpellChecker& spelling, DisplayModes& displayModes, Printing& printing, Random& random,
+                   Forms& forms, SharedState& state, const QString& programFolder,
+                   const QString& scratchFolder)
+    : dialogs(dialogs), launcher(launcher), office(office), speech(speech), spelling(spelling),
+      displayModes(displayModes), printing(printing), random(random), forms(forms), state(state),
+      programFolder(programFolder), scratchFolder(scratchFolder),
       currentFolder(QDir(programFolder).filePath(QStringLiteral("llistes"))) {}
 
 QString Services::inCurrentFolder(const QString& fileName) const {

@@ -3,6 +3,7 @@
 
 class Dialogs;
 class Launcher;
+class OfficeSuite;
 class SpeechEngine;
 class SpellChecker;
 class DisplayModes;
@@ -15,12 +16,13 @@ class SharedState;
 // generator, the window registry and the state the windows share. main() fills it with the real
 // implementations, tests with fakes.
 struct Services {
-    Services(Dialogs& dialogs, Launcher& launcher, SpeechEngine& speech, SpellChecker& spelling,
-             DisplayModes& displayModes, Printing& printing, Random& random, Forms& forms, SharedState& state,
-             const QString& programFolder, const QString& scratchFolder);
+    Services(Dialogs& dialogs, Launcher& launcher, OfficeSuite& office, SpeechEngine& speech,
+             SpellChecker& spelling, DisplayModes& displayModes, Printing& printing, Random& random,
+             Forms& forms, SharedState& state, const QString& programFolder, const QString& scratchFolder);
 
     Dialogs& dialogs;
     Launcher& launcher;
+    OfficeSuite& office;    // documents opened as new untitled ones in the office suite
     SpeechEngine& speech;   // the speech window's synthesiser
     SpellChecker& spelling; // Catalan
     DisplayModes& displayModes;

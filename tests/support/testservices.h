@@ -6,6 +6,7 @@
 #include "fakedialogs.h"
 #include "fakedisplaymodes.h"
 #include "fakelauncher.h"
+#include "fakeofficesuite.h"
 #include "fakeprinting.h"
 #include "fakespeech.h"
 #include "fakespellchecker.h"
@@ -28,6 +29,7 @@ public:
 
     FakeDialogs dialogs;
     FakeLauncher launcher;
+    FakeOfficeSuite office;
     FakeDisplayModes displayModes;
     FakePrinting printing;
     FakeSpeech speech;
