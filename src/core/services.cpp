@@ -8,7 +8,8 @@ Services::Services(Dialogs& dialogs, Launcher& launcher, SpeechEngine& speech, S
                    const QString& programFolder, const QString& scratchFolder)
     : dialogs(dialogs), launcher(launcher), speech(speech), spelling(spelling), displayModes(displayModes),
       random(random), forms(forms), state(state), programFolder(programFolder), scratchFolder(scratchFolder),
-      currentFolder(QDir(programFolder).filePath(QStringLiteral("llistes"))) {}
+      currentFolder(QDir(programFolder).filePath(QStringLiteral("llistes"))),
+      pictureFolder(QDir(programFolder).filePath(QStringLiteral("dibuixos"))) {}
 
 QString Services::inCurrentFolder(const QString& fileName) const {
     return QDir::cleanPath(QDir(currentFolder).absoluteFilePath(fileName));
