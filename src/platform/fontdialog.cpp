@@ -2,7 +2,9 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFontDatabase>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QFormLayout>
 #include <QPixmap>
 #include <QVBoxLayout>
@@ -50,7 +52,10 @@ FontDialog::FontDialog(QWidget* parent, const FontChoice& initial) : QDialog(par
     fonts_->setWindowFlags(Qt::Widget);
     fonts_->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog |
                        QFontDialog::ScalableFonts);
-    fonts_->setCurrentFont(initial.font);
+    // A designed name such as "Courier New" is not in the list: start on the font that shows it.
+    QFont start = initial.font;
+    if (!QFontDatabase::hasFamily(start.family())) start.setFamily(QFontInfo(initial.font).family());
+    fonts_->setCurrentFont(start);
 
     colours_ = new QComboBox(this);
     colours_->setObjectName(QStringLiteral("colours"));

@@ -317,6 +317,7 @@ private Q_SLOTS:
         dlg->colours()->setCurrentIndex(2);
         QCOMPARE(dlg->choice().colour, ::paletteColour(2));
         QCOMPARE(dlg->choice().font.pointSize(), 14);
+        QCOMPARE(dlg->choice().font.family(), QFontInfo(QFont("Courier New")).family());
 
         std::unique_ptr<FontDialog> odd(QtDialogs::createFontDialog(nullptr, {QFont(), QColor(1, 2, 3)}));
         QCOMPARE(odd->colours()->count(), 17);
