@@ -9,4 +9,6 @@ void installFontSubstitutions() {
     QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
     QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    // The handwriting font the windows offer: Breip (Debian fonts-breip) has every Catalan letter.
+    QFont::insertSubstitution(QStringLiteral("Zahareña"), QStringLiteral("Breip"));
 }

@@ -10,7 +10,8 @@ Services::Services(Dialogs& dialogs, Launcher& launcher, OfficeSuite& office, Sp
     : dialogs(dialogs), launcher(launcher), office(office), speech(speech), spelling(spelling),
       displayModes(displayModes), printing(printing), random(random), forms(forms), state(state),
       programFolder(programFolder), scratchFolder(scratchFolder),
-      currentFolder(QDir(programFolder).filePath(QStringLiteral("llistes"))) {}
+      currentFolder(QDir(programFolder).filePath(QStringLiteral("llistes"))),
+      pictureFolder(QDir(programFolder).filePath(QStringLiteral("dibuixos"))) {}
 
 QString Services::inCurrentFolder(const QString& fileName) const {
     return QDir::cleanPath(QDir(currentFolder).absoluteFilePath(fileName));

@@ -38,6 +38,9 @@ struct Services {
     // folder at start, then the folder of the file last chosen in an open dialog. The process's
     // own working folder is never used, so no window depends on where the program was started.
     QString currentFolder;
+    // The picture folder last chosen in any window ("dibuixos" in the program folder at start):
+    // a new picture list starts there.
+    QString pictureFolder;
     // The path of a file named from the current folder (an absolute path stays as it is).
     QString inCurrentFolder(const QString& fileName) const;
     // The current folder becomes the folder that holds the file.

@@ -1,4 +1,6 @@
 #pragma once
+#include <QColor>
+#include <QFont>
 #include <QString>
 #include <optional>
 
@@ -21,7 +23,13 @@ struct OpenAnswer {
     bool failed() const { return status == Status::Failed; }
 };
 
-// File, input and message dialogs.
+// A font as the font dialog gives it: name, size, bold, italic, and a text colour.
+struct FontChoice {
+    QFont font;
+    QColor colour{Qt::black};
+};
+
+// File, font, input and message dialogs.
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
@@ -35,4 +43,6 @@ public:
     // nullopt when the user cancelled.
     virtual std::optional<QString> input(QWidget* parent, const QString& prompt, const QString& title,
                                          const QString& initial) = 0;
+    // The font dialog (scalable fonts) with a colour choice; nullopt when the user cancelled.
+    virtual std::optional<FontChoice> chooseFont(QWidget* parent, const FontChoice& initial) = 0;
 };

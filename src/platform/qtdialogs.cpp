@@ -1,5 +1,6 @@
 #include "platform/qtdialogs.h"
 #include "platform/filefilter.h"
+#include "platform/fontdialog.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -54,4 +55,16 @@ std::optional<QString> QtDialogs::input(QWidget* parent, const QString& prompt, 
     const QString text = QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, initial, &ok);
     if (!ok) return std::nullopt;
     return text;
+}
+
+FontDialog* QtDialogs::createFontDialog(QWidget* parent, const FontChoice& initial) {
+    return new FontDialog(parent, initial);
+}
+
+std::optional<FontChoice> QtDialogs::chooseFont(QWidget* parent, const FontChoice& initial) {
+    FontDialog* dlg = createFontDialog(parent, initial);
+    std::optional<FontChoice> answer;
+    if (dlg->exec() == QDialog::Accepted) answer = dlg->choice();
+    delete dlg;
+    return answer;
 }

@@ -2,6 +2,7 @@
 #include "platform/dialogs.h"
 
 class QFileDialog;
+class FontDialog;
 
 // The dialogs of Qt Widgets.
 class QtDialogs : public Dialogs {
@@ -11,6 +12,10 @@ public:
     void question(QWidget* parent, const QString& text, const QString& title) override;
     std::optional<QString> input(QWidget* parent, const QString& prompt, const QString& title,
                                  const QString& initial) override;
+    std::optional<FontChoice> chooseFont(QWidget* parent, const FontChoice& initial) override;
+
+    // The font dialog as chooseFont sets it up, not yet shown; the caller owns it.
+    static FontDialog* createFontDialog(QWidget* parent, const FontChoice& initial);
 
     // The open dialog as showOpen sets it up, not yet shown; the caller owns it.
     static QFileDialog* createOpenDialog(QWidget* parent, const OpenRequest& request);

@@ -17,7 +17,6 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLayout>
@@ -362,23 +361,22 @@ void escritors::Command2_Click(int Index) {
         w->setVisible(shown);
 }
 
-void escritors::setFontName(QLineEdit* box, const QString& family, bool onlyInstalled) {
-    // The decorative font may be missing: then the box keeps the font it has.
-    if (onlyInstalled && !QFontDatabase::hasFamily(family)) return;
+void escritors::setFontName(QLineEdit* box, const QString& family) {
     QFont f = box->font();
     f.setFamily(family);
     box->setFont(f);
 }
 
 namespace {
+// The handwriting font (the font substitutions map it to one that is installed).
 const QString Zaharena = QStringLiteral("Zahareña");
-}
+} // namespace
 
 void escritors::Label4_Click() {
     setFontName(Text2, QStringLiteral("Arial"));
 }
 void escritors::Label5_Click() {
-    setFontName(Text2, Zaharena, true);
+    setFontName(Text2, Zaharena);
 }
 void escritors::Label6_Click() {
     setFontName(Text2, QStringLiteral("Comic Sans MS"));
@@ -390,7 +388,7 @@ void escritors::Label8_Click() {
     setFontName(Text1, QStringLiteral("Arial"));
 }
 void escritors::Label9_Click() {
-    setFontName(Text1, Zaharena, true);
+    setFontName(Text1, Zaharena);
 }
 void escritors::Label10_Click() {
     setFontName(Text1, QStringLiteral("Comic Sans MS"));

@@ -136,7 +136,7 @@ private:
     QStringList pool() const;
     void setWorkingPool(const QStringList& words);
     void injectBackspace();
-    void setFontName(QLineEdit* box, const QString& family, bool onlyInstalled = false);
+    void setFontName(QLineEdit* box, const QString& family);
     void pickColour(PictureBox* strip, QLineEdit* box, QPointF pos);
     void makeMenus();
     void focusWindowChanged(QWindow* now);

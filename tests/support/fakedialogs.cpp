@@ -18,7 +18,8 @@ void FakeDialogs::question(QWidget* parent, const QString& text, const QString& 
     questions << text;
 }
 
-std::optional<QString> FakeDialogs::input(QWidget*, const QString& prompt, const QString& title, const QString&) {
+std::optional<QString> FakeDialogs::input(QWidget*, const QString& prompt, const QString& title,
+                                          const QString&) {
     inputPrompts << prompt;
     inputTitles << title;
     if (inputs.empty()) return std::nullopt;
@@ -26,4 +27,12 @@ std::optional<QString> FakeDialogs::input(QWidget*, const QString& prompt, const
     inputs.pop_front();
     if (!given) return std::nullopt;
     return text;
+}
+
+std::optional<FontChoice> FakeDialogs::chooseFont(QWidget*, const FontChoice& initial) {
+    fontRequests << initial;
+    if (fonts.empty()) return std::nullopt;
+    std::optional<FontChoice> answer = fonts.front();
+    fonts.pop_front();
+    return answer;
 }

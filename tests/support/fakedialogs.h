@@ -13,6 +13,7 @@ public:
     void question(QWidget* parent, const QString& text, const QString& title) override;
     std::optional<QString> input(QWidget* parent, const QString& prompt, const QString& title,
                                  const QString& initial) override;
+    std::optional<FontChoice> chooseFont(QWidget* parent, const FontChoice& initial) override;
 
     // Scripted answers, used in order; with none left an open dialog is cancelled and an input
     // box is cancelled.
@@ -23,7 +24,12 @@ public:
         inputs.push_back({answer.has_value(), answer.value_or(QString())});
     }
 
+    void answerFont(const FontChoice& choice) { fonts.push_back(choice); }
+    void cancelFont() { fonts.push_back(std::nullopt); }
+
     std::deque<OpenAnswer> opens;
+    std::deque<std::optional<FontChoice>> fonts; // with none left the font dialog is cancelled
+    QList<FontChoice> fontRequests;              // what each font dialog started from
     std::deque<std::pair<bool, QString>> inputs; // (given, text); not given = cancelled
 
     QList<OpenRequest> openRequests;

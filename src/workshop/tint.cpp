@@ -1,0 +1,106 @@
+#include "workshop/tint.h"
+#include "core/controls.h"
+#include "core/palette.h"
+
+#include <QPainter>
+
+bool isTintMode(int mode) {
+    return mode == 5 || mode == 6 || mode == 8 || mode == 14;
+}
+
+QRgb tintPixel(TintMode mode, QRgb pen, QRgb destination) {
+    const QRgb p = pen & RGB_MASK, d = destination & RGB_MASK;
+    QRgb mixed = 0;
+    switch (mode) {
+    case TintMode::MaskPenNot:
+        mixed = p & ~d;
+        break;
+    case TintMode::Not:
+        mixed = ~d;
+        break;
+    case TintMode::NotMaskPen:
+        mixed = ~(p & d);
+        break;
+    case TintMode::MergePenNot:
+        mixed = p | ~d;
+        break;
+    }
+    return (mixed & RGB_MASK) | 0xff000000u;
+}
+
+namespace {
+
+QPainter::CompositionMode rasterOp(TintMode mode) {
+    switch (mode) {
+    case TintMode::MaskPenNot:
+        return QPainter::RasterOp_SourceAndNotDestination;
+    case TintMode::Not:
+        return QPainter::RasterOp_NotDestination;
+    case TintMode::NotMaskPen:
+        return QPainter::RasterOp_NotSourceOrNotDestination;
+    case TintMode::MergePenNot:
+        return QPainter::RasterOp_SourceOrNotDestination;
+    }
+    return QPainter::RasterOp_SourceOrNotDestination;
+}
+
+} // namespace
+
+QImage tintImage(const QImage& picture, const QPainterPath& shape, TintMode mode, const QColor& fill) {
+    QImage out = picture.convertToFormat(QImage::Format_RGB32);
+    {
+        QPainter p(&out);
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setCompositionMode(rasterOp(mode));
+        p.fillPath(shape, QColor(fill.rgb()));
+    }
+    // Raster operations touch the unused alpha byte too; the picture stays opaque.
+    for (int y = 0; y < out.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x)
+            line[x] |= 0xff000000u;
+    }
+    return out;
+}
+
+TintOverlay::TintOverlay(QWidget* parent) : QWidget(parent) {
+    // The frame underneath takes the clicks.
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    hide();
+}
+
+void TintOverlay::showTint(TintMode mode, int paletteIndex) {
+    show();
+    mode_ = mode;
+    fill_ = paletteColour(paletteIndex);
+    update();
+}
+
+void TintOverlay::setShape(Shape shape) {
+    shape_ = shape;
+    update();
+}
+
+QPainterPath TintOverlay::shapePath() const {
+    QPainterPath path;
+    if (shape_ == Shape::Oval)
+        path.addEllipse(QRectF(rect()));
+    else
+        path.addRect(QRectF(rect()));
+    return path;
+}
+
+void TintOverlay::paintEvent(QPaintEvent*) {
+    // What the frame shows under the shape: its ground and its picture.
+    QImage under(size(), QImage::Format_RGB32);
+    under.fill(Qt::white);
+    if (const auto* frame = qobject_cast<const PictureBox*>(parentWidget())) {
+        under.fill(frame->BackColor());
+        QPainter u(&under);
+        u.drawImage(-pos(), frame->Picture());
+    }
+    const QPainterPath path = shapePath();
+    QPainter p(this);
+    p.setClipPath(path);
+    p.drawImage(0, 0, tintImage(under, path, mode_, fill_));
+}

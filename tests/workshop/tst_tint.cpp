@@ -1,0 +1,123 @@
+// The tinting shapes: the per-pixel rule of each draw mode, the painter's raster operations that
+// draw it, and the overlay over a frame.
+#include "core/controls.h"
+#include "core/palette.h"
+#include "workshop/tint.h"
+
+#include <QTest>
+
+Q_DECLARE_METATYPE(TintMode)
+
+class TestTint : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // (mode, palette entry, pixel under the shape) -> the pixel seen.
+    void tintPixel_data() {
+        QTest::addColumn<TintMode>("mode");
+        QTest::addColumn<int>("entry");
+        QTest::addColumn<QRgb>("under");
+        QTest::addColumn<QRgb>("seen");
+        // 14: pen or not destination.
+        QTest::newRow("14 green on white")
+            << TintMode::MergePenNot << 10 << qRgb(255, 255, 255) << qRgb(0, 255, 0);
+        QTest::newRow("14 green on black")
+            << TintMode::MergePenNot << 10 << qRgb(0, 0, 0) << qRgb(255, 255, 255);
+        QTest::newRow("14 black inverts")
+            << TintMode::MergePenNot << 0 << qRgb(10, 100, 200) << qRgb(245, 155, 55);
+        QTest::newRow("14 maroon on grey")
+            << TintMode::MergePenNot << 4 << qRgb(128, 128, 128) << qRgb(255, 127, 127);
+        QTest::newRow("14 navy on olive")
+            << TintMode::MergePenNot << 1 << qRgb(128, 128, 0) << qRgb(127, 127, 255);
+        // 6: not destination, whatever the colour.
+        QTest::newRow("6 grey ignored") << TintMode::Not << 8 << qRgb(10, 100, 200) << qRgb(245, 155, 55);
+        QTest::newRow("6 white ignored") << TintMode::Not << 15 << qRgb(0, 0, 0) << qRgb(255, 255, 255);
+        // 8: not (pen and destination).
+        QTest::newRow("8 red on white")
+            << TintMode::NotMaskPen << 12 << qRgb(255, 255, 255) << qRgb(0, 255, 255);
+        QTest::newRow("8 red on black") << TintMode::NotMaskPen << 12 << qRgb(0, 0, 0) << qRgb(255, 255, 255);
+        // 5: pen and not destination.
+        QTest::newRow("5 yellow on black")
+            << TintMode::MaskPenNot << 14 << qRgb(0, 0, 0) << qRgb(255, 255, 0);
+        QTest::newRow("5 yellow on white")
+            << TintMode::MaskPenNot << 14 << qRgb(255, 255, 255) << qRgb(0, 0, 0);
+        QTest::newRow("5 yellow on blue")
+            << TintMode::MaskPenNot << 14 << qRgb(0, 0, 255) << qRgb(255, 255, 0);
+    }
+    void tintPixel() {
+        QFETCH(TintMode, mode);
+        QFETCH(int, entry);
+        QFETCH(QRgb, under);
+        QFETCH(QRgb, seen);
+        QCOMPARE(::tintPixel(mode, paletteColour(entry).rgb(), under), seen);
+        // The painter's raster operation gives the same pixel inside the shape, and leaves the
+        // pixels outside it alone.
+        QImage picture(4, 2, QImage::Format_RGB32);
+        picture.fill(under);
+        QPainterPath left;
+        left.addRect(0, 0, 2, 2);
+        const QImage tinted = tintImage(picture, left, mode, paletteColour(entry));
+        QCOMPARE(tinted.pixel(0, 0), seen);
+        QCOMPARE(tinted.pixel(1, 1), seen);
+        QCOMPARE(tinted.pixel(3, 0), under | 0xff000000u);
+    }
+
+    // Every mode over a strip of every byte value agrees with the per-pixel rule.
+    void rasterOpsMatchRule() {
+        QImage picture(256, 1, QImage::Format_RGB32);
+        for (int x = 0; x < 256; ++x)
+            picture.setPixel(x, 0, qRgb(x, 255 - x, (x * 7) & 255));
+        QPainterPath all;
+        all.addRect(0, 0, 256, 1);
+        for (TintMode mode :
+             {TintMode::MaskPenNot, TintMode::Not, TintMode::NotMaskPen, TintMode::MergePenNot}) {
+            for (int entry = 0; entry < PaletteSize; ++entry) {
+                const QImage tinted = tintImage(picture, all, mode, paletteColour(entry));
+                for (int x = 0; x < 256; ++x)
+                    QCOMPARE(tinted.pixel(x, 0),
+                             ::tintPixel(mode, paletteColour(entry).rgb(), picture.pixel(x, 0)));
+            }
+        }
+        QVERIFY(isTintMode(14) && isTintMode(6) && isTintMode(8) && isTintMode(5));
+        QVERIFY(!isTintMode(0) && !isTintMode(13));
+    }
+
+    // The overlay tints the frame on screen and in a snapshot; hiding only hides it.
+    void overlayOverFrame() {
+        QWidget window;
+        window.resize(200, 200);
+        auto* frame = control<PictureBox>(&window, "Picture16", 0, 0, 1500, 1500); // 100 x 100 px
+        QImage white(100, 100, QImage::Format_RGB32);
+        white.fill(Qt::white);
+        frame->setPicture(white);
+        auto* shape = control<TintOverlay>(frame, "Shape6", 300, 300, 600, 600); // 20..60 px
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(!shape->isVisible());
+
+        shape->showTint(TintMode::MergePenNot, 10);
+        QVERIFY(shape->isVisible());
+        QCOMPARE(shape->DrawMode(), TintMode::MergePenNot);
+        QCOMPARE(shape->FillColor(), paletteColour(10));
+        const QImage snap = frame->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(snap.pixel(40, 40), qRgb(0, 255, 0));
+        QCOMPARE(snap.pixel(5, 5), qRgb(255, 255, 255));
+        QCOMPARE(window.grab().toImage().convertToFormat(QImage::Format_RGB32).pixel(40, 40),
+                 qRgb(0, 255, 0));
+
+        shape->setShape(TintOverlay::Shape::Oval);
+        const QImage oval = frame->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(oval.pixel(40, 40), qRgb(0, 255, 0));
+        QCOMPARE(oval.pixel(21, 21), qRgb(255, 255, 255)); // a corner outside the oval
+
+        shape->hideTint();
+        QVERIFY(!shape->isVisible());
+        QCOMPARE(shape->DrawMode(), TintMode::MergePenNot);
+        QCOMPARE(shape->FillColor(), paletteColour(10));
+        QCOMPARE(frame->grab().toImage().convertToFormat(QImage::Format_RGB32).pixel(40, 40),
+                 qRgb(255, 255, 255));
+        QCOMPARE(frame->Picture(), white); // the frame's own picture is never changed
+    }
+};
+
+QTEST_MAIN(TestTint)
+#include "tst_tint.moc"
