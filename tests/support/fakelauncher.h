@@ -13,10 +13,11 @@ public:
     bool openFolder(const QString& folder) override { return record(QStringLiteral("folder"), folder); }
 
     QStringList requests; // "kind: target"
+    bool answer = true;   // what every request says
 
 private:
     bool record(const QString& kind, const QString& target) {
         requests << kind + QStringLiteral(": ") + target;
-        return true;
+        return answer;
     }
 };
