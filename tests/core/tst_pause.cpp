@@ -119,7 +119,7 @@ private Q_SLOTS:
             else
                 w->close();
         });
-        QVERIFY(!pause(t.services(), 150, w));
+        QVERIFY(!pause(t.services(), 1000, w));
         // A closed window is deleted once the caller has returned, not under its feet; the
         // clicks made on it meanwhile are dropped, those on other windows kept.
         QCOMPARE(alive.isNull(), destroyed);
