@@ -23,6 +23,7 @@ namespace {
 const QColor SaturdayColour(0xC0, 0xC0, 0xFF);
 const QColor SundayColour(0xFF, 0xC0, 0xFF);
 const QColor PanelColour(0x80, 0x80, 0x80);
+const QColor SlotColour(0xEC, 0xEC, 0xEC);
 
 constexpr int DayLefts[CalendarColumns] = {450, 1170, 1890, 2610, 3330, 4050, 4740};
 constexpr int DayTops[CalendarCells / CalendarColumns] = {5520, 6180, 6840, 7470, 8130, 8760};
@@ -148,7 +149,7 @@ Form2::Form2(Services& services) : MainForm(services) {
 
     Picture15->setBackColor(PanelColour);
     Picture17->setBackColor(Qt::white);
-    Picture16->setBackColor(Qt::white);
+    Picture16->setBackColor(SlotColour); // marks the picture's place while it is empty
 
     const QFont dayFont = designFont("MS Sans Serif", 24, false);
     for (int k = 0; k < CalendarCells; ++k) {

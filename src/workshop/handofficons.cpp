@@ -73,8 +73,9 @@ void drawDocument(QPainter& p, const QRectF& cell) {
 
 // Picture editor: a painter's palette with its thumb hole and dabs of colour, and a brush.
 void drawPictureEditor(QPainter& p, const QRectF& cell) {
-    const qreal h = cell.height() * 0.66, w = h * 1.25;
-    const QRectF board(cell.center().x() - w / 2, cell.center().y() - h / 2 + h * 0.05, w, h);
+    // The brush reaches a little past the palette; both stay inside the cell.
+    const qreal h = qMin(cell.height() * 0.62, cell.width() * 0.68), w = h * 1.25;
+    const QRectF board(cell.center().x() - w * 0.55, cell.center().y() - h * 0.6, w, h);
     QPainterPath palette;
     palette.addEllipse(board);
     QPainterPath hole;
