@@ -1,4 +1,6 @@
 #include "comicstrip/form6.h"
+#include "comicstrip/aucafolder.h"
+#include "comicstrip/captionbox.h"
 #include "comicstrip/comicstripart.h"
 #include "core/controls.h"
 #include "core/mouseevents.h"
@@ -131,6 +133,7 @@ void Form6::makeMenus() {
     SSS = menuBarItem(this, "SSS", QStringLiteral("NAVEGADOR"));
 
     connect(AAAA, &QAction::triggered, this, &Form6::AAAA_Click);
+    connect(aaa, &QAction::triggered, this, &Form6::aaa_Click);
     connect(SSS, &QAction::triggered, this, [this] { OpenWebSearchPage(this->services); });
 }
 
@@ -175,6 +178,7 @@ void Form6::makeSideColumn() {
     Text2->setText(QStringLiteral("nom_auca"));
 
     connect(File1, &PictureFileList::itemSelectionChanged, this, &Form6::File1_Click);
+    connect(Command1, &QPushButton::clicked, this, &Form6::Command1_Click);
     connect(Label12, &ClickZone::Click, this, &Form6::Label12_Click);
     connect(Label10, &ClickZone::Click, this, &Form6::Label10_Click);
     connect(Label11, &ClickZone::Click, this, &Form6::Label11_Click);
@@ -205,9 +209,10 @@ void Form6::makeBoard() {
                                       at.pictureTop, PanelWidth, PanelHeight);
         Text3[i] = control<QLineEdit>(Picture11, indexed("Text3", i).constData(), at.captionLeft,
                                       at.captionTop, CaptionWidth, CaptionHeight);
-        PINTA[i] = control<QPlainTextEdit>(Picture11, indexed("PINTA", i).constData(), at.secondLeft,
-                                           at.secondTop, at.secondWidth, SecondHeight);
+        PINTA[i] = control<CaptionBox>(Picture11, indexed("PINTA", i).constData(), at.secondLeft,
+                                       at.secondTop, at.secondWidth, SecondHeight);
         Text3[i]->setFont(firstFont);
+        Text3[i]->setMaxLength(AucaFolder::RecordLength); // what a saved strip keeps
         PINTA[i]->setFont(secondFont);
         PINTA[i]->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         PINTA[i]->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

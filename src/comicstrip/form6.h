@@ -37,6 +37,10 @@ public:
     void ESCRIU_MouseUp(int Index, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, QPointF pos);
     void Label12_Click();
 
+    // The strip's folder.
+    void Command1_Click();
+    void aaa_Click();
+
     // The caption tools.
     void Label10_Click();
     void Label11_Click();
