@@ -134,6 +134,11 @@ void Form6::makeMenus() {
 
     connect(AAAA, &QAction::triggered, this, &Form6::AAAA_Click);
     connect(aaa, &QAction::triggered, this, &Form6::aaa_Click);
+    connect(SOPAA, &QAction::triggered, this, &Form6::SOPAA_Click);
+    connect(WE, &QAction::triggered, this, &Form6::WE_Click);
+    connect(MAOS, &QAction::triggered, this, &Form6::MAOS_Click);
+    connect(DPAOW, &QAction::triggered, this, &Form6::DPAOW_Click);
+    connect(DITATSS, &QAction::triggered, this, &Form6::DITATSS_Click);
     connect(SSS, &QAction::triggered, this, [this] { OpenWebSearchPage(this->services); });
 }
 

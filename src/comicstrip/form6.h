@@ -41,6 +41,13 @@ public:
     void Command1_Click();
     void aaa_Click();
 
+    // The hand-over to the word games.
+    void SOPAA_Click();
+    void WE_Click();
+    void MAOS_Click();
+    void DPAOW_Click();
+    void DITATSS_Click();
+
     // The caption tools.
     void Label10_Click();
     void Label11_Click();
@@ -120,4 +127,6 @@ private:
     void setFontNames(const QString& family);
     void setBorders(bool on);
     void showCaptionSet(bool second);
+    QString firstCaption(int i) const;
+    void handPicture(int i, PictureBox* target);
 };
