@@ -242,6 +242,7 @@ void Form6::makeBoard() {
     Picture2 = control<PictureBox>(Picture11, "Picture2", 0, -45, 12795, 10230);
     Picture2->setBackColor(QColor(255, 192, 192));
     Picture2->hide();
+    makeSheet();
     Picture18 = control<PictureBox>(client, "Picture18", 0, 0, 5925, 6390);
     Picture18->hide();
 }

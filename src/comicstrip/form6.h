@@ -1,5 +1,6 @@
 #pragma once
 #include "comicstrip/comicstriprules.h"
+#include "comicstrip/practicesheet.h"
 #include "core/formwindow.h"
 
 #include <QImage>
@@ -11,6 +12,9 @@ class ImageBox;
 class LineControl;
 class PictureBox;
 class PictureFileList;
+class QLabel;
+class SheetFrame;
+struct Snapshot;
 class QAction;
 class QLineEdit;
 class QMenu;
@@ -47,6 +51,18 @@ public:
     void MAOS_Click();
     void DPAOW_Click();
     void DITATSS_Click();
+
+    // The practice sheets, and the board or the sheet handed to outside programs.
+    void MOSTRASS_Click();
+    void POLOS_Click();
+    void psos_Click();
+    void AQQQQ1_Click();
+    void AQQ2_Click();
+    void AQQQ3_Click();
+    void Picture6_Click();
+    void Label2_Click();
+    void Label7_Click();
+    void Label9_Click();
 
     // The caption tools.
     void Label10_Click();
@@ -113,8 +129,11 @@ public:
     std::array<QPlainTextEdit*, Panels> PINTA{}; // the second captions, in the same places
     QLineEdit* Text1 = nullptr;                  // the title line
     LineControl* Line1 = nullptr;
-    PictureBox* Picture2 = nullptr;  // the practice sheet, over the board
-    PictureBox* Picture18 = nullptr; // scratch box of the hand-offs
+    PictureBox* Picture2 = nullptr;                            // the practice sheet, over the board
+    std::array<SheetFrame*, comicstrip::SheetFrames> Image2{}; // frame k shows panel k
+    std::array<QLabel*, comicstrip::SheetLines> Label19{};     // model lines (even), guide lines (odd)
+    PictureBox* Picture6 = nullptr;                            // the sheet's close box
+    PictureBox* Picture18 = nullptr;                           // scratch box of the hand-offs
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -123,6 +142,9 @@ private:
     void makeMenus();
     void makeSideColumn();
     void makeBoard();
+    void makeSheet();
+    void buildSheet(comicstrip::SheetStyle style);
+    Snapshot pageSnapshot() const;
     void stepFontSizes(qreal step);
     void setFontNames(const QString& family);
     void setBorders(bool on);
