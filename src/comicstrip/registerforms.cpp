@@ -1,7 +1,7 @@
 #include "comicstrip/registerforms.h"
-#include "core/placeholderform.h"
+#include "comicstrip/form6.h"
+#include "core/forms.h"
 
-// Windows still to be built stand as placeholders under their own names and captions.
 void registerComicStripForms(Forms& forms) {
-    addPlaceholderForm(forms, QStringLiteral("Form6"), QStringLiteral("Taudrin'TXT LES AUQUES"));
+    forms.add<Form6>();
 }

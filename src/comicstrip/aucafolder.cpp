@@ -1,0 +1,122 @@
+#include "comicstrip/aucafolder.h"
+#include "core/cp1252.h"
+#include "core/jpegsave.h"
+#include "core/recordfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace comicstrip {
+
+namespace {
+QString toRecordText(const QString& caption) {
+    QString text = caption;
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    return text;
+}
+
+QString fromRecordText(const QByteArray& record) {
+    // Only the fill is dropped: spaces and the zero bytes of a record that was never written.
+    qsizetype end = record.size();
+    while (end > 0 && (record[end - 1] == ' ' || record[end - 1] == '\0'))
+        --end;
+    QString text = fromCp1252(record.left(end));
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return text;
+}
+
+// The file in folder whose name is name, whatever the case of either.
+QString findFile(const QDir& folder, const QString& name) {
+    const QStringList entries = folder.entryList(QDir::Files | QDir::Hidden);
+    for (const QString& entry : entries)
+        if (entry.compare(name, Qt::CaseInsensitive) == 0) return folder.filePath(entry);
+    return {};
+}
+
+// Files named as name in another case would be read in place of the one written now.
+void removeCaseTwins(const QDir& folder, const QString& name) {
+    const QStringList entries = folder.entryList(QDir::Files | QDir::Hidden);
+    for (const QString& entry : entries)
+        if (entry != name && entry.compare(name, Qt::CaseInsensitive) == 0)
+            QFile::remove(folder.filePath(entry));
+}
+} // namespace
+
+QString AucaFolder::root(const QString& programFolder) {
+    return QDir(programFolder).filePath(QStringLiteral("auca"));
+}
+
+QString AucaFolder::pictureName(int panel) {
+    return QStringLiteral("DIBU%1.jpg").arg(panel + 1);
+}
+
+int AucaFolder::recordBytes(const QString& caption) {
+    return int(toCp1252(toRecordText(caption)).size());
+}
+
+QString AucaFolder::fitToRecord(const QString& caption, int limit) {
+    if (recordBytes(caption) <= limit) return caption;
+    // Cut at whole characters: a line break keeps both its bytes, a surrogate pair stays whole.
+    QString kept;
+    int bytes = 0;
+    for (qsizetype i = 0; i < caption.size();) {
+        const qsizetype units = caption[i].isHighSurrogate() && i + 1 < caption.size() ? 2 : 1;
+        const int size = caption[i] == QLatin1Char('\n') ? 2 : 1;
+        if (bytes + size > limit) break;
+        bytes += size;
+        kept += caption.mid(i, units);
+        i += units;
+    }
+    return kept;
+}
+
+QByteArray AucaFolder::captionBytes(const AucaStrip& strip) {
+    QByteArray bytes;
+    bytes.reserve(Records * RecordLength);
+    for (int r = 0; r < Records; ++r) {
+        const QString& caption = r < Panels ? strip.first[r] : strip.second[r - Panels];
+        QByteArray record = toCp1252(toRecordText(caption)).left(RecordLength);
+        record.append(QByteArray(RecordLength - record.size(), ' '));
+        bytes += record;
+    }
+    return bytes;
+}
+
+void AucaFolder::readCaptions(const QByteArray& bytes, AucaStrip& strip) {
+    for (int r = 0; r < Records; ++r) {
+        const QByteArray record = bytes.mid(qsizetype(r) * RecordLength, RecordLength);
+        QString& caption = r < Panels ? strip.first[r] : strip.second[r - Panels];
+        caption = fromRecordText(record);
+    }
+}
+
+bool AucaFolder::write(const QString& folder, const AucaStrip& strip) {
+    if (!QDir().mkpath(folder)) return false;
+    const QDir dir(folder);
+    bool complete = true;
+    for (int i = 0; i < Panels; ++i) {
+        removeCaseTwins(dir, pictureName(i));
+        complete = savejpg(strip.pictures[i], dir.filePath(pictureName(i)), Quality) && complete;
+    }
+    removeCaseTwins(dir, captionFileName());
+    return saveFileSafely(dir.filePath(captionFileName()), captionBytes(strip)) && complete;
+}
+
+std::optional<AucaStrip> AucaFolder::read(const QString& captionFile) {
+    const QFileInfo info(captionFile);
+    if (!info.isFile()) return std::nullopt;
+    QFile file(captionFile);
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    AucaStrip strip;
+    readCaptions(file.read(qint64(Records) * RecordLength), strip);
+    const QDir dir = info.absoluteDir();
+    for (int i = 0; i < Panels; ++i) {
+        const QString picture = findFile(dir, pictureName(i));
+        if (!picture.isEmpty()) strip.pictures[i] = QImage(picture);
+    }
+    return strip;
+}
+
+} // namespace comicstrip

@@ -1,0 +1,19 @@
+#include "comicstrip/comicstriprules.h"
+#include "core/random.h"
+
+namespace comicstrip {
+
+std::array<int, Panels> randomBoard(Random& random, int entries) {
+    std::array<int, Panels> picks{};
+    for (int& pick : picks)
+        pick = entries > 0 ? random.below(entries) : -1;
+    return picks;
+}
+
+std::optional<qreal> steppedFontSize(qreal current, qreal step) {
+    const qreal next = current + step;
+    if (next < SmallestFontSize || next > LargestFontSize) return std::nullopt;
+    return next;
+}
+
+} // namespace comicstrip

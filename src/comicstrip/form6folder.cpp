@@ -1,0 +1,54 @@
+// The comic strip window's folder: "DESAR COM" saves the strip, "ARXIUS" opens one again.
+#include "comicstrip/aucafolder.h"
+#include "comicstrip/form6.h"
+#include "core/choosefile.h"
+#include "core/controls.h"
+#include "core/errorbox.h"
+#include "core/folders.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+using namespace comicstrip;
+
+void Form6::Command1_Click() {
+    // The typed name becomes a folder: a name that could leave "auca" is refused.
+    const QString name = Text2->text();
+    if (!isSafeFileName(name)) {
+        showError(services, this);
+        return;
+    }
+    AucaStrip strip;
+    for (int i = 0; i < Panels; ++i) {
+        strip.pictures[i] = panelImage(i);
+        strip.first[i] = Text3[i]->text();
+        strip.second[i] = PINTA[i]->toPlainText();
+    }
+    const QString folder = QDir(AucaFolder::root(services.programFolder)).filePath(name);
+    if (!AucaFolder::write(folder, strip)) {
+        showError(services, this);
+        return;
+    }
+    setWindowTitle(QDir::toNativeSeparators(folder));
+}
+
+void Form6::aaa_Click() {
+    const QString root = AucaFolder::root(services.programFolder);
+    QDir().mkpath(root);
+    const std::optional<QString> chosen =
+        chooseFile(services, this, {root, QStringLiteral("*.TXT|*.TXT"), QStringLiteral("fitxa.txt")});
+    if (!chosen) return;
+    const std::optional<AucaStrip> strip = AucaFolder::read(*chosen);
+    if (!strip) {
+        showError(services, this);
+        return;
+    }
+    for (int i = 0; i < Panels; ++i) {
+        // A picture missing from the folder leaves its panel as it was.
+        if (!strip->pictures[i].isNull()) ESCRIU[i]->setPicture(strip->pictures[i]);
+        Text3[i]->setText(strip->first[i]);
+        PINTA[i]->setPlainText(strip->second[i]);
+    }
+}

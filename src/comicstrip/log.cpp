@@ -1,0 +1,3 @@
+#include "comicstrip/log.h"
+
+Q_LOGGING_CATEGORY(lcComicStrip, "taudrin.comicstrip")

@@ -1,0 +1,204 @@
+// The comic strip window's folder: "DESAR COM" writes the strip, "ARXIUS" opens it again.
+#include "comicstrip/form6.h"
+#include "core/controls.h"
+#include "files.h"
+#include "testservices.h"
+#include "workshop/picturefilelist.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+bool near(QRgb a, QColor b) {
+    return qAbs(qRed(a) - b.red()) < 12 && qAbs(qGreen(a) - b.green()) < 12 && qAbs(qBlue(a) - b.blue()) < 12;
+}
+
+const QColor Colours[] = {Qt::red,     Qt::green,   Qt::blue,     Qt::yellow, Qt::cyan,
+                          Qt::darkRed, Qt::magenta, Qt::darkBlue, Qt::black};
+
+struct Strip {
+    TestServices t;
+    Form6* f = nullptr;
+    QString auca;
+
+    Strip() {
+        f = &t.forms().show<Form6>();
+        auca = QDir(t.programFolder()).filePath("auca");
+    }
+    QString folder(const QString& name) const { return QDir(auca).filePath(name); }
+    QRgb centre(int panel) const {
+        const QImage image = f->panelImage(panel);
+        return image.pixel(image.width() / 2, image.height() / 2);
+    }
+    // Nine coloured panels and their captions.
+    void fill() {
+        for (int i = 0; i < Form6::Panels; ++i) {
+            QImage picture(f->ESCRIU[i]->size(), QImage::Format_RGB32);
+            picture.fill(Colours[i]);
+            f->ESCRIU[i]->setPicture(picture);
+            f->Text3[i]->setText(QStringLiteral("gat %1").arg(i));
+            f->PINTA[i]->setPlainText(QStringLiteral("un gat\nnegre %1").arg(i));
+        }
+    }
+    void save(const QString& name) {
+        f->Text2->setText(name);
+        QTest::mouseClick(f->Command1, Qt::LeftButton);
+    }
+    void open(const QString& file) {
+        t.dialogs.answerOpen(file);
+        f->aaa->trigger();
+    }
+};
+
+} // namespace
+
+class TestForm6Folder : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void saveWritesTheStripsFolder() {
+        Strip s;
+        s.fill();
+        s.f->PINTA[4]->setPlainText(QString::fromUtf8("plaça\ncol·legi €"));
+        s.save("nom_auca");
+        QVERIFY(s.t.dialogs.messages.isEmpty());
+        const QDir dir(s.folder("nom_auca"));
+        QCOMPARE(dir.entryList(QDir::Files).size(), 10);
+        QCOMPARE(s.f->windowTitle(), QDir::toNativeSeparators(dir.path()));
+        const QByteArray captions = readFileBytes(dir.filePath("arxi.txt"));
+        QCOMPARE(captions.size(), 12600);
+        QCOMPARE(captions.left(700), QByteArray("gat 0") + QByteArray(695, ' '));
+        QCOMPARE(captions.mid(13 * 700, 700), QByteArray("pla\xe7"
+                                                         "a\r\ncol\xb7legi \x80") +
+                                                  QByteArray(683, ' '));
+        const QImage panel(dir.filePath("DIBU3.jpg"));
+        QCOMPARE(panel.size(), s.f->ESCRIU[2]->size());
+        QVERIFY(near(panel.pixel(90, 60), Qt::blue));
+
+        // Saving again under the name replaces the strip without a question.
+        s.f->Text3[0]->setText("gos");
+        s.save("nom_auca");
+        QVERIFY(s.t.dialogs.messages.isEmpty());
+        QVERIFY(s.t.dialogs.questions.isEmpty());
+        QCOMPARE(dir.entryList(QDir::Files).size(), 10);
+        QCOMPARE(readFileBytes(dir.filePath("arxi.txt")).left(4), QByteArray("gos "));
+    }
+
+    void unsafeNamesWriteNothing_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("empty") << "";
+        QTest::newRow("separator") << "a/b";
+        QTest::newRow("backslash") << "a\\b";
+        QTest::newRow("dot") << ".";
+        QTest::newRow("dot dot") << "..";
+        QTest::newRow("blank") << "   ";
+    }
+    void unsafeNamesWriteNothing() {
+        QFETCH(QString, name);
+        Strip s;
+        s.fill();
+        s.save(name);
+        QCOMPARE(s.t.dialogs.messages, QStringList{"Error"});
+        QCOMPARE(s.f->windowTitle(), QString("Taudrin'TXT LES AUQUES"));
+        QVERIFY(QDir(s.auca).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
+        QVERIFY(QDir(s.t.programFolder()).entryList({"*.jpg", "*.txt"}, QDir::Files).isEmpty());
+    }
+
+    void aSaveThatCannotWriteSaysSo() {
+        Strip s;
+        s.fill();
+        QVERIFY(writeFileBytes(s.auca, "not a folder"));
+        s.save("gats");
+        QCOMPARE(s.t.dialogs.messages, QStringList{"Error"});
+        QCOMPARE(s.f->windowTitle(), QString("Taudrin'TXT LES AUQUES"));
+    }
+
+    void openedStripComesBackAsSaved() {
+        Strip s;
+        s.fill();
+        s.save("gats");
+        const QString title = s.f->windowTitle();
+        QVERIFY(QFile::remove(QDir(s.folder("gats")).filePath("DIBU4.jpg")));
+        // Another board.
+        s.f->Label18_Click();
+        QImage grey(s.f->ESCRIU[3]->size(), QImage::Format_RGB32);
+        grey.fill(Qt::gray);
+        s.f->ESCRIU[3]->setPicture(grey);
+        s.f->Text2->setText("altre");
+        s.f->Label16_Click();
+
+        s.open(QDir(s.folder("gats")).filePath("arxi.txt"));
+        QVERIFY(s.t.dialogs.messages.isEmpty());
+        const OpenRequest& request = s.t.dialogs.openRequests.last();
+        QCOMPARE(request.initDir, s.auca);
+        QCOMPARE(request.filter, QString("*.TXT|*.TXT"));
+        QCOMPARE(request.title, QString("fitxa.txt"));
+        for (int i = 0; i < Form6::Panels; ++i) {
+            QCOMPARE(s.f->Text3[i]->text(), QStringLiteral("gat %1").arg(i));
+            QCOMPARE(s.f->PINTA[i]->toPlainText(), QStringLiteral("un gat\nnegre %1").arg(i));
+            QVERIFY(near(s.centre(i), i == 3 ? QColor(Qt::gray) : Colours[i]));
+        }
+        QCOMPARE(s.f->Text2->text(), QString("altre"));
+        QCOMPARE(s.f->windowTitle(), title);
+        QVERIFY(s.f->secondCaptionsShown());
+
+        // Saved again unedited, the caption file is byte for byte the same.
+        const QByteArray before = readFileBytes(QDir(s.folder("gats")).filePath("arxi.txt"));
+        s.save("gats");
+        QCOMPARE(readFileBytes(QDir(s.folder("gats")).filePath("arxi.txt")), before);
+    }
+
+    void openingWithoutAStrip_data() {
+        QTest::addColumn<bool>("cancel");
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("cancelled") << true << QStringList{};
+        QTest::newRow("a name that does not exist") << false << QStringList{"Error"};
+    }
+    void openingWithoutAStrip() {
+        QFETCH(bool, cancel);
+        QFETCH(QStringList, messages);
+        Strip s;
+        s.fill();
+        if (cancel)
+            s.t.dialogs.cancelOpen();
+        else
+            s.t.dialogs.answerOpen(s.folder("cap.txt"));
+        s.f->aaa->trigger();
+        QCOMPARE(s.t.dialogs.messages, messages);
+        QVERIFY(!QFileInfo::exists(s.folder("cap.txt")));
+        for (int i = 0; i < Form6::Panels; ++i) {
+            QCOMPARE(s.f->Text3[i]->text(), QStringLiteral("gat %1").arg(i));
+            QCOMPARE(s.centre(i), Colours[i].rgb());
+        }
+    }
+
+    void captionsHoldNoMoreThanTheirRecord() {
+        Strip s;
+        QCOMPARE(s.f->Text3[0]->maxLength(), 700);
+        s.f->Label16_Click();
+        QPlainTextEdit* box = s.f->PINTA[0];
+        box->setFocus();
+        box->setPlainText(QString(698, 'a'));
+        box->moveCursor(QTextCursor::End);
+        QTest::keyClick(box, Qt::Key_Return); // a line break takes two bytes: it fits
+        QTest::keyClick(box, Qt::Key_B);      // no room left
+        QCOMPARE(box->toPlainText(), QString(QString(698, QChar(0x61)) + "\n"));
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QApplication::clipboard()->setText("xyz");
+        box->paste();
+        QCOMPARE(box->toPlainText(), QString(QString(697, QChar(0x61)) + "xyz"));
+        box->setPlainText(QString(800, 'c'));
+        QCOMPARE(box->toPlainText(), QString(700, 'c'));
+    }
+};
+
+QTEST_MAIN(TestForm6Folder)
+#include "tst_form6folder.moc"
