@@ -1,11 +1,12 @@
 #include "workshop/registerforms.h"
 #include "core/placeholderform.h"
+#include "workshop/postcard.h"
 
 // Windows still to be built stand as placeholders under their own names and captions.
 void registerWorkshopForms(Forms& forms) {
     addPlaceholderForm(forms, QStringLiteral("Form5"), QStringLiteral("Taudrin'TXT FER UN CUB"));
     addPlaceholderForm(forms, QStringLiteral("Form2"), QStringLiteral("Taudrin'TXT EL CALENDARI"));
-    addPlaceholderForm(forms, QStringLiteral("Form7"), QStringLiteral("Taudrin'TXT FER UNA POSTAL"));
+    forms.add<Form7>();
     addPlaceholderForm(forms, QStringLiteral("Form61"), QStringLiteral("Taudrin'TXT TALLER ESCRITORI"));
     addPlaceholderForm(forms, QStringLiteral("letrascolores"), QStringLiteral("TAUDRIN'SOPA LLETRES (II)"));
     addPlaceholderForm(forms, QStringLiteral("Form16"), QStringLiteral("TAUDRIN'SOPA DE LLETRES"));
