@@ -2,6 +2,7 @@
 #include "core/controls.h"
 #include "core/log.h"
 #include "core/mouseevents.h"
+#include "core/palette.h"
 #include "core/sharedstate.h"
 #include "core/twips.h"
 #include "workshop/handoff.h"
@@ -24,6 +25,15 @@ QFont designFont(const char* family, double points, bool bold = false) {
     f.setPointSizeF(points);
     f.setBold(bold);
     return f;
+}
+// The caption cannot show on buttons this small: each face shows its tint's colour instead.
+QString tintButtonStyle(const TintButton& b) {
+    QColor face(225, 225, 225);
+    if (b.action == TintButton::Action::Show) face = paletteColour(b.paletteIndex);
+    if (b.action == TintButton::Action::Hide) face = Qt::white;
+    return QStringLiteral("QPushButton { background: %1; color: transparent; border: 1px solid #505050;"
+                          " border-radius: 2px; } QPushButton:pressed { border: 2px solid #202020; }")
+        .arg(face.name());
 }
 } // namespace
 
@@ -67,6 +77,7 @@ Form7::Form7(Services& services) : MainForm(services) {
     auto* bottom = control<QLineEdit>(Picture24, "Text15_4", 135, 4695, 8415, 285);
     Line1 = new LineControl(Picture24, twPoint(4785, 435), twPoint(4785, 5025), DividerColour);
     Line1->setObjectName(QStringLiteral("Line1"));
+    Line1->lower(); // drawn on the side itself, under the text boxes
     for (int i = 0; i < StampCount; ++i) {
         const QRect place = stampPlaceTwips(i);
         PictureBox*& stamp = Picture4[size_t(i)];
@@ -93,9 +104,11 @@ Form7::Form7(Services& services) : MainForm(services) {
         Picture4[size_t(i)]->setPicture(drawStamp(i));
         Picture4[size_t(i)]->setCursor(Qt::PointingHandCursor);
     }
-    for (QPushButton* button : Command1) {
+    for (int i = 0; i < TintButtonCount; ++i) {
+        QPushButton* button = Command1[size_t(i)];
         button->setText(QStringLiteral("Command1"));
         button->setFocusPolicy(Qt::NoFocus);
+        button->setStyleSheet(tintButtonStyle(tintButton(i)));
     }
     heading->setText(QStringLiteral("TARJA POSTAL "));
     heading->setFont(designFont("MS Sans Serif", 13.5));
@@ -116,7 +129,8 @@ Form7::Form7(Services& services) : MainForm(services) {
 
     connect(aaa, &QAction::triggered, this, &Form7::aaa_Click);
     connect(wwwwee, &QAction::triggered, this, &Form7::wwwwee_Click);
-    connect(File1, &QListWidget::currentRowChanged, this, &Form7::File1_Click);
+    // After the click has selected the entry (the current row changes first).
+    connect(File1, &QListWidget::itemSelectionChanged, this, &Form7::File1_Click);
     connect(new MouseEvents(Image1), &MouseEvents::Click, this, &Form7::Image1_Click);
     connect(new MouseEvents(Picture23), &MouseEvents::MouseUp, this, &Form7::Picture23_MouseUp);
     connect(new MouseEvents(Picture1), &MouseEvents::MouseUp, this, &Form7::Picture1_MouseUp);

@@ -430,7 +430,10 @@ private Q_SLOTS:
         c.f->aaa->trigger();
         QCOMPARE(QDir(c.f->File1->Path()), QDir(other));
         QCOMPARE(c.f->File1->count(), 1);
-        c.f->File1->setCurrentRow(0);
+        // A click on the entry, as the user gives it, shows its picture.
+        const QRect entry = c.f->File1->visualItemRect(c.f->File1->item(0));
+        QTest::mouseClick(c.f->File1->viewport(), Qt::LeftButton, {}, entry.center());
+        QVERIFY(!c.f->Image1->Picture().isNull());
         QCOMPARE(c.f->Image1->Picture().pixelColor(0, 0), QColor(Qt::yellow));
         c.f->wwwwee->trigger();
         QCOMPARE(c.t.launcher.requests.size(), 1);
