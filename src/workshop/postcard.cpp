@@ -119,6 +119,8 @@ Form7::Form7(Services& services) : MainForm(services) {
     bottom->setText(QStringLiteral(">"));
     for (QPlainTextEdit* box : {Text14, address})
         box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    for (QWidget* box : std::initializer_list<QWidget*>{heading, Text14, address, bottom})
+        box->setAutoFillBackground(true); // the divider passes under them
     for (ClickZone* zone :
          {Label3[0], Label3[1], Label3[2], Label3[3], Label4, Label5, Label9, Label7, Label2})
         zone->setCursor(Qt::PointingHandCursor);
