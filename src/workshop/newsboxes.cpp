@@ -1,4 +1,9 @@
 #include "workshop/newsboxes.h"
+#include "workshop/newspiece.h"
+
+#include <QApplication>
+#include <QTextBlock>
+#include <QTextCursor>
 
 #include <QKeyEvent>
 #include <QMimeData>
@@ -28,6 +33,39 @@ NewsTextBox::NewsTextBox(QWidget* parent) : QPlainTextEdit(parent) {
     pal.setColor(QPalette::WindowText, Qt::black);
     setPalette(pal);
     setAutoFillBackground(true);
+    connect(document(), &QTextDocument::contentsChange, this,
+            [this](int position, int, int added) { changeEnd_ = position + added; });
+    connect(this, &QPlainTextEdit::textChanged, this, &NewsTextBox::keepWithinMaxLength);
+}
+
+void NewsTextBox::setMaxLength(int length) {
+    maxLength_ = qMax(0, length);
+    if (maxLength_ > 0 && newsStoredLength(toPlainText()) > maxLength_)
+        setPlainText(newsFitText(toPlainText(), maxLength_));
+}
+
+void NewsTextBox::keepWithinMaxLength() {
+    if (maxLength_ <= 0 || trimming_) return;
+    const QString text = toPlainText();
+    int excess = newsStoredLength(text) - maxLength_;
+    if (excess <= 0) return;
+    trimming_ = true;
+    // What the change added is taken back from its end until the text fits again.
+    const int end = qBound(0, changeEnd_, int(text.size()));
+    int start = end;
+    while (excess > 0 && start > 0) {
+        --start;
+        const QChar c = text.at(start);
+        excess -= c == QLatin1Char('\n') ? 2 : 1;
+        if (c.isLowSurrogate() && start > 0 && text.at(start - 1).isHighSurrogate()) --start;
+    }
+    QTextCursor cursor(document());
+    cursor.setPosition(start);
+    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
+    if (excess > 0) setPlainText(newsFitText(toPlainText(), maxLength_));
+    trimming_ = false;
+    QApplication::beep();
 }
 
 void NewsTextBox::setMultiLine(bool on) {

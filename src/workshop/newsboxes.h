@@ -12,6 +12,10 @@ public:
 
     bool MultiLine() const { return multiLine_; }
     void setMultiLine(bool on);
+    // The most the box holds, counted as a saved page stores it (a line break counts two); 0 for
+    // no limit. What a change would add past it is refused.
+    int MaxLength() const { return maxLength_; }
+    void setMaxLength(int length);
     // 0 none, 1 a single line.
     int BorderStyle() const { return border_; }
     void setBorderStyle(int style);
@@ -28,8 +32,13 @@ protected:
     void insertFromMimeData(const QMimeData* source) override;
 
 private:
+    void keepWithinMaxLength();
+
     bool multiLine_ = true;
     int border_ = 1;
+    int maxLength_ = 0;
+    int changeEnd_ = 0; // where the last change's added text ends
+    bool trimming_ = false;
 };
 
 // A picture slot: a picture box with a thin border that can be switched off.

@@ -108,6 +108,13 @@ Form61::Form61(Services& services) : MainForm(services) {
         box->setMultiLine(!design.title);
         if (design.title) box->setPlainText(QStringLiteral("TÍTOL"));
     }
+    // Each box holds no more than a saved page keeps of it.
+    for (int l = 0; l < NewsLayoutCount; ++l) {
+        const NewsLayout& layout = newsLayout(l);
+        TEXT1[size_t(layout.title)]->setMaxLength(newsBoxCapacity(l, NewsTitleBody));
+        for (int b = 0; b < layout.bodies.size(); ++b)
+            TEXT1[size_t(layout.bodies[b])]->setMaxLength(newsBoxCapacity(l, b));
+    }
     for (NewsSlot* slot : DIBU1)
         slot->setBackColor(SlotColour);
     Command1->setText(QStringLiteral("DESAR NOTÍCIA COM"));
@@ -116,6 +123,8 @@ Form61::Form61(Services& services) : MainForm(services) {
 
     connect(AAAA, &QAction::triggered, this, &Form61::AAAA_Click);
     connect(sssdddff, &QAction::triggered, this, &Form61::sssdddff_Click);
+    connect(POLO, &QAction::triggered, this, &Form61::POLO_Click);
+    connect(Command1, &QPushButton::clicked, this, &Form61::Command1_Click);
     connect(File1, &QListWidget::itemSelectionChanged, this, &Form61::File1_Click);
     for (int i = 0; i < 4; ++i) {
         connect(Label4[size_t(i)], &ClickZone::Click, this, [this, i] { Label4_Click(i); });

@@ -2,6 +2,7 @@
 #include "core/formwindow.h"
 #include "workshop/handoff.h"
 #include "workshop/newspagelayout.h"
+#include "workshop/newspiece.h"
 
 #include <QPointF>
 #include <array>
@@ -51,6 +52,10 @@ public:
     void AAAA_Click();
     void File1_Click();
     void sssdddff_Click();
+    // Saves the page on view as the piece named by Text2, in "noticies".
+    void Command1_Click();
+    // Opens a saved piece chosen in "noticies".
+    void POLO_Click();
 
     // The text box the font, size and colour tools act on.
     NewsTextBox* selectedBox() const;
@@ -93,4 +98,6 @@ private:
     void showLayout(int layout);
     void setBorders(int style);
     Snapshot handOffSnapshot() const;
+    QString newsFolder() const;
+    NewsTexts pageTexts() const;
 };
