@@ -12,6 +12,7 @@ void registerWorkshopForms(Forms& forms) {
     forms.add<Form5>();
     addPlaceholderForm(forms, QStringLiteral("Form7"), QStringLiteral("Taudrin'TXT FER UNA POSTAL"));
 #include "workshop/postcard.h"
+#include "workshop/newspage.h"
 
 // Windows still to be built stand as placeholders under their own names and captions.
 void registerWorkshopForms(Forms& forms) {
@@ -19,6 +20,8 @@ void registerWorkshopForms(Forms& forms) {
     addPlaceholderForm(forms, QStringLiteral("Form2"), QStringLiteral("Taudrin'TXT EL CALENDARI"));
     forms.add<Form7>();
     addPlaceholderForm(forms, QStringLiteral("Form61"), QStringLiteral("Taudrin'TXT TALLER ESCRITORI"));
+    addPlaceholderForm(forms, QStringLiteral("Form7"), QStringLiteral("Taudrin'TXT FER UNA POSTAL"));
+    forms.add<Form61>();
     addPlaceholderForm(forms, QStringLiteral("letrascolores"), QStringLiteral("TAUDRIN'SOPA LLETRES (II)"));
     addPlaceholderForm(forms, QStringLiteral("Form16"), QStringLiteral("TAUDRIN'SOPA DE LLETRES"));
     addPlaceholderForm(forms, QStringLiteral("Form19"), QStringLiteral("Taudrin'sopa de lletra amb dibuix"));

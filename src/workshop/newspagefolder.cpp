@@ -1,0 +1,101 @@
+// Saving the news page as a folder under "noticies" and opening a saved one.
+#include "core/choosefile.h"
+#include "core/errorbox.h"
+#include "core/folders.h"
+#include "core/jpegsave.h"
+#include "core/recordfile.h"
+#include "workshop/newsboxes.h"
+#include "workshop/newspage.h"
+#include "workshop/newspiece.h"
+#include "workshop/picturetools.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPainter>
+
+namespace {
+QString pictureName(int n) {
+    return QStringLiteral("DIBU%1.jpg").arg(n + 1);
+}
+
+// The file of that name in the folder, its case ignored (an exact match first).
+QString findFile(const QDir& folder, const QString& name) {
+    if (QFileInfo(folder.filePath(name)).isFile()) return folder.filePath(name);
+    const QStringList files = folder.entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    for (const QString& file : files)
+        if (file.compare(name, Qt::CaseInsensitive) == 0) return folder.filePath(file);
+    return {};
+}
+
+// A picture shown at its own size from the slot's top-left corner, on the slot's ground.
+QImage placedInSlot(const QImage& picture, const NewsSlot* slot) {
+    QImage image(slot->size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    image.fill(slot->BackColor());
+    QPainter p(&image);
+    p.drawImage(0, 0, picture);
+    return image;
+}
+} // namespace
+
+QString Form61::newsFolder() const {
+    return folderPath(services.programFolder, QStringLiteral("noticies"));
+}
+
+NewsTexts Form61::pageTexts() const {
+    const NewsLayout& layout = newsLayout(Label1);
+    NewsTexts texts;
+    texts.layout = Label1;
+    texts.title = TEXT1[size_t(layout.title)]->toPlainText();
+    for (int body : layout.bodies)
+        texts.bodies << TEXT1[size_t(body)]->toPlainText();
+    return texts;
+}
+
+void Form61::Command1_Click() {
+    // The typed name becomes a folder: it must be a plain name of its own.
+    const QString name = Text2->text();
+    if (!isSafeFileName(name) || Label1 < 0 || Label1 >= NewsLayoutCount) {
+        showError(services, this);
+        return;
+    }
+    const QDir piece(folderPath(newsFolder(), name));
+    if (!QDir().mkpath(piece.path()) || !QFileInfo(piece.path()).isDir()) {
+        showError(services, this);
+        return;
+    }
+    bool written = true;
+    const NewsLayout& layout = newsLayout(Label1);
+    for (int n = 0; n < layout.pictures.size(); ++n)
+        written = savejpg(DIBU1[size_t(layout.pictures[n])]->Image(), piece.filePath(pictureName(n)), 100) &&
+                  written;
+    // Written whole: an older, longer page's records go with the old file.
+    written = saveFileSafely(piece.filePath(QStringLiteral("index")), writeNewsIndex(pageTexts())) && written;
+    if (!written) showError(services, this);
+}
+
+void Form61::POLO_Click() {
+    QDir().mkpath(newsFolder());
+    const std::optional<QString> chosen = chooseFile(services, this, {newsFolder(), QString(), QString()});
+    if (!chosen) return;
+    const std::optional<QByteArray> bytes = loadNewsIndexBytes(*chosen);
+    const std::optional<NewsTexts> texts = bytes ? readNewsIndex(*bytes) : std::nullopt;
+    if (!texts) {
+        showError(services, this);
+        return;
+    }
+    Label4_Click(texts->layout);
+    const NewsLayout& layout = newsLayout(texts->layout);
+    TEXT1[size_t(layout.title)]->setPlainText(texts->title);
+    for (int b = 0; b < layout.bodies.size(); ++b)
+        TEXT1[size_t(layout.bodies[b])]->setPlainText(texts->bodies.value(b));
+    // The pictures lie beside the chosen file; a missing one leaves its slot as it was.
+    const QDir folder(QFileInfo(*chosen).absolutePath());
+    for (int n = 0; n < layout.pictures.size(); ++n) {
+        const QString file = findFile(folder, pictureName(n));
+        if (file.isEmpty()) continue;
+        const QImage picture = loadPicture(file);
+        NewsSlot* slot = DIBU1[size_t(layout.pictures[n])];
+        if (!picture.isNull()) slot->setPicture(placedInSlot(picture, slot));
+    }
+}

@@ -1,0 +1,128 @@
+#include "workshop/newspiece.h"
+#include "core/cp1252.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <array>
+
+namespace {
+// The longest page file: layout 1, a title record and three bodies of three records.
+constexpr int LongestIndex = 10;
+
+// A box's line breaks as the page file keeps them.
+QString toStored(QString text) {
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    text.replace(QLatin1String("\n"), QLatin1String("\r\n"));
+    return text;
+}
+
+// Stored text back as a box holds it: line breaks as "\n", the fill at its end taken off. A zero
+// byte (the fill of a file not written whole) counts as a space.
+QString fromStored(const QByteArray& bytes) {
+    QString text = fromCp1252(bytes);
+    text.replace(QChar(0), QLatin1Char(' '));
+    qsizetype end = text.size();
+    while (end > 0 && text.at(end - 1) == QLatin1Char(' '))
+        --end;
+    text.truncate(end);
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+QByteArray record(QByteArray bytes) {
+    bytes.truncate(NewsRecordLength);
+    bytes.append(QByteArray(NewsRecordLength - bytes.size(), ' '));
+    return bytes;
+}
+} // namespace
+
+QList<int> newsBodyRecords(int layout) {
+    static const std::array<QList<int>, 4> records{{{5}, {3, 3, 3}, {1, 4, 1}, {2, 2}}};
+    if (layout < 0 || layout > 3) return {};
+    return records[size_t(layout)];
+}
+
+int newsRecordCount(int layout) {
+    const QList<int> bodies = newsBodyRecords(layout);
+    if (bodies.isEmpty()) return 0;
+    int count = 1;
+    for (int n : bodies)
+        count += n;
+    return count;
+}
+
+int newsBoxCapacity(int layout, int body) {
+    if (body == NewsTitleBody) return NewsTitleLength;
+    const QList<int> bodies = newsBodyRecords(layout);
+    return body >= 0 && body < bodies.size() ? bodies[body] * NewsRecordLength : 0;
+}
+
+int newsStoredLength(const QString& boxText) {
+    return int(toCp1252(toStored(boxText)).size());
+}
+
+QString newsFitText(const QString& boxText, int capacity) {
+    int used = 0;
+    qsizetype i = 0;
+    while (i < boxText.size()) {
+        const QChar c = boxText.at(i);
+        qsizetype step = 1;
+        int cost = 1;
+        if (c == QLatin1Char('\r') && i + 1 < boxText.size() && boxText.at(i + 1) == QLatin1Char('\n')) {
+            step = 2;
+            cost = 2;
+        } else if (c == QLatin1Char('\n') || c == QLatin1Char('\r')) {
+            cost = 2;
+        } else if (c.isHighSurrogate() && i + 1 < boxText.size() && boxText.at(i + 1).isLowSurrogate()) {
+            step = 2; // one character, stored as one "?"
+        }
+        if (used + cost > capacity) break;
+        used += cost;
+        i += step;
+    }
+    return boxText.left(i);
+}
+
+QByteArray writeNewsIndex(const NewsTexts& texts) {
+    const QList<int> bodies = newsBodyRecords(texts.layout);
+    if (bodies.isEmpty()) return {};
+    QByteArray out;
+    out.reserve(newsRecordCount(texts.layout) * NewsRecordLength);
+    out += record(QByteArray(1, char('0' + texts.layout)) +
+                  toCp1252(toStored(newsFitText(texts.title, NewsTitleLength))));
+    for (int b = 0; b < bodies.size(); ++b) {
+        const QString text = b < texts.bodies.size() ? texts.bodies[b] : QString();
+        const QByteArray stored = toCp1252(toStored(newsFitText(text, newsBoxCapacity(texts.layout, b))));
+        for (int k = 0; k < bodies[b]; ++k)
+            out += record(stored.mid(qsizetype(k) * NewsRecordLength, NewsRecordLength));
+    }
+    return out;
+}
+
+std::optional<NewsTexts> readNewsIndex(const QByteArray& bytes) {
+    if (bytes.isEmpty() || bytes.at(0) < '0' || bytes.at(0) > '3') return std::nullopt;
+    const auto recordAt = [&bytes](int r) {
+        return record(bytes.mid(qsizetype(r - 1) * NewsRecordLength, NewsRecordLength));
+    };
+    NewsTexts texts;
+    texts.layout = bytes.at(0) - '0';
+    texts.title = fromStored(recordAt(1).mid(1, NewsTitleLength));
+    int r = 2;
+    for (int n : newsBodyRecords(texts.layout)) {
+        QByteArray joined;
+        for (int k = 0; k < n; ++k)
+            joined += recordAt(r++);
+        texts.bodies << fromStored(joined);
+    }
+    return texts;
+}
+
+std::optional<QByteArray> loadNewsIndexBytes(const QString& path) {
+    // Only a plain file can be a page file: a pipe would wait for a writer, a device never end.
+    if (!QFileInfo(path).isFile()) return std::nullopt;
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
+    return f.read(qint64(LongestIndex) * NewsRecordLength);
+}
