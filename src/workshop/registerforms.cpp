@@ -13,6 +13,7 @@ void registerWorkshopForms(Forms& forms) {
     addPlaceholderForm(forms, QStringLiteral("Form7"), QStringLiteral("Taudrin'TXT FER UNA POSTAL"));
 #include "workshop/postcard.h"
 #include "workshop/newspage.h"
+#include "workshop/letrascolores.h"
 
 // Windows still to be built stand as placeholders under their own names and captions.
 void registerWorkshopForms(Forms& forms) {
@@ -23,6 +24,7 @@ void registerWorkshopForms(Forms& forms) {
     addPlaceholderForm(forms, QStringLiteral("Form7"), QStringLiteral("Taudrin'TXT FER UNA POSTAL"));
     forms.add<Form61>();
     addPlaceholderForm(forms, QStringLiteral("letrascolores"), QStringLiteral("TAUDRIN'SOPA LLETRES (II)"));
+    forms.add<letrascolores>();
     addPlaceholderForm(forms, QStringLiteral("Form16"), QStringLiteral("TAUDRIN'SOPA DE LLETRES"));
     addPlaceholderForm(forms, QStringLiteral("Form19"), QStringLiteral("Taudrin'sopa de lletra amb dibuix"));
 }
