@@ -1,5 +1,7 @@
 #include "workshop/registerforms.h"
 #include "core/placeholderform.h"
+#include "workshop/form16.h"
+#include "workshop/form19.h"
 
 // Windows still to be built stand as placeholders under their own names and captions.
 void registerWorkshopForms(Forms& forms) {
@@ -8,6 +10,6 @@ void registerWorkshopForms(Forms& forms) {
     addPlaceholderForm(forms, QStringLiteral("Form7"), QStringLiteral("Taudrin'TXT FER UNA POSTAL"));
     addPlaceholderForm(forms, QStringLiteral("Form61"), QStringLiteral("Taudrin'TXT TALLER ESCRITORI"));
     addPlaceholderForm(forms, QStringLiteral("letrascolores"), QStringLiteral("TAUDRIN'SOPA LLETRES (II)"));
-    addPlaceholderForm(forms, QStringLiteral("Form16"), QStringLiteral("TAUDRIN'SOPA DE LLETRES"));
-    addPlaceholderForm(forms, QStringLiteral("Form19"), QStringLiteral("Taudrin'sopa de lletra amb dibuix"));
+    forms.add<Form16>();
+    forms.add<Form19>();
 }
