@@ -14,6 +14,8 @@ void registerWorkshopForms(Forms& forms) {
 #include "workshop/postcard.h"
 #include "workshop/newspage.h"
 #include "workshop/letrascolores.h"
+#include "workshop/form16.h"
+#include "workshop/form19.h"
 
 // Windows still to be built stand as placeholders under their own names and captions.
 void registerWorkshopForms(Forms& forms) {
@@ -27,4 +29,6 @@ void registerWorkshopForms(Forms& forms) {
     forms.add<letrascolores>();
     addPlaceholderForm(forms, QStringLiteral("Form16"), QStringLiteral("TAUDRIN'SOPA DE LLETRES"));
     addPlaceholderForm(forms, QStringLiteral("Form19"), QStringLiteral("Taudrin'sopa de lletra amb dibuix"));
+    forms.add<Form16>();
+    forms.add<Form19>();
 }
