@@ -7,11 +7,17 @@
 
 #include <QRegularExpression>
 #include <QTest>
+#include <bit>
 #include <functional>
 
 namespace {
 const QString Sp19(19, ' ');
 const QString Sp11(11, ' ');
+
+// The lowest size code a kind takes.
+double code(const SheetGenerator& g) {
+    return g.readsSizeCode() ? std::countr_zero(g.sizeCodes) : 0;
+}
 
 std::optional<LineRow> rowOf(const QString& kind, const QList<int>& n) {
     if (n.size() == 4) return twoNumberRow(kind, n[0], n[1], n[2], n[3]);
@@ -212,7 +218,6 @@ private Q_SLOTS:
         QStringList names;
         for (const SheetGenerator* g : sheetGenerators())
             names.append(g->name);
-        QCOMPARE(names.size(), rules().size());
         QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), names.size());
         for (const QString& name : rules().keys())
             QVERIFY2(findSheetGenerator(name), qPrintable(name));
@@ -238,8 +243,8 @@ private Q_SLOTS:
         two.seed(42);
         for (int i = 0; i < 3; ++i)
             for (const SheetGenerator* g : sheetGenerators())
-                QCOMPARE(std::get<LineSheet>(*generateSheet(g->name, 0, one)),
-                         std::get<LineSheet>(*generateSheet(g->name, 0, two)));
+                QVERIFY2(*generateSheet(g->name, code(*g), one) == *generateSheet(g->name, code(*g), two),
+                         g->name);
         const LineSheet a = std::get<LineSheet>(*generateSheet("a08", 0, one));
         const LineSheet b = std::get<LineSheet>(*generateSheet("a08", 0, one));
         QVERIFY(a.rows != b.rows);
