@@ -6,15 +6,18 @@
 #include "core/sharedstate.h"
 #include "platform/dialogs.h"
 #include "platform/launcher.h"
+#include "worksheets/counttyping.h"
 #include "worksheets/exercisekinds.h"
 #include "worksheets/runpdf.h"
 #include "worksheets/sheetrun.h"
+#include "worksheets/windowskeys.h"
 #include "worksheets/worksheetgrid.h"
 
 #include <QApplication>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -105,6 +108,7 @@ todossi::todossi(Services& services) : MainForm(services), printer_(services.pri
     connect(SSSS, &QAction::triggered, this, &todossi::SSSS_Click);
     connect(SSS, &QAction::triggered, this, &todossi::SSS_Click);
     connect(List2, &QListWidget::currentRowChanged, this, &todossi::List2_Click);
+    connect(Grid1, &WorksheetGrid::KeyDown, this, &todossi::gridKeyPressed);
 }
 
 void todossi::Form_Load() {
@@ -175,6 +179,26 @@ void todossi::SSS_Click() {
     Grid1->setRow(1);
     Grid1->setCol(0);
     services.forms.show(QStringLiteral("form1"));
+}
+
+void todossi::Grid1_KeyDown(int& keyCode) {
+    const CountKey key{Grid1->Row(), Grid1->Col(), Grid1->Text(), Label1, Grid1->TopRow(), keyCode};
+    const CountKey typed = countKeyDown(key, ScrollRange{1, Grid1->lastTopRow()});
+    if (typed.text != key.text) Grid1->setText(typed.text);
+    Label1 = typed.typingState;
+    if (typed.scrollRow != key.scrollRow) Grid1->setTopRow(typed.scrollRow);
+    keyCode = typed.keyCode;
+}
+
+void todossi::gridKeyPressed(QKeyEvent* event, bool& handled) {
+    const int code = windowsKeyCode(*event);
+    handled = true;
+    if (code == 0) return;
+    int keyCode = code;
+    Grid1_KeyDown(keyCode);
+    // The grid moves on the arrows, Tab and the Page keys, unless the handler changed the key.
+    constexpr int Moves[] = {9, 33, 34, 37, 38, 39, 40};
+    handled = keyCode != code || std::find(std::begin(Moves), std::end(Moves), code) == std::end(Moves);
 }
 
 void todossi::IMOSS_Click() {

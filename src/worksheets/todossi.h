@@ -6,6 +6,7 @@
 #include <array>
 
 class QFrame;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -29,6 +30,8 @@ public:
     void IMOSS_Click(); // the print run
     void SSSS_Click();  // the printer's settings: nothing to set here
     void SSS_Click();   // clears the counts
+    // A key on the grid, as its Windows code; the handler may change the code.
+    void Grid1_KeyDown(int& keyCode);
 
     // Whether a print run is going on.
     bool printing() const { return printing_; }
@@ -55,6 +58,7 @@ public:
 
 private:
     void printRun();
+    void gridKeyPressed(QKeyEvent* event, bool& handled);
 
     Printer printer_;
     bool printing_ = false;

@@ -301,6 +301,80 @@ private Q_SLOTS:
         }
     }
 
+    // Keys typed on the grid: main-row digits build a count, the keypad's change nothing, the
+    // grid moves on the keys the user pressed but never onto the header, and a key the handler
+    // changed moves nothing.
+    void typing() {
+        Window w;
+        WorksheetGrid* g = w.f->Grid1;
+        g->setFocus();
+        g->setRow(19);
+        g->setCol(0);
+        QTest::keyClick(g, Qt::Key_4);
+        QTest::keyClick(g, Qt::Key_2);
+        QCOMPARE(g->cellText(19, 0), "42");
+        QTest::keyClick(g, Qt::Key_4, Qt::KeypadModifier);
+        QCOMPARE(g->cellText(19, 0), "42");
+        QTest::keyClick(g, Qt::Key_A);
+        QCOMPARE(g->cellText(19, 0), "42");
+        QTest::keyClick(g, Qt::Key_Down);
+        QCOMPARE(w.cell(), QPoint(20, 0));
+        QTest::keyClick(g, Qt::Key_Shift);
+        QCOMPARE(w.f->Label1, "2");
+        QTest::keyClick(g, Qt::Key_8); // a shifted 8 is "(", handed back as the code of Down
+        QCOMPARE(w.cell(), QPoint(20, 0));
+        QCOMPARE(g->cellText(20, 0), "0"); // "(" on an empty cell
+        QTest::keyClick(g, Qt::Key_CapsLock);
+        QTest::keyClick(g, Qt::Key_7);
+        QCOMPARE(g->cellText(20, 0), "7");
+        QTest::keyClick(g, Qt::Key_Delete);
+        QCOMPARE(g->cellText(20, 0), "");
+        QTest::keyClick(g, Qt::Key_Tab);
+        QCOMPARE(w.cell(), QPoint(20, 1));
+        QTest::keyClick(g, Qt::Key_5);
+        QCOMPARE(g->cellText(20, 1), "Multiplicar a x b =   (tabla hasta 7)");
+        g->setRow(1);
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(g, Qt::Key_Up);
+        QCOMPARE(w.cell(), QPoint(1, 1));
+        QTest::keyClick(g, Qt::Key_PageDown);
+        QVERIFY(w.f->Grid1->Row() > 1);
+
+        // The counts typed are the counts printed.
+        w.run();
+        QCOMPARE(w.t.printing.jobs.size(), 42);
+    }
+
+    // End and Home scroll ten rows, within the grid; keys are dropped while row 2 is at the top.
+    void scrolling() {
+        Window w;
+        WorksheetGrid* g = w.f->Grid1;
+        g->setFocus();
+        g->setRow(30);
+        g->setCol(0);
+        g->setTopRow(1);
+        QVERIFY(g->lastTopRow() > 11);
+        QTest::keyClick(g, Qt::Key_End);
+        QCOMPARE(g->TopRow(), 11);
+        QTest::keyClick(g, Qt::Key_Home);
+        QCOMPARE(g->TopRow(), 1);
+        QTest::keyClick(g, Qt::Key_Home);
+        QCOMPARE(g->TopRow(), 1);
+        g->setTopRow(g->lastTopRow());
+        QTest::keyClick(g, Qt::Key_End);
+        QCOMPARE(g->TopRow(), g->lastTopRow());
+        QCOMPARE(w.cell(), QPoint(30, 0));
+
+        g->setTopRow(2);
+        QTest::keyClick(g, Qt::Key_5);
+        QCOMPARE(g->cellText(30, 0), "");
+        QTest::keyClick(g, Qt::Key_End);
+        QCOMPARE(g->TopRow(), 2);
+        g->setTopRow(3);
+        QTest::keyClick(g, Qt::Key_5);
+        QCOMPARE(g->cellText(30, 0), "5");
+    }
+
     // "NETEJAR": every count 0, the current cell in a row that takes no typing, the main window
     // shown, the rest kept.
     void clear() {
