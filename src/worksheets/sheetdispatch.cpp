@@ -1,4 +1,5 @@
 #include "worksheets/sheetdispatch.h"
+#include "worksheets/structuresheets.h"
 #include "worksheets/threenumbersheets.h"
 #include "worksheets/twonumbersheets.h"
 
@@ -14,6 +15,7 @@ using Family = std::span<const SheetGenerator> (*)();
 constexpr Family Families[] = {
     twoNumberGenerators,
     threeNumberGenerators,
+    structureGenerators,
 };
 } // namespace
 
