@@ -1,4 +1,5 @@
 #pragma once
+#include "worksheets/columnsheet.h"
 #include "worksheets/linesheet.h"
 
 #include <initializer_list>
@@ -7,7 +8,7 @@
 class Draws;
 
 // A sheet's content, in the layout of its family. Each layout has its printLayout(Printer&, ...).
-using Sheet = std::variant<LineSheet>;
+using Sheet = std::variant<LineSheet, ColumnSheet>;
 
 // One kind of sheet as the dispatch knows it.
 struct SheetGenerator {

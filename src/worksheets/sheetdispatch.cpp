@@ -1,4 +1,5 @@
 #include "worksheets/sheetdispatch.h"
+#include "worksheets/columnsheets.h"
 #include "worksheets/structuresheets.h"
 #include "worksheets/threenumbersheets.h"
 #include "worksheets/twonumbersheets.h"
@@ -16,6 +17,7 @@ constexpr Family Families[] = {
     twoNumberGenerators,
     threeNumberGenerators,
     structureGenerators,
+    columnGenerators,
 };
 } // namespace
 
