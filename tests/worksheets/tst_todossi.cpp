@@ -190,6 +190,13 @@ private Q_SLOTS:
         w.run();
         QCOMPARE(w.t.printing.jobs.size(), 5);
         QCOMPARE(w.f->Label3, "3");
+
+        // A count between 0 and 1 prints nothing but still writes its row's size code.
+        w.count(3, "");
+        w.count(24, "0.5");
+        w.run();
+        QCOMPARE(w.t.printing.jobs.size(), 5);
+        QCOMPARE(w.f->Label3, "4");
     }
 
     // Cancel: nothing read, written or printed.
