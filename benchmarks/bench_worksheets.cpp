@@ -27,7 +27,10 @@ public:
     QStringList fontNames() override { return printerFontNames(); }
     bool hasPrinter() override { return true; }
     double lineHeight(const QString& fontName, double points) override {
-        return lineSpacingTwips(fontName, points);
+        const QPair<QString, double> key(fontName, points);
+        auto it = heights.constFind(key);
+        if (it == heights.constEnd()) it = heights.insert(key, lineSpacingTwips(fontName, points));
+        return *it;
     }
     bool print(const QList<PrintedPage>& pages) override {
         this->pages += pages;
@@ -35,6 +38,7 @@ public:
     }
     bool printDocument(const QTextDocument&) override { return false; }
     QList<PrintedPage> pages;
+    QHash<QPair<QString, double>, double> heights;
 };
 
 QList<const ExerciseKind*> printableRows() {

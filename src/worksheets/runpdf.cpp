@@ -23,7 +23,10 @@ QStringList RunPdfPrinting::fontNames() {
 }
 
 double RunPdfPrinting::lineHeight(const QString& fontName, double points) {
-    return lineSpacingTwips(fontName, points);
+    const QPair<QString, double> key(fontName, points);
+    auto it = lineHeights_.constFind(key);
+    if (it == lineHeights_.constEnd()) it = lineHeights_.insert(key, lineSpacingTwips(fontName, points));
+    return *it;
 }
 
 bool RunPdfPrinting::open() {

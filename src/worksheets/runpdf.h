@@ -2,6 +2,7 @@
 #include "platform/printing.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <memory>
 
 class PagePainter;
@@ -33,6 +34,8 @@ private:
     bool open();
 
     QString fileName_;
+    // A run asks the same few heights thousands of times.
+    QHash<QPair<QString, double>, double> lineHeights_;
     std::unique_ptr<QSaveFile> file_;
     std::unique_ptr<QPdfWriter> writer_;
     std::unique_ptr<PagePainter> painter_;
