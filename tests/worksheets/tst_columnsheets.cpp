@@ -1,13 +1,13 @@
 // Column sheets: field texts, the two key styles, where a sheet's texts stand on the recording
 // printer, the size codes each kind takes, thousands of seeded sheets for each grid row, and one
-// sheet of each row read back from a PDF.
+// sheet of each row read back from the PDF of a run.
 #include "core/fonts.h"
 #include "core/printer.h"
 #include "core/random.h"
 #include "fakeprinting.h"
 #include "pdfreadback.h"
-#include "platform/pdfprinting.h"
 #include "worksheets/exercisekinds.h"
+#include "worksheets/runpdf.h"
 #include "worksheets/sheetdispatch.h"
 #include "worksheets/sheetframe.h"
 
@@ -227,13 +227,14 @@ private Q_SLOTS:
     void pdf() {
         if (!pdfToolsInstalled()) QSKIP("poppler-utils is missing (tools/debian-packages.txt)");
         QTemporaryDir dir;
-        PdfPrinting pdf(dir.filePath("fulls.pdf"));
+        RunPdfPrinting pdf(dir.filePath("fulls.pdf"));
         Printer printer(pdf);
         QList<ColumnSheet> sheets;
         for (const Row& r : rows()) {
             sheets.append(sheetOf(r.kind, r.code));
             QVERIFY(printSheet(printer, sheets.last(), "Arial", "Escola"));
         }
+        QVERIFY(pdf.finish());
         QCOMPARE(pdfPageCount(pdf.fileName()), rows().size());
         const QList<PdfWord> words = pdfWords(pdf.fileName());
         const double margin = 18;

@@ -6,7 +6,7 @@
 #include "core/random.h"
 #include "fakeprinting.h"
 #include "pdfreadback.h"
-#include "platform/pdfprinting.h"
+#include "worksheets/runpdf.h"
 #include "worksheets/sheetdispatch.h"
 #include "worksheets/sheetframe.h"
 
@@ -129,7 +129,7 @@ private Q_SLOTS:
     void pdf() {
         if (!pdfToolsInstalled()) QSKIP("poppler-utils is missing (tools/debian-packages.txt)");
         QTemporaryDir dir;
-        PdfPrinting pdf(dir.filePath("fulls.pdf"));
+        RunPdfPrinting pdf(dir.filePath("fulls.pdf"));
         Printer printer(pdf);
         const QStringList names = kinds();
         QList<LineSheet> sheets;
@@ -137,6 +137,7 @@ private Q_SLOTS:
             sheets.append(sheetOf(kind));
             QVERIFY(printSheet(printer, sheets.last(), "Arial", "Escola"));
         }
+        QVERIFY(pdf.finish());
         QCOMPARE(pdfPageCount(pdf.fileName()), names.size());
         const QList<PdfWord> words = pdfWords(pdf.fileName());
         const double margin = 18; // points
@@ -183,6 +184,8 @@ private Q_SLOTS:
             }
             QVERIFY2(keyWords >= 24, qPrintable(kind));
 
+            // The rule is drawn the same on every page: the first and the last are looked at.
+            if (p != 1 && p != names.size()) continue;
             const QImage picture = pdfPagePicture(pdf.fileName(), p);
             QVERIFY(!picture.isNull());
             auto ink = [&](double x, double y) {
