@@ -40,6 +40,8 @@ public:
     virtual void question(QWidget* parent, const QString& text, const QString& title) {
         message(parent, text, title);
     }
+    // A box with OK and Cancel and the critical icon, OK the default; true for OK.
+    virtual bool okCancel(QWidget* parent, const QString& text, const QString& title) = 0;
     // nullopt when the user cancelled.
     virtual std::optional<QString> input(QWidget* parent, const QString& prompt, const QString& title,
                                          const QString& initial) = 0;

@@ -49,6 +49,12 @@ void QtDialogs::question(QWidget* parent, const QString& text, const QString& ti
     box.exec();
 }
 
+bool QtDialogs::okCancel(QWidget* parent, const QString& text, const QString& title) {
+    QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok | QMessageBox::Cancel, parent);
+    box.setDefaultButton(QMessageBox::Ok);
+    return box.exec() == QMessageBox::Ok;
+}
+
 std::optional<QString> QtDialogs::input(QWidget* parent, const QString& prompt, const QString& title,
                                         const QString& initial) {
     bool ok = false;

@@ -1,7 +1,7 @@
 #include "worksheets/registerforms.h"
-#include "core/placeholderform.h"
+#include "core/forms.h"
+#include "worksheets/todossi.h"
 
-// Windows still to be built stand as placeholders under their own names and captions.
 void registerWorksheetForms(Forms& forms) {
-    addPlaceholderForm(forms, QStringLiteral("todossi"), QStringLiteral("Taudrin'Càlcul->IMPR"));
+    forms.add<todossi>();
 }

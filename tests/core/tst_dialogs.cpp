@@ -122,6 +122,28 @@ private Q_SLOTS:
         QCOMPARE(text, QString::fromUtf8("En preparació."));
     }
 
+    // OK and Cancel under the critical icon, OK the default; each answer told apart.
+    void okCancelBox() {
+        QtDialogs dialogs;
+        for (const bool ok : {true, false}) {
+            QMessageBox::Icon icon = QMessageBox::NoIcon;
+            QString title;
+            bool okIsDefault = false;
+            QTimer::singleShot(0, [&] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    icon = box->icon();
+                    title = box->windowTitle();
+                    okIsDefault = box->defaultButton() == box->button(QMessageBox::Ok);
+                    box->button(ok ? QMessageBox::Ok : QMessageBox::Cancel)->click();
+                }
+            });
+            QCOMPARE(dialogs.okCancel(nullptr, "Imprimir", "Operacions"), ok);
+            QCOMPARE(icon, QMessageBox::Critical);
+            QCOMPARE(title, QString("Operacions"));
+            QVERIFY(okIsDefault);
+        }
+    }
+
     // Choosing a file moves the current folder to that file's folder; a cancel, a failed dialog or
     // a refused name leave it where it was. A bare name lies in the folder the dialog showed.
     void chooseFileMovesTheCurrentFolder_data() {

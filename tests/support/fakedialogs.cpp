@@ -18,6 +18,15 @@ void FakeDialogs::question(QWidget* parent, const QString& text, const QString& 
     questions << text;
 }
 
+bool FakeDialogs::okCancel(QWidget*, const QString& text, const QString& title) {
+    okCancelTexts << text;
+    okCancelTitles << title;
+    if (okCancels.empty()) return false;
+    const bool ok = okCancels.front();
+    okCancels.pop_front();
+    return ok;
+}
+
 std::optional<QString> FakeDialogs::input(QWidget*, const QString& prompt, const QString& title,
                                           const QString&) {
     inputPrompts << prompt;

@@ -11,6 +11,7 @@ public:
     OpenAnswer showOpen(QWidget* parent, const OpenRequest& request) override;
     void message(QWidget* parent, const QString& text, const QString& title) override;
     void question(QWidget* parent, const QString& text, const QString& title) override;
+    bool okCancel(QWidget* parent, const QString& text, const QString& title) override;
     std::optional<QString> input(QWidget* parent, const QString& prompt, const QString& title,
                                  const QString& initial) override;
     std::optional<FontChoice> chooseFont(QWidget* parent, const FontChoice& initial) override;
@@ -24,6 +25,9 @@ public:
         inputs.push_back({answer.has_value(), answer.value_or(QString())});
     }
 
+    // OK (true) or Cancel (false) for the next OK/Cancel boxes; with none left they are cancelled.
+    void answerOkCancel(bool ok) { okCancels.push_back(ok); }
+
     void answerFont(const FontChoice& choice) { fonts.push_back(choice); }
     void cancelFont() { fonts.push_back(std::nullopt); }
 
@@ -31,6 +35,10 @@ public:
     std::deque<std::optional<FontChoice>> fonts; // with none left the font dialog is cancelled
     QList<FontChoice> fontRequests;              // what each font dialog started from
     std::deque<std::pair<bool, QString>> inputs; // (given, text); not given = cancelled
+
+    std::deque<bool> okCancels;
+    QStringList okCancelTexts; // text and title of every OK/Cancel box shown
+    QStringList okCancelTitles;
 
     QList<OpenRequest> openRequests;
     QStringList messages;  // texts of the message boxes shown

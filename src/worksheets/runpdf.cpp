@@ -1,0 +1,82 @@
+#include "worksheets/runpdf.h"
+#include "platform/pagepainting.h"
+#include "platform/pdfprinting.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLoggingCategory>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+Q_LOGGING_CATEGORY(lcRunPdf, "taudrin.worksheets.pdf")
+
+RunPdfPrinting::RunPdfPrinting(QString fileName) : fileName_(std::move(fileName)) {}
+
+RunPdfPrinting::~RunPdfPrinting() {
+    // An unfinished file is dropped: QSaveFile writes nothing it was not told to commit.
+    painter_.reset();
+    writer_.reset();
+}
+
+QStringList RunPdfPrinting::fontNames() {
+    return printerFontNames();
+}
+
+double RunPdfPrinting::lineHeight(const QString& fontName, double points) {
+    const QPair<QString, double> key(fontName, points);
+    auto it = lineHeights_.constFind(key);
+    if (it == lineHeights_.constEnd()) it = lineHeights_.insert(key, lineSpacingTwips(fontName, points));
+    return *it;
+}
+
+bool RunPdfPrinting::open() {
+    QDir().mkpath(QFileInfo(fileName_).absolutePath());
+    file_ = std::make_unique<QSaveFile>(fileName_);
+    if (!file_->open(QIODevice::WriteOnly)) {
+        qCWarning(lcRunPdf) << "cannot write" << fileName_ << file_->errorString();
+        return false;
+    }
+    writer_ = std::make_unique<QPdfWriter>(file_.get());
+    writer_->setCreator(QStringLiteral("Taudrin"));
+    PdfPrinting::setUpPages(*writer_);
+    painter_ = std::make_unique<PagePainter>(*writer_);
+    return painter_->begin();
+}
+
+bool RunPdfPrinting::print(const QList<PrintedPage>& pages) {
+    if (pages.isEmpty()) return true;
+    if (failed_) return false;
+    if (!painter_ && !open()) {
+        failed_ = true;
+        return false;
+    }
+    for (const PrintedPage& page : pages) {
+        if (!painter_->page(page)) {
+            failed_ = true;
+            return false;
+        }
+    }
+    ++jobs_;
+    return true;
+}
+
+bool RunPdfPrinting::finish() {
+    if (!painter_) return !failed_;
+    const bool painted = painter_->end();
+    painter_.reset();
+    writer_.reset();
+    if (!painted || failed_) {
+        file_->cancelWriting();
+        return false;
+    }
+    return file_->commit();
+}
+
+QString runPdfFileName(const QString& folder, const QDateTime& start) {
+    const QString stem = QStringLiteral("fulls ") + start.toString(QStringLiteral("yyyy-MM-dd HH.mm.ss"));
+    const QDir dir(folder);
+    QString name = stem + QStringLiteral(".pdf");
+    for (int n = 2; QFileInfo::exists(dir.filePath(name)); ++n)
+        name = stem + QStringLiteral(" (%1).pdf").arg(n);
+    return dir.filePath(name);
+}

@@ -1,0 +1,49 @@
+#pragma once
+#include "platform/printing.h"
+
+#include <QDateTime>
+#include <QHash>
+#include <memory>
+
+class PagePainter;
+class QPdfWriter;
+class QSaveFile;
+
+// The sheets of one print run in one PDF, for a machine with no printer. Each job's pages are
+// painted as the job ends, in order; the file is made at the first job and written when the run
+// finishes, so a run that prints nothing leaves no file.
+class RunPdfPrinting : public Printing {
+public:
+    explicit RunPdfPrinting(QString fileName);
+    ~RunPdfPrinting() override;
+
+    QStringList fontNames() override;
+    bool hasPrinter() override { return true; }
+    double lineHeight(const QString& fontName, double points) override;
+    bool print(const QList<PrintedPage>& pages) override;
+    // Sheets are pages; a rich text has no place in a run.
+    bool printDocument(const QTextDocument&) override { return false; }
+
+    // Writes the file; false when it could not be written. With no job it writes nothing.
+    bool finish();
+
+    QString fileName() const { return fileName_; }
+    int jobCount() const { return jobs_; }
+
+private:
+    bool open();
+
+    QString fileName_;
+    // A run asks the same few heights thousands of times.
+    QHash<QPair<QString, double>, double> lineHeights_;
+    std::unique_ptr<QSaveFile> file_;
+    std::unique_ptr<QPdfWriter> writer_;
+    std::unique_ptr<PagePainter> painter_;
+    int jobs_ = 0;
+    bool failed_ = false;
+};
+
+// A file name in the folder for the sheets of a run that started at `start`, such as
+// "fulls 2026-12-10 18.30.05.pdf", with " (2)", " (3)" ... before the extension when a file of
+// that name is already there.
+QString runPdfFileName(const QString& folder, const QDateTime& start);
