@@ -85,15 +85,7 @@ int keyCode(const QKeyEvent* key) {
 
 Form6::Form6(Services& services) : MainForm(services) {
     setWindowTitle(caption());
-    client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
-    client->setMinimumSize(twSize(ClientWidthTwips, ClientHeightTwips));
-    client->setAutoFillBackground(true);
-    QPalette white = client->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    client->setPalette(white);
-    setCentralWidget(client);
-    setWindowState(Qt::WindowMaximized);
+    client = makeMaximizedClient(this, ClientWidthTwips, ClientHeightTwips, Qt::white);
 
     makeMenus();
     makeSideColumn();

@@ -5,9 +5,11 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QColor>
 #include <QLayout>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QPalette>
 #include <QWidget>
 
 // The load and unload handlers of a window. Form_Load runs once the registry has created the
@@ -52,6 +54,24 @@ template <class C = QWidget> C* makeClient(QMainWindow* window, int widthTwips, 
     client->setFixedSize(twSize(widthTwips, heightTwips));
     window->setCentralWidget(client);
     window->layout()->setSizeConstraint(QLayout::SetFixedSize);
+    return client;
+}
+
+// The ground of a window that opens maximized: a widget under the menu bar, at least the designed
+// size, filled with the colour when one is given.
+inline QWidget* makeMaximizedClient(QMainWindow* window, int widthTwips, int heightTwips,
+                                    const QColor& colour = {}) {
+    auto* client = new QWidget(window);
+    client->setObjectName(QStringLiteral("client"));
+    client->setMinimumSize(twSize(widthTwips, heightTwips));
+    if (colour.isValid()) {
+        client->setAutoFillBackground(true);
+        QPalette palette = client->palette();
+        palette.setColor(QPalette::Window, colour);
+        client->setPalette(palette);
+    }
+    window->setCentralWidget(client);
+    window->setWindowState(Qt::WindowMaximized);
     return client;
 }
 

@@ -130,16 +130,3 @@ QImage drawWordSearchPalette() {
     }
     return image;
 }
-
-QWidget* makeMaximizedClient(QMainWindow* window, int widthTwips, int heightTwips, const QColor& colour) {
-    auto* client = new QWidget(window);
-    client->setObjectName(QStringLiteral("client"));
-    client->setMinimumSize(twSize(widthTwips, heightTwips));
-    client->setAutoFillBackground(true);
-    QPalette pal = client->palette();
-    pal.setColor(QPalette::Window, colour);
-    client->setPalette(pal);
-    window->setCentralWidget(client);
-    window->setWindowState(Qt::WindowMaximized);
-    return client;
-}

@@ -54,7 +54,3 @@ inline constexpr int PaletteColumns = 7;
 inline constexpr int PaletteRows = 10;
 // The middle pixel of a palette swatch.
 QPoint paletteSwatchCentre(int column, int row);
-
-// The window's ground: a widget of colour under the menu bar, at least the designed size, with the
-// window opening maximized over it.
-QWidget* makeMaximizedClient(QMainWindow* window, int widthTwips, int heightTwips, const QColor& colour);

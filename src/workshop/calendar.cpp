@@ -100,10 +100,7 @@ void FrameShape::paintEvent(QPaintEvent*) {
 Form2::Form2(Services& services) : MainForm(services) {
     setWindowTitle(caption());
     // The workshop windows open maximized; the design is their smallest size.
-    client = control<QWidget>(this, "client");
-    client->setMinimumSize(twSize(ClientWidthTwips, ClientHeightTwips));
-    setCentralWidget(client);
-    setWindowState(Qt::WindowMaximized);
+    client = makeMaximizedClient(this, ClientWidthTwips, ClientHeightTwips);
 
     saasasa = menuBarItem(this, "saasasa", QStringLiteral("IMATGES"));
     wwwee = menuBarItem(this, "wwwee", QStringLiteral("NAVEGADOR"));

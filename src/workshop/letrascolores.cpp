@@ -43,14 +43,7 @@ QAction* menuItem(QMenu* menu, const char* name, const QString& caption) {
 
 letrascolores::letrascolores(Services& services) : MainForm(services) {
     setWindowTitle(caption());
-    client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
-    client->setMinimumSize(twSize(PageLeft + PageWidth, ClientHeightTwips));
-    client->setAutoFillBackground(true);
-    QPalette white = client->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    client->setPalette(white);
-    setCentralWidget(client);
+    client = makeMaximizedClient(this, PageLeft + PageWidth, ClientHeightTwips, Qt::white);
 
     SADAS = menuBar()->addMenu(QStringLiteral("MOD_INICIAL"));
     SADAS->setObjectName(QStringLiteral("SADAS"));

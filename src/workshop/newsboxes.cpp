@@ -1,5 +1,5 @@
 #include "workshop/newsboxes.h"
-#include "workshop/newspiece.h"
+#include "workshop/newsstore.h"
 
 #include <QApplication>
 #include <QTextBlock>

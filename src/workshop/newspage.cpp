@@ -27,15 +27,7 @@ QByteArray indexedName(const char* array, int index) {
 Form61::Form61(Services& services) : MainForm(services) {
     setWindowTitle(caption());
     // The window opens maximized; its designed client size is the least it takes.
-    client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
-    client->setMinimumSize(twSize(ClientWidthTwips, ClientHeightTwips));
-    client->setAutoFillBackground(true);
-    QPalette white = client->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    client->setPalette(white);
-    setCentralWidget(client);
-    setWindowState(Qt::WindowMaximized);
+    client = makeMaximizedClient(this, ClientWidthTwips, ClientHeightTwips, Qt::white);
 
     AAAA = menuBarItem(this, "AAAA", QStringLiteral("IMATGES"));
     ARXIUS = menuBar()->addMenu(QStringLiteral("ARXIUS"));

@@ -2,7 +2,7 @@
 #include "core/formwindow.h"
 #include "workshop/handoff.h"
 #include "workshop/newspagelayout.h"
-#include "workshop/newspiece.h"
+#include "workshop/newsstore.h"
 
 #include <QPointF>
 #include <array>

@@ -6,7 +6,7 @@
 #include "core/recordfile.h"
 #include "workshop/newsboxes.h"
 #include "workshop/newspage.h"
-#include "workshop/newspiece.h"
+#include "workshop/newsstore.h"
 #include "workshop/picturetools.h"
 
 #include <QDir>

@@ -49,12 +49,8 @@ Form5::Form5(Services& services) : MainForm(services) {
     setWindowTitle(caption());
     // Opens maximized. The net reaches past the designed client width, which counted on a
     // maximized window; the least size shows the whole net, tabs included.
-    client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
-    client->setMinimumSize(twSize(std::max(ClientWidthTwips, NetLeftTwips + CubeNetWidthTwips + NetTopTwips),
-                                  ClientHeightTwips));
-    setCentralWidget(client);
-    setWindowState(Qt::WindowMaximized);
+    client = makeMaximizedClient(
+        this, std::max(ClientWidthTwips, NetLeftTwips + CubeNetWidthTwips + NetTopTwips), ClientHeightTwips);
 
     sasa = menuBarItem(this, "sasa", QStringLiteral("IMATGES"));
 

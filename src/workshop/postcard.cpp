@@ -40,10 +40,7 @@ QString tintButtonStyle(const TintButton& b) {
 Form7::Form7(Services& services) : MainForm(services) {
     setWindowTitle(caption());
     // Opens maximized; the designed client size is the least it needs.
-    client = control<QWidget>(this, "client");
-    client->setMinimumSize(twSize(ClientWidthTwips, ClientHeightTwips));
-    setCentralWidget(client);
-    setWindowState(Qt::WindowMaximized);
+    client = makeMaximizedClient(this, ClientWidthTwips, ClientHeightTwips);
 
     aaa = menuBarItem(this, "aaa", QStringLiteral("IMATGES"));
     wwwwee = menuBarItem(this, "wwwwee", QStringLiteral("WWW"));

@@ -4,7 +4,7 @@
 #include "testservices.h"
 #include "workshop/newsboxes.h"
 #include "workshop/newspage.h"
-#include "workshop/newspiece.h"
+#include "workshop/newsstore.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "workshop/newspiece.h"
+#include "workshop/newsstore.h"
 #include "core/cp1252.h"
 
 #include <QFile>

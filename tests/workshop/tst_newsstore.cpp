@@ -1,7 +1,7 @@
 // The news page file "index": its records per layout, what comes back from it, and files that
 // are not page files.
 #include "core/cp1252.h"
-#include "workshop/newspiece.h"
+#include "workshop/newsstore.h"
 
 #include <QTest>
 
@@ -11,7 +11,7 @@ QByteArray spaces(int n) {
 }
 } // namespace
 
-class TestNewsPiece : public QObject {
+class TestNewsStore : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     // Each layout writes exactly its records, whole: the digit and title, then each body in its
@@ -160,5 +160,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestNewsPiece)
-#include "tst_newspiece.moc"
+QTEST_MAIN(TestNewsStore)
+#include "tst_newsstore.moc"
