@@ -1,6 +1,7 @@
 #pragma once
 #include "worksheets/columnsheet.h"
 #include "worksheets/linesheet.h"
+#include "worksheets/longdivisionsheet.h"
 
 #include <initializer_list>
 #include <variant>
@@ -8,7 +9,7 @@
 class Draws;
 
 // A sheet's content, in the layout of its family. Each layout has its printLayout(Printer&, ...).
-using Sheet = std::variant<LineSheet, ColumnSheet>;
+using Sheet = std::variant<LineSheet, ColumnSheet, LongDivisionSheet>;
 
 // One kind of sheet as the dispatch knows it.
 struct SheetGenerator {

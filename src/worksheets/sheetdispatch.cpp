@@ -1,5 +1,6 @@
 #include "worksheets/sheetdispatch.h"
 #include "worksheets/columnsheets.h"
+#include "worksheets/longdivisions.h"
 #include "worksheets/structuresheets.h"
 #include "worksheets/threenumbersheets.h"
 #include "worksheets/twonumbersheets.h"
@@ -18,6 +19,7 @@ constexpr Family Families[] = {
     threeNumberGenerators,
     structureGenerators,
     columnGenerators,
+    longDivisionGenerators,
 };
 } // namespace
 

@@ -244,18 +244,22 @@ private Q_SLOTS:
         QCOMPARE(w.cell(), QPoint(19, 0));
     }
 
-    // A row whose kind makes no sheet is an error, never a hang.
-    void kindWithoutSheets() {
+    // One sheet of every row: 51 jobs in row order, none an error; the two division rows print
+    // their divisors by their own size codes.
+    void everyRow() {
         Window w;
-        const ExerciseKind* missing = nullptr;
-        for (const ExerciseKind& kind : exerciseKindTable())
-            if (!findSheetGenerator(kind.generator)) missing = &kind;
-        if (!missing) QSKIP("every kind makes its sheets");
-        w.count(missing->row, "1");
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("no sheet kind"));
+        w.f->Text3->setText("Escola");
+        for (int row = 3; row <= 53; ++row)
+            w.count(row, "1");
         w.run();
-        QCOMPARE(w.t.dialogs.messages, QStringList{"Error"});
-        QVERIFY(w.t.printing.jobs.isEmpty());
+        QVERIFY(w.t.dialogs.messages.isEmpty());
+        QCOMPARE(w.t.printing.jobs.size(), 51);
+        for (int row : {36, 37}) {
+            const PrintedPage& page = w.t.printing.jobs[row - 3][0];
+            QCOMPARE(page.texts.size(), 1 + 18 + 1 + 1);
+            for (int cell = 0; cell < 9; ++cell)
+                QCOMPARE(page.texts[1 + 2 * cell].text.size(), 2 * (row - 35)); // the divisor's digits
+        }
     }
 
     // Closing the window during a run waits for the run's end.
