@@ -3,7 +3,10 @@
 #include "worksheets/linesheet.h"
 #include "worksheets/longdivisionsheet.h"
 
+#include <array>
 #include <initializer_list>
+#include <iterator>
+#include <utility>
 #include <variant>
 
 class Draws;
@@ -28,4 +31,25 @@ constexpr unsigned sizeCodeSet(std::initializer_list<int> codes) {
     for (int code : codes)
         set |= 1u << code;
     return set;
+}
+
+namespace linesheetfamily {
+template <const auto& Kinds, auto drawRow, int GapWidth, std::size_t I> Sheet generate(int, Draws& draws) {
+    LineSheet sheet;
+    sheet.gap = QString(GapWidth, QLatin1Char(' '));
+    for (int i = 0; i < LineSheet::Rows; ++i)
+        sheet.add(drawRow(Kinds[I], draws));
+    return sheet;
+}
+
+template <const auto& Kinds, auto drawRow, int GapWidth, std::size_t... I>
+constexpr std::array<SheetGenerator, sizeof...(I)> generators(std::index_sequence<I...>) {
+    return {SheetGenerator{Kinds[I].name, 0, &generate<Kinds, drawRow, GapWidth, I>}...};
+}
+} // namespace linesheetfamily
+
+// One generator per kind of a table of line-sheet kinds, none reading the size code: a sheet is
+// twelve rows, each drawn by drawRow(kind, draws), its two exercises GapWidth blanks apart.
+template <const auto& Kinds, auto drawRow, int GapWidth> constexpr auto lineSheetGenerators() {
+    return linesheetfamily::generators<Kinds, drawRow, GapWidth>(std::make_index_sequence<std::size(Kinds)>());
 }

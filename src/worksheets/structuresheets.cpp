@@ -54,7 +54,6 @@ constexpr std::array<Kind, 17> Kinds{{
     {"a24", From10, Digit, Digit, '-', '/', {Test::WholeQuotient, Test::DifferenceDividedByC}, " - "},
 }};
 
-const QString Gap(11, QLatin1Char(' '));
 const QString Separator = QStringLiteral(" - ");
 
 // x op y in whole numbers; nothing for a quotient that is not whole.
@@ -156,20 +155,7 @@ LineRow drawRow(const Kind& kind, Draws& draws) {
     return *makeRow(kind, n);
 }
 
-template <std::size_t I> Sheet generate(int, Draws& draws) {
-    LineSheet sheet;
-    sheet.gap = Gap;
-    for (int i = 0; i < LineSheet::Rows; ++i)
-        sheet.add(drawRow(Kinds[I], draws));
-    return sheet;
-}
-
-template <std::size_t... I>
-constexpr std::array<SheetGenerator, sizeof...(I)> makeGenerators(std::index_sequence<I...>) {
-    return {SheetGenerator{Kinds[I].name, 0, &generate<I>}...};
-}
-
-constexpr auto Generators = makeGenerators(std::make_index_sequence<Kinds.size()>());
+constexpr auto Generators = lineSheetGenerators<Kinds, drawRow, 11>();
 
 const Kind* findKind(const QString& name) {
     for (const Kind& kind : Kinds)

@@ -34,8 +34,6 @@ constexpr std::array<Kind, 8> Kinds{{
     {"a08", ':', 999, 998, 10, 9, Test::Quotient, "   "},
 }};
 
-const QString Gap(19, QLatin1Char(' '));
-
 qint64 result(char sign, qint64 x, qint64 y) {
     switch (sign) {
     case '+':
@@ -97,20 +95,7 @@ LineRow drawRow(const Kind& kind, Draws& draws) {
     }
 }
 
-template <std::size_t I> Sheet generate(int, Draws& draws) {
-    LineSheet sheet;
-    sheet.gap = Gap;
-    for (int i = 0; i < LineSheet::Rows; ++i)
-        sheet.add(drawRow(Kinds[I], draws));
-    return sheet;
-}
-
-template <std::size_t... I>
-constexpr std::array<SheetGenerator, sizeof...(I)> makeGenerators(std::index_sequence<I...>) {
-    return {SheetGenerator{Kinds[I].name, 0, &generate<I>}...};
-}
-
-constexpr auto Generators = makeGenerators(std::make_index_sequence<Kinds.size()>());
+constexpr auto Generators = lineSheetGenerators<Kinds, drawRow, 19>();
 } // namespace
 
 std::span<const SheetGenerator> twoNumberGenerators() {
