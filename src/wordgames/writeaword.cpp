@@ -58,20 +58,6 @@ QFont bigFont() {
 }
 } // namespace
 
-void FittedPicture::setPicture(const QImage& picture) {
-    picture_ = picture;
-    update();
-}
-
-void FittedPicture::paintEvent(QPaintEvent*) {
-    if (picture_.isNull()) return;
-    QPainter p(this);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    const QSize size = picture_.size().scaled(this->size(), Qt::KeepAspectRatio);
-    const QRect target(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size);
-    p.drawImage(target, picture_);
-}
-
 escritors::escritors(Services& services) : MainForm(services) {
     setWindowTitle(caption());
     client = makeClient(this, ClientWidthTwips, ClientHeightTwips);
@@ -99,7 +85,8 @@ escritors::escritors(Services& services) : MainForm(services) {
     Picture5 = control<PictureBox>(Picture8, "Picture5", 10470, 4815, 1560, 720);
     Label13 = control<ClickZone>(Picture5, "Label13", 0, 0, 780, 720);
     Label12 = control<ClickZone>(Picture5, "Label12", 780, 0, 780, 720);
-    Image2 = control<FittedPicture>(Picture8, "Image2", 4215, 5700, 4200, 2625);
+    Image2 = control<ImageBox>(Picture8, "Image2", 4215, 5700, 4200, 2625);
+    Image2->setStretch(true);
     List5 = control<QListWidget>(Picture8, "List5", 2970, 360, 6690, 6630);
 
     List3 = control<QListWidget>(client, "List3");

@@ -8,6 +8,7 @@
 #include <array>
 
 class ClickZone;
+class ImageBox;
 class PictureBox;
 class QAction;
 class QLineEdit;
@@ -15,21 +16,6 @@ class QListWidget;
 class QMenu;
 class QPushButton;
 struct WordFilter;
-
-// Shows a picture scaled to fit, keeping its proportions, centred; nothing when it has none.
-class FittedPicture : public QWidget {
-    Q_OBJECT
-public:
-    using QWidget::QWidget;
-    const QImage& Picture() const { return picture_; }
-    void setPicture(const QImage& picture);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    QImage picture_;
-};
 
 // Write a word: the learner copies a model word; a wrong letter is taken back at once.
 class escritors : public MainForm {
@@ -94,7 +80,7 @@ public:
     ClickZone* Label12 = nullptr;           // the arrow: the next word
     std::array<QPushButton*, 2> Command2{}; // hide the model, show it again
     PictureBox* Picture6 = nullptr;         // the speaker
-    FittedPicture* Image2 = nullptr;        // the picture of the current word
+    ImageBox* Image2 = nullptr;             // the picture of the current word
 
     QListWidget* List3 = nullptr;          // the word pool (hidden)
     QListWidget* List4 = nullptr;          // the working pool every model is dealt from (hidden)

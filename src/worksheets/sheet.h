@@ -51,5 +51,6 @@ constexpr std::array<SheetGenerator, sizeof...(I)> generators(std::index_sequenc
 // One generator per kind of a table of line-sheet kinds, none reading the size code: a sheet is
 // twelve rows, each drawn by drawRow(kind, draws), its two exercises GapWidth blanks apart.
 template <const auto& Kinds, auto drawRow, int GapWidth> constexpr auto lineSheetGenerators() {
-    return linesheetfamily::generators<Kinds, drawRow, GapWidth>(std::make_index_sequence<std::size(Kinds)>());
+    return linesheetfamily::generators<Kinds, drawRow, GapWidth>(
+        std::make_index_sequence<std::size(Kinds)>());
 }
