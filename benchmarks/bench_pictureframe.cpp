@@ -2,6 +2,7 @@
 // frame nine times (as the comic board fills its nine panels), timed next to a bare QImage load and
 // stretch of the same file into the same frame size in the same run. Placing must not be slower.
 #include "core/controls.h"
+#include "median.h"
 #include "workshop/picturefilelist.h"
 #include "workshop/picturetools.h"
 
@@ -30,11 +31,6 @@ QImage photo() {
         p.drawEllipse(QPointF((i * 733) % 4000, (i * 411) % 3000), 40 + i % 150, 30 + i % 90);
     }
     return image;
-}
-
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "core/services.h"
 #include "core/sharedstate.h"
 #include "core/tata.h"
+#include "median.h"
 #include "platform/desktoplauncher.h"
 #include "platform/displaymodes.h"
 #include "platform/espeakspeech.h"
@@ -28,10 +29,6 @@ namespace {
 const QString sentence = QString::fromUtf8("El gat negre dorm tranquil sobre la catifa del menjador.");
 constexpr int runs = 9;
 
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
 } // namespace
 
 int main(int argc, char* argv[]) {

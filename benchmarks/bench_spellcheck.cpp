@@ -1,6 +1,7 @@
 // Finding and checking the words of a 5,000-word Catalan text with the Catalan dictionary, next to
 // Hunspell's own command line (hunspell -l -d ca) on the same text in the same run. Both sides
 // load the dictionary each time. Prints the ratio.
+#include "median.h"
 #include "platform/hunspellspellchecker.h"
 #include "wordgames/spellingwords.h"
 
@@ -37,10 +38,6 @@ QString catalanText(int words) {
     return text;
 }
 
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
 } // namespace
 
 int main(int argc, char* argv[]) {

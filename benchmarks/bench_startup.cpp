@@ -5,6 +5,7 @@
 // so the main window's limit is checked against that start.
 #include "app/application.h"
 #include "core/twips.h"
+#include "median.h"
 #include "shell/form1.h"
 
 #include <QApplication>
@@ -61,10 +62,6 @@ double timeStart(const QString& self, const QString& mode, const QProcessEnviron
     return ms;
 }
 
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
 } // namespace
 
 int main(int argc, char* argv[]) {

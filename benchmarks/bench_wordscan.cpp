@@ -2,6 +2,7 @@
 // doing the same job on the same text in the same run (grep -o of the word characters,
 // lower-casing, the 3-to-16 length rule, sort -u, under a UTF-8 locale). The scan must be at least
 // as fast.
+#include "median.h"
 #include "wordgames/wordscan.h"
 
 #include <QCoreApplication>
@@ -61,11 +62,6 @@ QString catalanText(qsizetype bytes) {
         size += piece.toUtf8().size();
     }
     return text;
-}
-
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
 }
 
 const char* const Pipeline = "grep -o '[a-zA-ZàáèéíïòóúüçñÀÁÈÉÍÏÒÓÚÜÇÑ·]\\+' \"$1\" | sed 's/.*/\\L&/' | "

@@ -4,6 +4,7 @@
 // the bare loop, and generating and laying out the sheets alone under a tenth of it.
 #include "core/printer.h"
 #include "core/random.h"
+#include "median.h"
 #include "platform/pagepainting.h"
 #include "platform/pdfprinting.h"
 #include "worksheets/exercisekinds.h"
@@ -98,10 +99,6 @@ double bareLoop(const QString& file, const QList<PrintedPage>& pages) {
     return timer.nsecsElapsed() / 1e6;
 }
 
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
 } // namespace
 
 int main(int argc, char** argv) {
