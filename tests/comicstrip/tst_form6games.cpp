@@ -1,6 +1,7 @@
 // The comic strip's hand-over to the word games: lists, pictures and the start of each game.
 #include "comicstrip/form6.h"
 #include "core/controls.h"
+#include "listitems.h"
 #include "testservices.h"
 #include "wordgames/dictation.h"
 #include "wordgames/findtheword.h"
@@ -23,13 +24,6 @@ namespace {
 
 const QColor Colours[] = {Qt::red,     Qt::green,   Qt::blue,     Qt::yellow, Qt::cyan,
                           Qt::darkRed, Qt::magenta, Qt::darkBlue, Qt::black};
-
-QStringList items(const QListWidget* list) {
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i)
-        out << list->item(i)->text();
-    return out;
-}
 
 QRgb centreOf(const QImage& image) {
     return image.pixel(image.width() / 2, image.height() / 2);
@@ -84,8 +78,8 @@ private Q_SLOTS:
         s.f->SOPAA->trigger();
         amaga* game = s.t.forms().loaded<amaga>();
         QVERIFY(game && game->isVisible());
-        QCOMPARE(items(game->List1[4]), s.padded());
-        QCOMPARE(items(game->List3), (QStringList{"1", "2", "3", "4", "5", "6", "7", "8", "9"}));
+        QCOMPARE(listItems(game->List1[4]), s.padded());
+        QCOMPARE(listItems(game->List3), (QStringList{"1", "2", "3", "4", "5", "6", "7", "8", "9"}));
         checkPictures(game->Picture7, 9);
         // It plays a word of the strip, with that panel's picture.
         const int r = s.padded().indexOf(game->Label10);
@@ -98,7 +92,7 @@ private Q_SLOTS:
         s.f->Text3[0]->setText("zebra");
         s.captions[0] = "zebra";
         s.f->SOPAA->trigger();
-        QCOMPARE(items(game->List1[4]), s.padded());
+        QCOMPARE(listItems(game->List1[4]), s.padded());
         QCOMPARE(game->List3->count(), 18);
     }
 
@@ -109,8 +103,8 @@ private Q_SLOTS:
         QVERIFY(game && game->isVisible());
         QStringList expected = s.captions;
         expected[0] = "abcdefghijkl";
-        QCOMPARE(items(game->List3), expected);
-        QCOMPARE(items(game->List4), expected);
+        QCOMPARE(listItems(game->List3), expected);
+        QCOMPARE(listItems(game->List4), expected);
         checkPictures(game->Picture7, 9);
         QVERIFY(expected.contains(game->Text2->text(), Qt::CaseInsensitive));
         s.f->WE->trigger();
@@ -124,7 +118,7 @@ private Q_SLOTS:
         s.f->MAOS->trigger();
         palabrejas* game = s.t.forms().loaded<palabrejas>();
         QVERIFY(game && game->isVisible());
-        QCOMPARE(items(game->List2), s.captions);
+        QCOMPARE(listItems(game->List2), s.captions);
         checkPictures(game->Picture7, 9);
         const int r = s.captions.indexOf(game->Label1);
         QVERIFY2(r >= 0, qPrintable(game->Label1));
@@ -139,7 +133,7 @@ private Q_SLOTS:
         s.f->DPAOW->trigger();
         trobass* game = s.t.forms().loaded<trobass>();
         QVERIFY(game && game->isVisible());
-        QCOMPARE(items(game->List1), s.captions.mid(0, 8));
+        QCOMPARE(listItems(game->List1), s.captions.mid(0, 8));
         checkPictures(game->Picture7, 8);
         QVERIFY(game->Picture7[8]->Picture().isNull());
         for (int k = 0; k < 8; ++k)
@@ -172,7 +166,7 @@ private Q_SLOTS:
         s.f->Label16_Click();
         s.f->SOPAA->trigger();
         s.f->DITATSS->trigger();
-        QCOMPARE(items(s.t.forms().loaded<amaga>()->List1[4]), s.padded());
+        QCOMPARE(listItems(s.t.forms().loaded<amaga>()->List1[4]), s.padded());
         QCOMPARE(s.t.forms().loaded<Form15>()->Label1[0]->text(), QString("abella"));
         QVERIFY(s.f->secondCaptionsShown());
     }

@@ -3,6 +3,7 @@
 #include "core/controls.h"
 #include "core/palette.h"
 #include "files.h"
+#include "listitems.h"
 #include "testservices.h"
 #include "wordgames/hiddenword.h"
 #include "wordgames/hiddenwordpuzzle.h"
@@ -18,13 +19,6 @@
 #include <QTimer>
 
 namespace {
-QStringList items(const QListWidget* list) {
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i)
-        out << list->item(i)->text();
-    return out;
-}
-
 QColor textColour(const QLabel* cell) {
     return cell->palette().color(QPalette::WindowText);
 }
@@ -252,7 +246,7 @@ private Q_SLOTS:
         }
         QCOMPARE(g.f->List4->count(), 0);
         QCOMPARE(g.find(), 1);
-        QCOMPARE(items(g.f->List4), QStringList{word});
+        QCOMPARE(listItems(g.f->List4), QStringList{word});
         // and a new puzzle is up
         QVERIFY(g.f->Text1.isEmpty() || hiddenword::isBlank(g.f->Text1.at(0)));
         for (QLabel* c : g.f->Label1)
@@ -278,7 +272,7 @@ private Q_SLOTS:
         QCOMPARE(g.f->Text1, QString("oss"));
         QCOMPARE(g.f->Label8, 4);
         g.click(first + 3);
-        QCOMPARE(items(g.f->List4), QStringList{"ossa"});
+        QCOMPARE(listItems(g.f->List4), QStringList{"ossa"});
     }
 
     void everyMouseButtonPlays() {
@@ -331,7 +325,7 @@ private Q_SLOTS:
         for (QLabel* c : g.f->Label1)
             QCOMPARE(c->text(), upper ? c->text().toUpper() : c->text().toLower());
         QCOMPARE(g.find(), int(word.size()) - 1);
-        QCOMPARE(items(g.f->List4), QStringList{shown});
+        QCOMPARE(listItems(g.f->List4), QStringList{shown});
         // and the next puzzles come in that case
         for (int deal = 0; deal < 3; ++deal) {
             g.f->LINEA();
@@ -358,17 +352,17 @@ private Q_SLOTS:
         QCOMPARE(g.t.dialogs.openRequests.size(), 1);
         QCOMPARE(g.t.dialogs.openRequests[0].initDir, g.lists());
         QCOMPARE(g.t.dialogs.openRequests[0].filter, QString("(*.*)|*.*|"));
-        QCOMPARE(items(g.pool()), (QStringList{"gat", "gos", "pollastre"}));
-        QCOMPARE(items(g.f->List3), (QStringList{"1", "2", "3"}));
-        QVERIFY(items(g.pool()).contains(g.f->Text2->text()));
+        QCOMPARE(listItems(g.pool()), (QStringList{"gat", "gos", "pollastre"}));
+        QCOMPARE(listItems(g.f->List3), (QStringList{"1", "2", "3"}));
+        QVERIFY(listItems(g.pool()).contains(g.f->Text2->text()));
         QCOMPARE(g.f->Label10, g.f->Text2->text());
         QCOMPARE(g.f->cursor().shape(), Qt::ArrowCursor);
 
         // A second list replaces the pool and the record numbers.
         g.t.dialogs.answerOpen(g.writeList("b.bak", {"casa"}));
         g.f->SASASA->trigger();
-        QCOMPARE(items(g.pool()), QStringList{"casa"});
-        QCOMPARE(items(g.f->List3), QStringList{"1"});
+        QCOMPARE(listItems(g.pool()), QStringList{"casa"});
+        QCOMPARE(listItems(g.f->List3), QStringList{"1"});
         QCOMPARE(g.f->Label10, QString("casa"));
     }
 
@@ -390,8 +384,8 @@ private Q_SLOTS:
             g.t.dialogs.cancelOpen();
         g.f->SASASA->trigger();
         QCOMPARE(g.t.dialogs.messages, failed ? QStringList{"Error"} : QStringList{});
-        QCOMPARE(items(g.pool()), QStringList{"gat"});
-        QCOMPARE(items(g.f->List3), QStringList{"1"});
+        QCOMPARE(listItems(g.pool()), QStringList{"gat"});
+        QCOMPARE(listItems(g.f->List3), QStringList{"1"});
         QCOMPARE(g.grid(), grid);
     }
 
@@ -425,8 +419,8 @@ private Q_SLOTS:
         QVERIFY(writeFileBytes(path, first + second + "xx"));
         g.t.dialogs.answerOpen(path);
         g.f->SASASA->trigger();
-        QCOMPARE(items(g.pool()), (QStringList{first.mid(4), second.mid(4)}));
-        QCOMPARE(items(g.f->List3), (QStringList{"1", "2"}));
+        QCOMPARE(listItems(g.pool()), (QStringList{first.mid(4), second.mid(4)}));
+        QCOMPARE(listItems(g.f->List3), (QStringList{"1", "2"}));
     }
 
     void comicStripPanels() {
@@ -476,7 +470,7 @@ private Q_SLOTS:
         g.setPool({QString(9, u' ')});
         g.f->LINEA();
         g.click(40);
-        QCOMPARE(items(g.f->List4), QStringList{QString(9, u' ')});
+        QCOMPARE(listItems(g.f->List4), QStringList{QString(9, u' ')});
     }
 
     void foundListKeepsGrowing() {
@@ -486,7 +480,7 @@ private Q_SLOTS:
         g.find();
         g.sendPanels({"gat", "gat", "gat", "gat", "gat", "gat", "gat", "gat", "gat"});
         g.find();
-        QCOMPARE(items(g.f->List4), (QStringList{"sol", "gat" + QString(9, u' ')}));
+        QCOMPARE(listItems(g.f->List4), (QStringList{"sol", "gat" + QString(9, u' ')}));
         QCOMPARE(g.f->List3->count(), 9);
     }
 
@@ -519,13 +513,13 @@ private Q_SLOTS:
         g.click(g.f->Label2);
         g.click(g.f->Label2);
         QVERIFY(clickedDuringThePause);
-        QCOMPARE(items(g.f->List4), QStringList{"zz"}); // the old word was not found again
+        QCOMPARE(listItems(g.f->List4), QStringList{"zz"}); // the old word was not found again
         QVERIFY(g.f->Text1.isEmpty());
         // Once the new puzzle is up, the clicks reach it: its first letter is found.
         QTRY_COMPARE(g.f->Text1, QString("z"));
         QCOMPARE(g.f->Label8, 2);
         QVERIFY(isFoundColour(g.cell(g.f->Label2)));
-        QCOMPARE(items(g.f->List4), QStringList{"zz"});
+        QCOMPARE(listItems(g.f->List4), QStringList{"zz"});
     }
 
     void closedDuringThePause_data() {

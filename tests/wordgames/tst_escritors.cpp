@@ -4,6 +4,7 @@
 #include "core/fonts.h"
 #include "core/palette.h"
 #include "files.h"
+#include "listitems.h"
 #include "testservices.h"
 #include "wordgames/wordlistfile.h"
 #include "wordgames/writeaword.h"
@@ -19,13 +20,6 @@
 #include <QTest>
 
 namespace {
-QStringList items(const QListWidget* list) {
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i)
-        out << list->item(i)->text();
-    return out;
-}
-
 QByteArray listBytes(const QStringList& words) {
     QByteArray out;
     for (const QString& w : words)
@@ -224,7 +218,7 @@ private Q_SLOTS:
         g.type("ab");
         QCOMPARE(g.f->Text1->text(), QString());
         g.enter(); // complete: both are empty
-        QCOMPARE(items(g.f->List5), QStringList{""});
+        QCOMPARE(listItems(g.f->List5), QStringList{""});
     }
 
     void enterRecordsACompleteWord_data() {
@@ -252,12 +246,12 @@ private Q_SLOTS:
         g.type(typed);
         g.pool({next});
         g.enter();
-        QCOMPARE(items(g.f->List5), written);
+        QCOMPARE(listItems(g.f->List5), written);
         QCOMPARE(g.f->Text2->text(), written.isEmpty() ? QString("CASA") : next.toUpper());
         QCOMPARE(g.f->Text1->text(), left);
         if (typed == QLatin1String("casa") && next == typed) {
             g.enter();
-            QCOMPARE(items(g.f->List5), (QStringList{"casa", "casa"}));
+            QCOMPARE(listItems(g.f->List5), (QStringList{"casa", "casa"}));
         }
     }
 
@@ -315,7 +309,7 @@ private Q_SLOTS:
         g.type("sa");
         QCOMPARE(g.f->Text1->text(), QString("casa"));
         g.enter();
-        QCOMPARE(items(g.f->List5), QStringList{"casa"});
+        QCOMPARE(listItems(g.f->List5), QStringList{"casa"});
         QCOMPARE(g.f->Image2->Picture(), g.f->Picture7[0]->Picture()); // Enter deals with the picture
     }
 
@@ -329,7 +323,7 @@ private Q_SLOTS:
             seen.insert(g.f->Text2->text());
         }
         QCOMPARE(seen, (QSet<QString>{"GAT", "PEIX"}));
-        QCOMPARE(items(g.f->List3), (QStringList{"gat", "PEIX"}));
+        QCOMPARE(listItems(g.f->List3), (QStringList{"gat", "PEIX"}));
     }
 
     void handOverIsNotDealtOver_data() {
@@ -405,15 +399,15 @@ private Q_SLOTS:
         QCOMPARE(g.t.dialogs.messages, QStringList{"Error"});
         QCOMPARE(g.f->Text2->text(), model);
         QCOMPARE(g.f->Text1->text(), QString("ca"));
-        QCOMPARE(items(g.f->List3), QStringList{"casa"});
+        QCOMPARE(listItems(g.f->List3), QStringList{"casa"});
         QCOMPARE(g.t.dialogs.openRequests[0].initDir, g.lists);
         QCOMPARE(g.t.dialogs.openRequests[0].filter, QString("(*.bak)|*.bak|"));
 
         // Chosen, named as chosen: a record that begins with a blank and a partial record are left out.
         g.t.dialogs.answerOpen(g.list("dues"));
         g.f->DRR->trigger();
-        QCOMPARE(items(g.f->List3), (QStringList{"gat", "gos"}));
-        QCOMPARE(items(g.f->List4), (QStringList{"gat", "gos"}));
+        QCOMPARE(listItems(g.f->List3), (QStringList{"gat", "gos"}));
+        QCOMPARE(listItems(g.f->List4), (QStringList{"gat", "gos"}));
         QVERIFY(g.f->Text2->text() == "GAT" || g.f->Text2->text() == "GOS");
         QCOMPARE(g.f->Text1->text(), QString("ca"));
 
@@ -433,7 +427,7 @@ private Q_SLOTS:
         writeFileBytes(QDir(mine).filePath("abc.txt"), listBytes({"text"}));
         t.services().currentFolder = mine;
         escritors& f = t.forms().get<escritors>();
-        QCOMPARE(items(f.List3), QStringList{"abella"});
+        QCOMPARE(listItems(f.List3), QStringList{"abella"});
         QCOMPARE(f.Text2->text(), QString("ABELLA"));
         QCOMPARE(f.cursor().shape(), Qt::ArrowCursor);
     }
@@ -475,7 +469,7 @@ private Q_SLOTS:
         g.type(word.left(2));
         g.action(qPrintable(control))->trigger();
         QCOMPARE(g.f->Text2->text(), model);
-        QCOMPARE(items(g.f->List3), QStringList{word});
+        QCOMPARE(listItems(g.f->List3), QStringList{word});
         QCOMPARE(g.f->List4->count() == 0, model.isEmpty());
         QCOMPARE(g.f->Text1->text(), word.left(2)); // checked again only at the next key
         QVERIFY(g.f->CAPS->isChecked());
@@ -483,7 +477,7 @@ private Q_SLOTS:
 
         // "CAP" gives back every word and leaves the model.
         g.f->CAPS->trigger();
-        QCOMPARE(items(g.f->List4), QStringList{word});
+        QCOMPARE(listItems(g.f->List4), QStringList{word});
         QCOMPARE(g.f->Text2->text(), model);
         QVERIFY(g.f->CAPS->isChecked());
     }

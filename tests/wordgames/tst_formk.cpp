@@ -4,6 +4,7 @@
 #include "core/controls.h"
 #include "core/palette.h"
 #include "files.h"
+#include "listitems.h"
 #include "testservices.h"
 #include "wordgames/formk.h"
 #include "wordgames/wordlistfile.h"
@@ -17,13 +18,6 @@
 
 namespace {
 const QColor Yellow(255, 255, 0);
-
-QStringList items(const QListWidget* list) {
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i)
-        out << list->item(i)->text();
-    return out;
-}
 
 // Every file below a folder.
 QStringList filesBelow(const QString& folder) {
@@ -170,7 +164,7 @@ private Q_SLOTS:
         // The answer holds the same words, in the program's alphabetical order.
         QStringList expected = dealt;
         sortCatalan(expected);
-        QCOMPARE(items(g.f->List1), expected);
+        QCOMPARE(listItems(g.f->List1), expected);
         for (int k = 0; k < 8; ++k)
             QCOMPARE(g.slotOf(k), k);
         QVERIFY(g.t.dialogs.messages.isEmpty());
@@ -233,7 +227,7 @@ private Q_SLOTS:
         Game g;
         g.choose(g.list("un.bak", {"R&D"}));
         QCOMPARE(g.f->Command1[0]->text(), QString("R&&D"));
-        QCOMPARE(items(g.f->List1), QStringList(8, "R&D"));
+        QCOMPARE(listItems(g.f->List1), QStringList(8, "R&D"));
         g.clickWord(3);
         QCOMPARE(g.f->Label5, 1);
     }
@@ -335,7 +329,7 @@ private Q_SLOTS:
         QTest::mouseClick(g.f->Command5, Qt::LeftButton);
         QTest::mouseClick(g.f->Picture1[0], Qt::LeftButton, {}, QPoint(3, 3));
         QCOMPARE(g.captions(), QStringList(8, QString()));
-        QCOMPARE(items(g.f->List1), QStringList(8, QString()));
+        QCOMPARE(listItems(g.f->List1), QStringList(8, QString()));
         QCOMPARE(filesBelow(g.t.programFolder()), before);
         QVERIFY(!QFileInfo::exists(QDir::current().filePath("Label11")));
         QVERIFY(!QFileInfo::exists(QDir(g.t.services().currentFolder).filePath("Label11")));
@@ -390,7 +384,7 @@ private Q_SLOTS:
         g.setColumn({"h", "g", "f", "e", "d", "c", "b", "a"});
         g.clickWord(1);
         const QStringList words = g.captions();
-        const QStringList answer = items(g.f->List1);
+        const QStringList answer = listItems(g.f->List1);
         const auto slotMap = g.f->Label1;
         QList<int> tops;
         for (QPushButton* b : g.f->Command1)
@@ -405,7 +399,7 @@ private Q_SLOTS:
         QCOMPARE(g.t.dialogs.messages, fail ? QStringList{"Error"} : QStringList{});
         QCOMPARE(g.f->Label11, path);
         QCOMPARE(g.captions(), words);
-        QCOMPARE(items(g.f->List1), answer);
+        QCOMPARE(listItems(g.f->List1), answer);
         QCOMPARE(g.f->Label1, slotMap);
         QList<int> topsAfter;
         for (QPushButton* b : g.f->Command1)

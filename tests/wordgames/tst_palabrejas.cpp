@@ -2,6 +2,7 @@
 // keyboard and on the screen's keys, the keys' case, lists, the comic strip's panels and the speaker.
 #include "core/controls.h"
 #include "files.h"
+#include "listitems.h"
 #include "testservices.h"
 #include "wordgames/typewriter.h"
 #include "wordgames/wordlistfile.h"
@@ -22,13 +23,6 @@
 namespace {
 const QColor Hidden(250, 250, 250);
 const QColor Shown(20, 20, 120);
-
-QStringList items(const QListWidget* list) {
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i)
-        out << list->item(i)->text();
-    return out;
-}
 
 QImage plain(const QColor& colour, QSize size = QSize(200, 150)) {
     QImage img(size, QImage::Format_RGB32);
@@ -246,7 +240,7 @@ private Q_SLOTS:
         QVERIFY(w.f->Text1[10]->isHidden());
         QVERIFY(w.f->c[10]->isHidden());
         QCOMPARE(w.f->List1->count(), 0); // REFRESCAR drops the word
-        QCOMPARE(items(w.f->List2), pool);
+        QCOMPARE(listItems(w.f->List2), pool);
     }
 
     void typingAWordOnTheKeyboard() {
@@ -274,7 +268,7 @@ private Q_SLOTS:
         QCOMPARE(w.revealed(), QString("casa"));
         QCOMPARE(w.focusedBox(), 3);
         w.enter();
-        QCOMPARE(items(w.f->List1), QStringList{"casa"});
+        QCOMPARE(listItems(w.f->List1), QStringList{"casa"});
         QCOMPARE(w.revealed(), QString("____"));
         QCOMPARE(w.f->Label2, 0);
         QCOMPARE(w.focusedBox(), 0);
@@ -282,7 +276,7 @@ private Q_SLOTS:
         // ">>>>" finishes too.
         w.type("casa");
         QTest::mouseClick(w.f->Command1, Qt::LeftButton);
-        QCOMPARE(items(w.f->List1), (QStringList{"casa", "casa"}));
+        QCOMPARE(listItems(w.f->List1), (QStringList{"casa", "casa"}));
     }
 
     void everyCharacterOfAWordCanBeTyped_data() {
@@ -307,7 +301,7 @@ private Q_SLOTS:
         QCOMPARE(w.revealed(), word); // each box shows the word's own letter
         QCOMPARE(w.f->Label2, int(word.size()));
         w.enter();
-        QCOMPARE(items(w.f->List1), QStringList{word});
+        QCOMPARE(listItems(w.f->List1), QStringList{word});
     }
 
     void aLetterComposedWithADeadKeyIsTyped() {
@@ -382,7 +376,7 @@ private Q_SLOTS:
         w.type("a");
         QCOMPARE(w.f->Label2, 4);
         QTest::mouseClick(w.f->Command1, Qt::LeftButton);
-        QCOMPARE(items(w.f->List1), QStringList{"casa"});
+        QCOMPARE(listItems(w.f->List1), QStringList{"casa"});
     }
 
     void aShorterWordAfterALongerOneCanBeFinishedOnTheScreen() {
@@ -397,7 +391,7 @@ private Q_SLOTS:
         w.key("e"); // the boxes past the word hold nothing
         QCOMPARE(w.f->Label2, 2);
         QTest::mouseClick(w.f->Command1, Qt::LeftButton);
-        QCOMPARE(items(w.f->List1), (QStringList{"casetes", "pa"}));
+        QCOMPARE(listItems(w.f->List1), (QStringList{"casetes", "pa"}));
     }
 
     void capitalKeys() {
@@ -451,7 +445,7 @@ private Q_SLOTS:
         // The empty word is finished as it stands: each ">>>>" lists it and deals again.
         QTest::mouseClick(w.f->Command1, Qt::LeftButton);
         QTest::mouseClick(w.f->Command1, Qt::LeftButton);
-        QCOMPARE(items(w.f->List1), (QStringList{"", ""}));
+        QCOMPARE(listItems(w.f->List1), (QStringList{"", ""}));
     }
 
     void aCaptionAfterBlanksShowsAllItsLetters() {
@@ -462,7 +456,7 @@ private Q_SLOTS:
         QCOMPARE(w.revealed(), QString("______"));
         w.type("el gat");
         w.enter();
-        QCOMPARE(items(w.f->List1), QStringList{"  el gat   "}); // listed as held
+        QCOMPARE(listItems(w.f->List1), QStringList{"  el gat   "}); // listed as held
     }
 
     void panelOfTheDealtCaption() {
@@ -508,7 +502,7 @@ private Q_SLOTS:
         QCOMPARE(w.t.dialogs.openRequests.size(), 1);
         QCOMPARE(w.t.dialogs.openRequests[0].initDir, QDir(w.t.programFolder()).filePath("llistes"));
         QCOMPARE(w.t.dialogs.openRequests[0].filter, QString("(*.bak)|*.bak|"));
-        QCOMPARE(items(w.f->List2),
+        QCOMPARE(listItems(w.f->List2),
                  (QStringList{"gat", QString::fromUtf8("camí"), "", "finestrals"})); // partial record lost
         QVERIFY(QStringList({"gat", "", "finestrals"}).contains(w.f->Label1));
         QCOMPARE(w.f->windowTitle(), QString("10"));
@@ -525,7 +519,7 @@ private Q_SLOTS:
         // A second list replaces the first.
         w.t.dialogs.answerOpen(w.list("segona.bak"));
         w.f->idiomas->trigger();
-        QCOMPARE(items(w.f->List2), QStringList{"gos"});
+        QCOMPARE(listItems(w.f->List2), QStringList{"gos"});
         QCOMPARE(w.f->Label1, QString("gos"));
         QVERIFY(w.t.dialogs.messages.isEmpty());
     }
@@ -543,7 +537,7 @@ private Q_SLOTS:
         if (fails) w.t.dialogs.failOpen();
         w.f->idiomas->trigger();
         QCOMPARE(w.t.dialogs.messages, fails ? QStringList{"Error"} : QStringList{});
-        QCOMPARE(items(w.f->List2), QStringList{"gat"});
+        QCOMPARE(listItems(w.f->List2), QStringList{"gat"});
         QCOMPARE(w.f->Label2, 1); // the word in hand stays
         QVERIFY(w.f->client->Picture().isNull());
     }

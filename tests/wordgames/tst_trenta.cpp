@@ -1,6 +1,7 @@
 // The word-list editor: its panels, text-to-list conversion and saving, opening and editing lists.
 #include "core/controls.h"
 #include "files.h"
+#include "listitems.h"
 #include "testservices.h"
 #include "wordgames/trenta.h"
 #include "wordgames/wordlistfile.h"
@@ -14,13 +15,6 @@
 #include <QTest>
 
 namespace {
-QStringList items(const QListWidget* list) {
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i)
-        out << list->item(i)->text();
-    return out;
-}
-
 // The editor, open, with the lists folder at hand.
 struct Editor {
     TestServices t;
@@ -241,7 +235,7 @@ private Q_SLOTS:
         QCOMPARE(e.t.dialogs.openRequests[0].initDir, e.lists);
         QVERIFY(e.f->Picture8->isVisible());
         QVERIFY(!e.f->Picture6->isVisible());
-        QCOMPARE(items(e.f->List7), (QStringList{"casa", "abcdefghijklmnop"}));
+        QCOMPARE(listItems(e.f->List7), (QStringList{"casa", "abcdefghijklmnop"}));
 
         // A cancelled dialog leaves the list as it was; a name that names no file shows it empty.
         e.f->OBRESS->trigger();
@@ -303,7 +297,7 @@ private Q_SLOTS:
         } else {
             QVERIFY(e.t.dialogs.inputPrompts.isEmpty());
         }
-        QCOMPARE(items(e.f->List7), (QStringList{"abella", shown}));
+        QCOMPARE(listItems(e.f->List7), (QStringList{"abella", shown}));
         QCOMPARE(readFileBytes(e.list("l.bak")), file);
     }
 };
