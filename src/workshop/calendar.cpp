@@ -110,7 +110,7 @@ Form2::Form2(Services& services) : MainForm(services) {
     Shape2 = control<FrameShape>(Picture15, "Shape2", 105, 120, 8265, 9975);
     Picture17 = control<PictureBox>(Picture15, "Picture17", 165, 180, 8145, 9855);
     Picture16 = control<PictureBox>(Picture17, "Picture16", 360, 315, 7365, 4935);
-    Shape6 = control<TintOverlay>(Picture16, "Shape6", 0, 0, 7365, 4935);
+    Shape6 = control<ColourTintOverlay>(Picture16, "Shape6", 0, 0, 7365, 4935);
     for (int k = 0; k < CalendarCells; ++k) {
         const QByteArray name = "textdia_" + QByteArray::number(k);
         const int column = k % CalendarColumns, row = k / CalendarColumns;
