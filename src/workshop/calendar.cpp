@@ -15,7 +15,6 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QPushButton>
 
 namespace {
@@ -61,27 +60,6 @@ void paintTintSwatch(QPushButton* button, Tint tint) {
                                          "stop:0.5 %1, stop:0.51 %2, stop:1 %2); }")
                               .arg(light.name(), dark.name()));
 }
-
-// The sheet goes out without a text caret: a box on it that has the keyboard lets it go while the
-// page is taken, and has it back afterwards.
-class KeepCaretOff {
-public:
-    KeepCaretOff(QWidget* window, QWidget* area) {
-        QWidget* focus = window->focusWidget();
-        if (focus && area->isAncestorOf(focus)) {
-            focus_ = focus;
-            focus->clearFocus();
-        }
-    }
-    ~KeepCaretOff() {
-        if (focus_) focus_->setFocus();
-    }
-    KeepCaretOff(const KeepCaretOff&) = delete;
-    KeepCaretOff& operator=(const KeepCaretOff&) = delete;
-
-private:
-    QPointer<QWidget> focus_;
-};
 
 } // namespace
 
@@ -332,17 +310,14 @@ Snapshot Form2::sheet() const {
 }
 
 void Form2::Label7_Click() {
-    const KeepCaretOff off(this, Picture17);
     ExportPictureToWord(services, this, sheet(), OfficeDocument::Orientation::Landscape,
                         WordLayout::NormalWindow);
 }
 
 void Form2::Label2_Click() {
-    const KeepCaretOff off(this, Picture17);
     EditPictureInPaint(services, this, sheet());
 }
 
 void Form2::Label9_Click() {
-    const KeepCaretOff off(this, Picture17);
     OpenPictureInOfficeSuite(services, this, sheet());
 }
