@@ -45,7 +45,10 @@ public:
     void Command1_Click();
     void aaa_Click();
 
-    // The hand-over to the word games.
+    // The hand-over to the word games: each game receives the panels' pictures and first captions
+    // and starts on them; the strip stays as it was.
+    enum class AucaGame { HiddenWord, WriteAWord, Typewriter, FindTheWord, Dictation };
+    void SendAucaToGame(AucaGame target);
     void SOPAA_Click();
     void WE_Click();
     void MAOS_Click();
@@ -149,6 +152,8 @@ private:
     void setFontNames(const QString& family);
     void setBorders(bool on);
     void showCaptionSet(bool second);
+    struct GameReceiver;
+    GameReceiver openGame(AucaGame target);
     QString firstCaption(int i) const;
     void handPicture(int i, PictureBox* target);
 };

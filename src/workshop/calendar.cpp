@@ -15,7 +15,6 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QPushButton>
 
 namespace {
@@ -62,27 +61,6 @@ void paintTintSwatch(QPushButton* button, Tint tint) {
                               .arg(light.name(), dark.name()));
 }
 
-// The sheet goes out without a text caret: a box on it that has the keyboard lets it go while the
-// page is taken, and has it back afterwards.
-class KeepCaretOff {
-public:
-    KeepCaretOff(QWidget* window, QWidget* area) {
-        QWidget* focus = window->focusWidget();
-        if (focus && area->isAncestorOf(focus)) {
-            focus_ = focus;
-            focus->clearFocus();
-        }
-    }
-    ~KeepCaretOff() {
-        if (focus_) focus_->setFocus();
-    }
-    KeepCaretOff(const KeepCaretOff&) = delete;
-    KeepCaretOff& operator=(const KeepCaretOff&) = delete;
-
-private:
-    QPointer<QWidget> focus_;
-};
-
 } // namespace
 
 FrameShape::FrameShape(QWidget* parent) : QWidget(parent) {
@@ -110,7 +88,7 @@ Form2::Form2(Services& services) : MainForm(services) {
     Shape2 = control<FrameShape>(Picture15, "Shape2", 105, 120, 8265, 9975);
     Picture17 = control<PictureBox>(Picture15, "Picture17", 165, 180, 8145, 9855);
     Picture16 = control<PictureBox>(Picture17, "Picture16", 360, 315, 7365, 4935);
-    Shape6 = control<TintOverlay>(Picture16, "Shape6", 0, 0, 7365, 4935);
+    Shape6 = control<ColourTintOverlay>(Picture16, "Shape6", 0, 0, 7365, 4935);
     for (int k = 0; k < CalendarCells; ++k) {
         const QByteArray name = "textdia_" + QByteArray::number(k);
         const int column = k % CalendarColumns, row = k / CalendarColumns;
@@ -332,17 +310,14 @@ Snapshot Form2::sheet() const {
 }
 
 void Form2::Label7_Click() {
-    const KeepCaretOff off(this, Picture17);
     ExportPictureToWord(services, this, sheet(), OfficeDocument::Orientation::Landscape,
                         WordLayout::NormalWindow);
 }
 
 void Form2::Label2_Click() {
-    const KeepCaretOff off(this, Picture17);
     EditPictureInPaint(services, this, sheet());
 }
 
 void Form2::Label9_Click() {
-    const KeepCaretOff off(this, Picture17);
     OpenPictureInOfficeSuite(services, this, sheet());
 }

@@ -14,7 +14,7 @@ class QComboBox;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-class TintOverlay;
+class ColourTintOverlay;
 struct Snapshot;
 
 // A light grey frame drawn round the calendar sheet.
@@ -78,7 +78,7 @@ public:
     FrameShape* Shape2 = nullptr;
     PictureBox* Picture17 = nullptr;
     PictureBox* Picture16 = nullptr; // the picture slot
-    TintOverlay* Shape6 = nullptr;
+    ColourTintOverlay* Shape6 = nullptr;
     std::array<QLineEdit*, 42> textdia{};
     std::array<QLineEdit*, 2> Text9{}; // month name, year
     QPlainTextEdit* Text11 = nullptr;

@@ -7,8 +7,10 @@
 #include "platform/launcher.h"
 #include "platform/officesuite.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QPainter>
+#include <QPointer>
 #include <QSaveFile>
 #include <QWidget>
 #include <cmath>
@@ -40,6 +42,29 @@ bool launchFailed(Services& services, QWidget* parent) {
     showError(services, parent);
     return false;
 }
+
+// While a page is taken, a box on it that has the keyboard lets it go as it does when the user turns
+// to another window: no caret and no focus frame are drawn, and its text, selection and caret
+// position stay as they are. It has the keyboard back afterwards.
+class KeyboardSetAside {
+public:
+    explicit KeyboardSetAside(QWidget* source) {
+        QWidget* focus = QApplication::focusWidget();
+        if (!focus || (focus != source && !source->isAncestorOf(focus))) return;
+        focus_ = focus;
+        holder_ = source->window();
+        holder_->setFocus(Qt::ActiveWindowFocusReason);
+    }
+    ~KeyboardSetAside() {
+        if (focus_ && holder_ && holder_->hasFocus()) focus_->setFocus(Qt::ActiveWindowFocusReason);
+    }
+    KeyboardSetAside(const KeyboardSetAside&) = delete;
+    KeyboardSetAside& operator=(const KeyboardSetAside&) = delete;
+
+private:
+    QPointer<QWidget> focus_;
+    QPointer<QWidget> holder_;
+};
 } // namespace
 
 QString handOffPicturePath(const Services& services) {
@@ -57,7 +82,11 @@ QImage grabSource(QWidget* source, bool paintedPictureOnly) {
             return page;
         }
     }
-    QImage page = source->grab().toImage();
+    QImage page;
+    {
+        const KeyboardSetAside aside(source);
+        page = source->grab().toImage();
+    }
     if (page.size() != source->size())
         page = page.scaled(source->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     return page.convertToFormat(QImage::Format_RGB32);

@@ -31,7 +31,8 @@ enum class WordLayout { NormalWindow, Margins40 };
 QString handOffPicturePath(const Services& services);
 
 // What a source shows, as a picture of its own pixel size: the widget rendered with its child
-// controls (never what lies over it on screen), or a PictureBox's painted picture.
+// controls (never what lies over it on screen, nor the caret or focus frame of a box that has the
+// keyboard), or a PictureBox's painted picture.
 QImage grabSource(QWidget* source, bool paintedPictureOnly);
 
 // The page the snapshot takes, without writing anything: null when no source is on view in the

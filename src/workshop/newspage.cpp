@@ -243,40 +243,16 @@ Snapshot Form61::handOffSnapshot() const {
     return s;
 }
 
-namespace {
-// The page is handed out without the blinking text cursor of the box being typed in.
-class CursorsHidden {
-public:
-    explicit CursorsHidden(const std::array<NewsTextBox*, NewsTextBoxCount>& boxes) : boxes_(boxes) {
-        for (size_t i = 0; i < boxes_.size(); ++i) {
-            widths_[i] = boxes_[i]->cursorWidth();
-            boxes_[i]->setCursorWidth(0);
-        }
-    }
-    ~CursorsHidden() {
-        for (size_t i = 0; i < boxes_.size(); ++i)
-            boxes_[i]->setCursorWidth(widths_[i]);
-    }
-
-private:
-    const std::array<NewsTextBox*, NewsTextBoxCount>& boxes_;
-    std::array<int, NewsTextBoxCount> widths_{};
-};
-} // namespace
-
 void Form61::Label12_Click() {
-    const CursorsHidden hidden(TEXT1);
     ExportPictureToWord(services, this, handOffSnapshot(), OfficeDocument::Orientation::Landscape,
                         WordLayout::NormalWindow);
 }
 
 void Form61::Label7_Click() {
-    const CursorsHidden hidden(TEXT1);
     EditPictureInPaint(services, this, handOffSnapshot());
 }
 
 void Form61::Label2_Click() {
-    const CursorsHidden hidden(TEXT1);
     OpenPictureInOfficeSuite(services, this, handOffSnapshot());
 }
 

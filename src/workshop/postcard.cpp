@@ -66,7 +66,7 @@ Form7::Form7(Services& services) : MainForm(services) {
 
     Picture30 = control<PictureBox>(client, "Picture30", 2760, 45, 8955, 10260);
     Picture23 = control<PictureBox>(Picture30, "Picture23", 30, 30, 8865, 5085);
-    Shape6 = control<TintOverlay>(Picture23, "Shape6", -270, -90, 28275, 21135);
+    Shape6 = control<ColourTintOverlay>(Picture23, "Shape6", -270, -90, 28275, 21135);
     Picture24 = control<PictureBox>(Picture30, "Picture24", 30, 5130, 8865, 5100);
     auto* heading = control<QLineEdit>(Picture24, "Text15_5", 135, 90, 3495, 465);
     Text14 = control<QPlainTextEdit>(Picture24, "Text14", 195, 735, 4425, 4095);

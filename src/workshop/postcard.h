@@ -14,7 +14,7 @@ class QAction;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-class TintOverlay;
+class ColourTintOverlay;
 
 // The postcard: a picture side and a writing side with a stamp, handed to a new document as two
 // pictures, or as one picture of the whole card to the picture editor or the office suite.
@@ -65,7 +65,7 @@ public:
     // The card: the picture side above, the writing side below.
     PictureBox* Picture30 = nullptr;
     PictureBox* Picture23 = nullptr;
-    TintOverlay* Shape6 = nullptr;
+    ColourTintOverlay* Shape6 = nullptr;
     PictureBox* Picture24 = nullptr;
     // Members 0 (address), 4 (bottom line) and 5 (heading) only.
     std::array<QWidget*, 6> Text15{};

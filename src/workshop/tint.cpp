@@ -63,25 +63,25 @@ QImage tintImage(const QImage& picture, const QPainterPath& shape, TintMode mode
     return out;
 }
 
-TintOverlay::TintOverlay(QWidget* parent) : QWidget(parent) {
+ColourTintOverlay::ColourTintOverlay(QWidget* parent) : QWidget(parent) {
     // The frame underneath takes the clicks.
     setAttribute(Qt::WA_TransparentForMouseEvents);
     hide();
 }
 
-void TintOverlay::showTint(TintMode mode, int paletteIndex) {
+void ColourTintOverlay::showTint(TintMode mode, int paletteIndex) {
     show();
     mode_ = mode;
     fill_ = paletteColour(paletteIndex);
     update();
 }
 
-void TintOverlay::setShape(Shape shape) {
+void ColourTintOverlay::setShape(Shape shape) {
     shape_ = shape;
     update();
 }
 
-QPainterPath TintOverlay::shapePath() const {
+QPainterPath ColourTintOverlay::shapePath() const {
     QPainterPath path;
     if (shape_ == Shape::Oval)
         path.addEllipse(QRectF(rect()));
@@ -90,7 +90,7 @@ QPainterPath TintOverlay::shapePath() const {
     return path;
 }
 
-void TintOverlay::paintEvent(QPaintEvent*) {
+void ColourTintOverlay::paintEvent(QPaintEvent*) {
     // What the frame shows under the shape: its ground and its picture.
     QImage under(size(), QImage::Format_RGB32);
     under.fill(Qt::white);

@@ -27,12 +27,12 @@ QImage tintImage(const QImage& picture, const QPainterPath& shape, TintMode mode
 // A shape lying over a picture frame (a PictureBox, its parent) that tints what the frame shows
 // under it. It draws the mix itself from the frame's picture, so the tint shows on screen and in
 // snapshots (grab) alike. The colour buttons only show it with a mode and colour, or hide it.
-class TintOverlay : public QWidget {
+class ColourTintOverlay : public QWidget {
     Q_OBJECT
 public:
     enum class Shape { Rectangle, Oval };
 
-    explicit TintOverlay(QWidget* parent = nullptr);
+    explicit ColourTintOverlay(QWidget* parent = nullptr);
 
     // A colour button: shows the shape with the mode and the entry of the 16-colour palette.
     void showTint(TintMode mode, int paletteIndex);

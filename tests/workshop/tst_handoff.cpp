@@ -5,9 +5,13 @@
 #include "testservices.h"
 #include "workshop/handoff.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTest>
 
 namespace {
@@ -43,11 +47,35 @@ QRgb rgbAt(const QImage& image, int x, int y) {
     return image.pixel(x, y) | 0xff000000u;
 }
 
+void setBoxText(QWidget* box, const QString& text) {
+    if (auto* line = qobject_cast<QLineEdit*>(box))
+        line->setText(text);
+    else if (auto* plain = qobject_cast<QPlainTextEdit*>(box))
+        plain->setPlainText(text);
+}
+
+// Gives a box the keyboard in its active window, as a click in it would; false when it could not.
+bool giveKeyboard(QWidget* box) {
+    QWidget* window = box->window();
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window)) return false;
+    box->setFocus(Qt::MouseFocusReason);
+    return box->hasFocus();
+}
+
+// Takes the keyboard from whatever box of the window has it.
+void takeKeyboard(QWidget* window) {
+    if (QWidget* focus = window->focusWidget()) focus->clearFocus();
+}
+
 } // namespace
 
 class TestHandOff : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    // The caret stays on while a box has the keyboard, so a page taken at any moment would show it.
+    void initTestCase() { QApplication::setCursorFlashTime(0); }
+
     void pictureEditorGetsThePage_data() {
         QTest::addColumn<double>("scale");
         QTest::newRow("as shown") << 1.0;
@@ -195,6 +223,114 @@ private Q_SLOTS:
         QCOMPARE(table.cell(2, 1).paragraphs.first().runs.first().picture.pixelSize(), QSize(200, 100));
         // Nothing is left in the scratch folder but what the editor may hold.
         QVERIFY(QDir(page.t.scratchFolder()).entryList({"dibuix1*", "dibuix2*"}, QDir::Files).isEmpty());
+    }
+
+    // A box of the page that has the keyboard hands out neither its caret nor its focus frame; it
+    // keeps the keyboard, its text and its selection.
+    void noCaretOnThePage_data() {
+        QTest::addColumn<bool>("plainText");
+        QTest::addColumn<bool>("selection");
+        QTest::newRow("line box") << false << false;
+        QTest::newRow("line box, part selected") << false << true;
+        QTest::newRow("text box") << true << false;
+        QTest::newRow("text box, part selected") << true << true;
+    }
+    void noCaretOnThePage() {
+        QFETCH(bool, plainText);
+        QFETCH(bool, selection);
+        Page page;
+        QWidget* box = nullptr;
+        if (plainText)
+            box = control<QPlainTextEdit>(page.Source, "Text1", 150, 900, 2400, 450);
+        else
+            box = control<QLineEdit>(page.Source, "Text1", 150, 900, 2400, 450);
+        box->show();
+        setBoxText(box, QStringLiteral("Hola"));
+        if (selection) {
+            if (auto* line = qobject_cast<QLineEdit*>(box)) line->setSelection(1, 2);
+            if (auto* plain = qobject_cast<QPlainTextEdit*>(box)) {
+                QTextCursor cursor = plain->textCursor();
+                cursor.setPosition(1);
+                cursor.setPosition(3, QTextCursor::KeepAnchor);
+                plain->setTextCursor(cursor);
+            }
+        }
+        const auto selected = [&] {
+            if (auto* line = qobject_cast<QLineEdit*>(box)) return line->selectedText();
+            return qobject_cast<QPlainTextEdit*>(box)->textCursor().selectedText();
+        };
+        const QString selectedBefore = selected();
+
+        QVERIFY(SnapshotPicture(page.t.services(), page.snapshot()));
+        const QImage without(page.handOff());
+        const QImage boxWithout = box->grab().toImage();
+        QVERIFY(giveKeyboard(box));
+        QVERIFY(box->grab().toImage() != boxWithout); // the box on its own shows the caret
+        QVERIFY(SnapshotPicture(page.t.services(), page.snapshot()));
+        QCOMPARE(QImage(page.handOff()), without);
+        QVERIFY(box->hasFocus());
+        QCOMPARE(selected(), selectedBefore);
+    }
+
+    // The hand-off of every window whose page holds text boxes, with one of them holding the
+    // keyboard, is the page without it.
+    void noCaretInAnyWindow_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("handOff");
+        // Row name, window, the box given the keyboard, the hand-off's menu item or click zone.
+        const char* const rows[][4] = {
+            {"colour word search", "letrascolores", "Text1_0", "SSSS"},
+            {"colour word search, list", "letrascolores", "Text2_0", "SSSS"},
+            {"big word search", "Form16", "Text2_60", "WEEEE"},
+            {"big word search, title", "Form16", "Text2_145", "WQQQ"},
+            {"word search with picture", "Form19", "Text2_60", "DFFFFFFF"},
+            {"word search with picture, title", "Form19", "Text2_145", "SSSSSSSOPESDD"},
+            {"calendar, line", "Form2", "Text10", "Label2"},
+            {"calendar, text", "Form2", "Text11", "Label9"},
+            {"news page, body", "Form61", "TEXT1_1", "Label7"},
+            {"news page, title", "Form61", "TEXT1_12", "Label2"},
+            {"comic strip, caption", "Form6", "Text3_0", "Label2"},
+            {"comic strip, title", "Form6", "Text1", "Label9"},
+            {"postcard, line", "Form7", "Text15_5", "Label2"},
+            {"postcard, text", "Form7", "Text14", "Label9"},
+        };
+        for (const auto& row : rows)
+            QTest::newRow(row[0]) << QString(row[1]) << QString(row[2]) << QString(row[3]);
+    }
+    void noCaretInAnyWindow() {
+        QFETCH(QString, window);
+        QFETCH(QString, box);
+        QFETCH(QString, handOff);
+        QImage pages[2];
+        QImage boxes[2];
+        for (bool focused : {false, true}) {
+            TestServices t;
+            QWidget* w = t.forms().show(window);
+            QVERIFY(w);
+            auto* b = w->findChild<QWidget*>(box);
+            QVERIFY(b);
+            QVERIFY(b->isVisible());
+            setBoxText(b, QStringLiteral("M"));
+            if (focused)
+                QVERIFY(giveKeyboard(b));
+            else
+                takeKeyboard(w);
+            boxes[focused] = b->grab().toImage();
+            if (auto* item = w->findChild<QAction*>(handOff))
+                item->trigger();
+            else if (auto* zone = w->findChild<ClickZone*>(handOff))
+                QTest::mouseClick(zone, Qt::LeftButton);
+            else
+                QFAIL("no hand-off control");
+            QCOMPARE(t.launcher.requests.size(), 1);
+            pages[focused] = QImage(handOffPicturePath(t.services()));
+            QVERIFY(!pages[focused].isNull());
+            if (focused && t.forms().isLoaded(window)) QVERIFY(b->hasFocus());
+        }
+        // The box on its own shows the caret: the page could have caught it.
+        QVERIFY(boxes[0] != boxes[1]);
+        QVERIFY(pages[0] == pages[1]);
     }
 
     void failuresShowError_data() {

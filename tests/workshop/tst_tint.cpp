@@ -89,7 +89,7 @@ private Q_SLOTS:
         QImage white(100, 100, QImage::Format_RGB32);
         white.fill(Qt::white);
         frame->setPicture(white);
-        auto* shape = control<TintOverlay>(frame, "Shape6", 300, 300, 600, 600); // 20..60 px
+        auto* shape = control<ColourTintOverlay>(frame, "Shape6", 300, 300, 600, 600); // 20..60 px
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QVERIFY(!shape->isVisible());
@@ -104,7 +104,7 @@ private Q_SLOTS:
         QCOMPARE(window.grab().toImage().convertToFormat(QImage::Format_RGB32).pixel(40, 40),
                  qRgb(0, 255, 0));
 
-        shape->setShape(TintOverlay::Shape::Oval);
+        shape->setShape(ColourTintOverlay::Shape::Oval);
         const QImage oval = frame->grab().toImage().convertToFormat(QImage::Format_RGB32);
         QCOMPARE(oval.pixel(40, 40), qRgb(0, 255, 0));
         QCOMPARE(oval.pixel(21, 21), qRgb(255, 255, 255)); // a corner outside the oval
