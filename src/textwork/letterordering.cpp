@@ -283,16 +283,15 @@ void Form26::dis_Click() {
     const QDir folder(services.inCurrentFolder(QStringLiteral("dib")));
     File2->clear();
     File2->addItems(folder.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase));
-    File2->setProperty("folder", folder.path());
+    File2Path = folder.path();
     File2->show();
 }
 
 void Form26::File2_Click() {
     const QListWidgetItem* item = File2->currentItem();
     if (!item) return;
-    const QString folder = File2->property("folder").toString();
-    if (folder.isEmpty()) return;
-    if (!replacePool(QDir(folder).filePath(item->text()), passesNameTest)) return;
+    if (File2Path.isEmpty()) return;
+    if (!replacePool(QDir(File2Path).filePath(item->text()), passesNameTest)) return;
     CASA();
     File2->hide();
 }

@@ -66,6 +66,7 @@ public:
     PictureBox* dis = nullptr;
     std::array<PictureBox*, 3> pintar{}; // only index 2 exists
     QListWidget* File2 = nullptr;        // name files of "dib"
+    QString File2Path;                   // the folder File2 lists
 
     QList<int> List2;          // Lefts of the current word's slots, in slot order
     std::optional<int> Label2; // the letter button picked, while a pick lasts
