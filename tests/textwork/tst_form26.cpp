@@ -311,7 +311,7 @@ private Q_SLOTS:
         }
     }
 
-    void releaseCheckAsGiven() {
+    void releaseChecksTheWordAgainstTheCount() {
         // The release check compares the word with the count of letters placed, as texts: only a
         // word that is that number passes, and counts as done.
         Game g;
