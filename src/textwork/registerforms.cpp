@@ -1,5 +1,6 @@
 #include "textwork/registerforms.h"
 #include "core/placeholderform.h"
+#include "textwork/letterordering.h"
 
 // Windows still to be built stand as placeholders under their own names and captions.
 void registerTextWorkForms(Forms& forms) {
@@ -9,5 +10,5 @@ void registerTextWorkForms(Forms& forms) {
                        QStringLiteral("Taudrin'TXT Omplir lletres d'una paraula"));
     addPlaceholderForm(forms, QStringLiteral("grabaci"), QStringLiteral("Edició de textes"));
     addPlaceholderForm(forms, QStringLiteral("Form18"), QStringLiteral("TAUDRIN'PROCESSADOR DE TEXT"));
-    addPlaceholderForm(forms, QStringLiteral("Form26"), QStringLiteral("Rodevuvo'Zidazo"));
+    forms.add<Form26>();
 }
