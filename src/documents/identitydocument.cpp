@@ -242,15 +242,21 @@ void Form13::setAnswerColour(const Item& item, const QColor& colour) {
     setTextColour(item.text ? static_cast<QWidget*>(item.text) : item.combo->lineEdit(), colour);
 }
 
+void Form13::clearAnswer(const Item& item) {
+    if (item.text) {
+        item.text->clear();
+        return;
+    }
+    // No entry stays chosen, so choosing the same one again writes its text.
+    item.combo->setCurrentIndex(-1);
+    item.combo->setEditText(QString());
+}
+
 void Form13::FUNCIONA() {
     for (const Item& item : items())
         setAnswerColour(item, paletteColour(0));
-    for (const Item& item : items()) {
-        if (item.text)
-            item.text->clear();
-        else
-            item.combo->setEditText(QString());
-    }
+    for (const Item& item : items())
+        clearAnswer(item);
     DrawSamplePerson();
 }
 
@@ -262,10 +268,6 @@ void Form13::Command1_Click() {
     for (const Item& item : items()) {
         const bool right = isRightAnswer(item.model->text(), answerText(item), item.text != nullptr);
         setAnswerColour(item, paletteColour(right ? 0 : 4));
-        if (right) continue;
-        if (item.text)
-            item.text->clear();
-        else
-            item.combo->setEditText(QString());
+        if (!right) clearAnswer(item);
     }
 }

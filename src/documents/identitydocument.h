@@ -75,6 +75,7 @@ public:
 
 private:
     void setAnswerColour(const Item& item, const QColor& colour);
+    static void clearAnswer(const Item& item);
     // Shrinks the label's font until its value fits, and wraps it when even the least size does not.
     void fitModel(QLabel* label);
 

@@ -208,6 +208,16 @@ private Q_SLOTS:
             QCOMPARE(d.f->Combo2->currentText(), QString("Jaen"));
             QCOMPARE(Drill::colour(d.f->items()[12]), Black);
         }
+        // A wrong pick is emptied; picking the same entry again writes it again.
+        d.f->i14->setText("Lugo");
+        d.correct();
+        QVERIFY(d.f->Combo2->currentText().isEmpty());
+        d.f->i14->setText("Jaen");
+        d.f->Combo2->setCurrentIndex(26);
+        QCOMPARE(d.f->Combo2->currentText(), QString("Jaen"));
+        d.correct();
+        QCOMPARE(d.f->Combo2->currentText(), QString("Jaen"));
+        QCOMPARE(Drill::colour(d.f->items()[12]), Black);
     }
 
     void allRightChangesNothing() {
