@@ -1,12 +1,14 @@
 #include "documents/registerforms.h"
 #include "core/placeholderform.h"
+#include "documents/identitydocument.h"
+#include "documents/phonetopup.h"
 
-// Windows still to be built stand as placeholders under their own names and captions.
 void registerDocumentForms(Forms& forms) {
+    forms.add<movile>();
+    forms.add<Form13>();
+    // Windows still to be built stand as placeholders under their own names and captions.
     addPlaceholderForm(forms, QStringLiteral("Form12"), QStringLiteral("Taudrin'TXT REDACCIÓ D'UNA CARTA"));
     addPlaceholderForm(forms, QStringLiteral("Form11"), QStringLiteral("Taudrin'TXT L'AGENDA DE TELÈFONS"));
     addPlaceholderForm(forms, QStringLiteral("COMPRAWWW"), QStringLiteral("Taudrin'TXT-TAULA DE CÀLCUL"));
-    addPlaceholderForm(forms, QStringLiteral("movile"), QStringLiteral("TAUDRIN  Recarregar telèfon mòvil"));
-    addPlaceholderForm(forms, QStringLiteral("Form13"), QStringLiteral("Passaport-Document d'identitat"));
     addPlaceholderForm(forms, QStringLiteral("Form17"), QStringLiteral("Taudrin-Targetes"));
 }
