@@ -32,6 +32,14 @@ struct PrintedPage {
     friend bool operator==(const PrintedPage&, const PrintedPage&) = default;
 };
 
+// How a print job ended.
+enum class PrintStatus {
+    Printed, // the printer took the job; a paused printer holds it until it goes on
+    Failed,  // no printer, or the job could not be made
+    Refused, // the printing system did not take the job (the queue refuses jobs, aborted the job,
+             // or can't be reached): nothing of it was printed
+};
+
 // The system printer: its fonts, the height of a line, and jobs of pages or of rich text.
 class Printing {
 public:
@@ -44,6 +52,12 @@ public:
     virtual double lineHeight(const QString& fontName, double points) = 0;
     // Prints the pages as one job; false when the job could not be printed. No pages: no job.
     virtual bool print(const QList<PrintedPage>& pages) = 0;
-    // Prints the document as one job, laid out on as many pages as it needs.
+    // The same job, telling how it ended: a caller that can keep the pages elsewhere learns that
+    // the printer refused them.
+    virtual PrintStatus printJob(const QList<PrintedPage>& pages) {
+        return print(pages) ? PrintStatus::Printed : PrintStatus::Failed;
+    }
+    // Prints the document as one job, laid out on as many pages as it needs; false when the job
+    // could not be printed or the printer refused it.
     virtual bool printDocument(const QTextDocument& document) = 0;
 };

@@ -1,16 +1,20 @@
 #include "platform/qtprinting.h"
+#include "platform/cupsjobs.h"
 #include "platform/pagepainting.h"
 
+#include <QBuffer>
 #include <QLoggingCategory>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QTextDocument>
+#include <optional>
 
 Q_LOGGING_CATEGORY(lcPrinting, "taudrin.printing")
 
 namespace {
 // A job on the printer from start to end; a job that fails on the way is cancelled, so no half
 // job comes out.
-template <typename Paint> bool printJob(QPrinter& printer, Paint paint) {
+template <typename Paint> bool paintJob(QPrinter& printer, Paint paint) {
     PagePainter painter(printer);
     if (!painter.begin()) {
         qCWarning(lcPrinting) << "the printer" << printer.printerName() << "can't start a job";
@@ -26,10 +30,33 @@ template <typename Paint> bool printJob(QPrinter& printer, Paint paint) {
            printer.printerState() != QPrinter::Aborted;
 }
 
-std::unique_ptr<QPrinter> printerFor(const QPrinterInfo& info) {
-    auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
-    printer->setDocName(QStringLiteral("Taudrin"));
-    return printer;
+// The job painted into a PDF in memory, on the queue's own paper and printable area, so that it
+// comes out where the printer itself would put it.
+template <typename Paint> std::optional<QByteArray> pdfFor(const QPrinterInfo& info, Paint paint) {
+    const QPageLayout layout = QPrinter(info, QPrinter::HighResolution).pageLayout();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly)) return std::nullopt;
+    QPdfWriter writer(&buffer);
+    writer.setCreator(QStringLiteral("Taudrin"));
+    writer.setTitle(QStringLiteral("Taudrin"));
+    writer.setPageLayout(layout);
+    PagePainter painter(writer);
+    if (!painter.begin()) return std::nullopt;
+    const bool painted = paint(painter);
+    if (!painter.end() || !painted) return std::nullopt;
+    return bytes;
+}
+
+// The job goes to CUPS as a PDF, so that the queue's answer is known: a queue that refuses it or
+// drops it fails the job.
+template <typename Paint> PrintStatus submitJob(const QPrinterInfo& info, Paint paint) {
+    const std::optional<QByteArray> pdf = pdfFor(info, paint);
+    if (!pdf) {
+        qCWarning(lcPrinting) << "a job for" << info.printerName() << "could not be made";
+        return PrintStatus::Failed;
+    }
+    return submitPdfToCups(info.printerName(), *pdf, QStringLiteral("Taudrin"));
 }
 } // namespace
 
@@ -58,13 +85,21 @@ double QtPrinting::lineHeight(const QString& fontName, double points) {
 }
 
 bool QtPrinting::print(const QList<PrintedPage>& pages) {
-    if (pages.isEmpty()) return true;
+    return printJob(pages) == PrintStatus::Printed;
+}
+
+PrintStatus QtPrinting::printJob(const QList<PrintedPage>& pages) {
+    if (pages.isEmpty()) return PrintStatus::Printed;
     const QPrinterInfo info = printer();
     if (info.isNull()) {
         qCInfo(lcPrinting) << "no printer: the job is not printed";
-        return false;
+        return PrintStatus::Failed;
     }
-    return printOn(*printerFor(info), pages);
+    return submitJob(info, [&](PagePainter& painter) {
+        for (const PrintedPage& page : pages)
+            if (!painter.page(page)) return false;
+        return true;
+    });
 }
 
 bool QtPrinting::printDocument(const QTextDocument& document) {
@@ -73,12 +108,13 @@ bool QtPrinting::printDocument(const QTextDocument& document) {
         qCInfo(lcPrinting) << "no printer: the document is not printed";
         return false;
     }
-    return printOn(*printerFor(info), document);
+    return submitJob(info, [&](PagePainter& painter) { return painter.document(document); }) ==
+           PrintStatus::Printed;
 }
 
 bool QtPrinting::printOn(QPrinter& printer, const QList<PrintedPage>& pages) {
     if (pages.isEmpty()) return true;
-    return printJob(printer, [&](PagePainter& painter) {
+    return paintJob(printer, [&](PagePainter& painter) {
         for (const PrintedPage& page : pages)
             if (!painter.page(page)) return false;
         return true;
@@ -86,5 +122,5 @@ bool QtPrinting::printOn(QPrinter& printer, const QList<PrintedPage>& pages) {
 }
 
 bool QtPrinting::printOn(QPrinter& printer, const QTextDocument& document) {
-    return printJob(printer, [&](PagePainter& painter) { return painter.document(document); });
+    return paintJob(printer, [&](PagePainter& painter) { return painter.document(document); });
 }

@@ -5,8 +5,10 @@
 
 class QPrinter;
 
-// The system printer through Qt (CUPS on Linux). Jobs go to the default printer, or to the first
-// one when none is marked default; with no printer at all a job fails and nothing else happens.
+// The system printer: Qt finds the printers (CUPS on Linux) and paints each job into a PDF on the
+// queue's paper, which goes to CUPS through libcups so that a job the queue refuses fails. Jobs
+// go to the default printer, or to the first one when none is marked default; with no printer at
+// all a job fails and nothing else happens.
 class QtPrinting : public Printing {
 public:
     // printerName: a queue to print on in place of the default one.
@@ -16,12 +18,13 @@ public:
     bool hasPrinter() override;
     double lineHeight(const QString& fontName, double points) override;
     bool print(const QList<PrintedPage>& pages) override;
+    PrintStatus printJob(const QList<PrintedPage>& pages) override;
     bool printDocument(const QTextDocument& document) override;
 
     // The printer that jobs go to; null when there is none.
     QPrinterInfo printer() const;
 
-    // One job on a printer that is already set up (a queue, or a PDF file in a test).
+    // One job on a printer that is already set up (a PDF file in a test).
     static bool printOn(QPrinter& printer, const QList<PrintedPage>& pages);
     static bool printOn(QPrinter& printer, const QTextDocument& document);
 

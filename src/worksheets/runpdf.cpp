@@ -72,6 +72,36 @@ bool RunPdfPrinting::finish() {
     return file_->commit();
 }
 
+namespace {
+const QString NoPrinterText = QStringLiteral("No hi ha cap impressora. Els fulls s'han desat a:\n");
+const QString RefusedText = QStringLiteral("La impressora ha rebutjat els fulls. S'han desat a:\n");
+} // namespace
+
+RunPrinting::RunPrinting(Printing& printer, QString fileName)
+    : printer_(printer), pdf_(std::move(fileName)), toPdf_(!printer.hasPrinter()) {}
+
+double RunPrinting::lineHeight(const QString& fontName, double points) {
+    return toPdf_ ? pdf_.lineHeight(fontName, points) : printer_.lineHeight(fontName, points);
+}
+
+bool RunPrinting::print(const QList<PrintedPage>& pages) {
+    if (pages.isEmpty()) return true;
+    if (!toPdf_) {
+        const PrintStatus status = printer_.printJob(pages);
+        if (status != PrintStatus::Refused) return status == PrintStatus::Printed;
+        // The refused sheet and every later one of the run keep their order in the PDF.
+        qCInfo(lcRunPdf) << "the printer refused a sheet: the run goes on into" << pdf_.fileName();
+        toPdf_ = true;
+        refused_ = true;
+    }
+    return pdf_.print(pages);
+}
+
+QString RunPrinting::savedMessage() const {
+    if (pdf_.jobCount() == 0 || !QFileInfo::exists(pdf_.fileName())) return {};
+    return (refused_ ? RefusedText : NoPrinterText) + pdf_.fileName();
+}
+
 QString runPdfFileName(const QString& folder, const QDateTime& start) {
     const QString stem = QStringLiteral("fulls ") + start.toString(QStringLiteral("yyyy-MM-dd HH.mm.ss"));
     const QDir dir(folder);

@@ -43,6 +43,33 @@ private:
     bool failed_ = false;
 };
 
+// The printing of one print run: its jobs go to the printer; with no printer, or from the first
+// job the printer refuses on, they go into the run's PDF instead, so no sheet of the run is lost.
+class RunPrinting : public Printing {
+public:
+    // fileName: the run's PDF, made only if a job goes there.
+    RunPrinting(Printing& printer, QString fileName);
+
+    QStringList fontNames() override { return printer_.fontNames(); }
+    bool hasPrinter() override { return true; }
+    double lineHeight(const QString& fontName, double points) override;
+    bool print(const QList<PrintedPage>& pages) override;
+    bool printDocument(const QTextDocument&) override { return false; }
+
+    // Writes the run's PDF; see RunPdfPrinting::finish.
+    bool finish() { return pdf_.finish(); }
+    // Where the sheets went when not to the printer, for the user: a text naming the PDF, or
+    // nothing when every sheet went to the printer (or the PDF holds nothing).
+    QString savedMessage() const;
+    const RunPdfPrinting& pdf() const { return pdf_; }
+
+private:
+    Printing& printer_;
+    RunPdfPrinting pdf_;
+    bool toPdf_ = false;
+    bool refused_ = false;
+};
+
 // A file name in the folder for the sheets of a run that started at `start`, such as
 // "fulls 2026-12-10 18.30.05.pdf", with " (2)", " (3)" ... before the extension when a file of
 // that name is already there.

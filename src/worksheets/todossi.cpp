@@ -15,7 +15,6 @@
 
 #include <QApplication>
 #include <QDateTime>
-#include <QFileInfo>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -210,15 +209,10 @@ void todossi::IMOSS_Click() {
 void todossi::printRun() {
     printing_ = true;
     bool failed = false;
-    // With no printer, the run's sheets go into one PDF for the user to print elsewhere.
-    std::unique_ptr<RunPdfPrinting> pdf;
-    std::unique_ptr<Printer> pdfPrinter;
-    Printer* out = &printer_;
-    if (!services.printing.hasPrinter()) {
-        pdf = std::make_unique<RunPdfPrinting>(runPdfFileName(sheetsFolder(), QDateTime::currentDateTime()));
-        pdfPrinter = std::make_unique<Printer>(*pdf);
-        out = pdfPrinter.get();
-    }
+    // The run's sheets go into one PDF, for the user to print elsewhere, when there is no
+    // printer or the printer refuses them.
+    RunPrinting run(services.printing, runPdfFileName(sheetsFolder(), QDateTime::currentDateTime()));
+    Printer out(run);
     {
         const BusyCursor busy;
         const InputBlocker blocker;
@@ -236,19 +230,18 @@ void todossi::printRun() {
             for (int i = 1; i <= count && !failed; ++i) {
                 QCoreApplication::processEvents();
                 const QListWidgetItem* font = List2->currentItem();
-                failed = !printRunSheet(*out, services.random, QLatin1String(kind.generator),
+                failed = !printRunSheet(out, services.random, QLatin1String(kind.generator),
                                         numericValue(Label3), font ? font->text() : QString(), Text3->text());
             }
             if (failed) break;
         }
-        if (pdf && !pdf->finish()) failed = true;
+        if (!run.finish()) failed = true;
     }
     printing_ = false;
     if (failed) showError(services, this);
-    if (pdf && pdf->jobCount() > 0 && QFileInfo::exists(pdf->fileName())) {
-        services.dialogs.message(
-            this, QStringLiteral("No hi ha cap impressora. Els fulls s'han desat a:\n") + pdf->fileName(),
-            QStringLiteral("Operacions"));
-        services.launcher.openUrl(QUrl::fromLocalFile(pdf->fileName()));
+    const QString saved = run.savedMessage();
+    if (!saved.isEmpty()) {
+        services.dialogs.message(this, saved, QStringLiteral("Operacions"));
+        services.launcher.openUrl(QUrl::fromLocalFile(run.pdf().fileName()));
     }
 }

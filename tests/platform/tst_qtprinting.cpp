@@ -1,16 +1,17 @@
 // The printer through Qt: a missing printer, the QPrinter path written into a PDF file, and a real
-// CUPS queue whose PDFs are read back, where one exists.
+// CUPS queue whose PDFs are read back, where one exists; in CI, that queue refusing jobs and
+// paused.
 #include "core/fonts.h"
 #include "pdfreadback.h"
 #include "platform/pdfprinting.h"
 #include "platform/qtprinting.h"
+#include "printqueue.h"
 
 #include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QDirIterator>
 #include <QPrinter>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
@@ -36,21 +37,6 @@ QMap<QString, PdfWord> wordsOf(const QString& file) {
     for (const PdfWord& w : pdfWords(file))
         map.insert(w.text, w);
     return map;
-}
-
-// The CUPS queue that prints into PDF files (its device cups-pdf:/), or an empty text.
-QString cupsPdfQueue() {
-    static const QRegularExpression device(QStringLiteral(R"(^device for ([^:]+): cups-pdf:/)"),
-                                           QRegularExpression::MultilineOption);
-    QProcess lpstat;
-    // In English whatever the tests' language, for the line to be found.
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
-    lpstat.setProcessEnvironment(environment);
-    lpstat.start(QStringLiteral("lpstat"), {QStringLiteral("-v")});
-    if (!lpstat.waitForFinished(30000)) return {};
-    const QRegularExpressionMatch m = device.match(QString::fromLocal8Bit(lpstat.readAllStandardOutput()));
-    return m.hasMatch() ? m.captured(1) : QString();
 }
 
 // Where cups-pdf puts this user's files: ~/PDF of the user's own home.
@@ -201,6 +187,35 @@ private Q_SLOTS:
             }
         }
         QCOMPARE(pdfWords(made).size(), 5);
+    }
+
+    // A queue that refuses jobs fails both kinds of job, and says it refused them; a paused one
+    // holds them, and that is a success.
+    void queueStates_data() {
+        QTest::addColumn<QString>("set");
+        QTest::addColumn<QString>("undo");
+        QTest::addColumn<bool>("taken");
+        QTest::newRow("refusing jobs") << "cupsreject"
+                                       << "cupsaccept" << false;
+        QTest::newRow("paused") << "cupsdisable"
+                                << "cupsenable" << true;
+    }
+    void queueStates() {
+        const QString queue = cupsPdfQueue();
+        if (const QString skipped = queueStateTestSkipped(queue); !skipped.isEmpty())
+            QSKIP(qPrintable(skipped));
+        QFETCH(QString, set);
+        QFETCH(QString, undo);
+        QFETCH(bool, taken);
+        const QueueInState state(queue, set, undo);
+        QVERIFY2(state.done(), qPrintable(set + " " + queue + " failed"));
+        QtPrinting printing(queue);
+        QVERIFY(printing.hasPrinter());
+        QCOMPARE(int(printing.printJob(twoSheets())),
+                 int(taken ? PrintStatus::Printed : PrintStatus::Refused));
+        QCOMPARE(printing.print(twoSheets()), taken);
+        QTextDocument document(QStringLiteral("Benvinguts al taller"));
+        QCOMPARE(printing.printDocument(document), taken);
     }
 };
 

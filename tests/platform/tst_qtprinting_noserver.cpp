@@ -1,5 +1,6 @@
 // The real printer on a machine with no printing system to reach: it says there is no printer,
 // and a job fails without harm.
+#include "platform/cupsjobs.h"
 #include "platform/qtprinting.h"
 
 #include <QTest>
@@ -17,6 +18,13 @@ private Q_SLOTS:
         QTextDocument document(QStringLiteral("x"));
         QVERIFY(!printing.printDocument(document));
         QVERIFY(printing.print({}));
+    }
+
+    // A job handed to a queue that can't be reached was not taken.
+    void unreachableQueue() {
+        QCOMPARE(int(submitPdfToCups(QStringLiteral("TaudrinPDF"), QByteArrayLiteral("%PDF-1.4\n"),
+                                     QStringLiteral("Taudrin"))),
+                 int(PrintStatus::Refused));
     }
 };
 

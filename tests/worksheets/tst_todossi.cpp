@@ -1,8 +1,12 @@
 // The worksheet window: its controls and grid after load, the font choice, clearing the counts,
-// and print runs on the recording printer, into a PDF when there is no printer, and when a job
-// or a count goes wrong.
+// and print runs on the recording printer, into a PDF when there is no printer or it refuses
+// the sheets, and when a job or a count goes wrong.
+#include "core/forms.h"
+#include "core/services.h"
 #include "core/sharedstate.h"
 #include "pdfreadback.h"
+#include "platform/qtprinting.h"
+#include "printqueue.h"
 #include "testservices.h"
 #include "worksheets/exercisekinds.h"
 #include "worksheets/sheetdispatch.h"
@@ -310,6 +314,87 @@ private Q_SLOTS:
                 QCOMPARE(titles, 3);
             }
         }
+    }
+
+    // A printer that refuses a sheet: that sheet and every later one of the run go, in order, into
+    // one new PDF under "fulls"; the user is told the printer refused them and where they are.
+    void refusedSheets_data() {
+        QTest::addColumn<int>("refuseFrom");
+        QTest::addColumn<QStringList>("printed"); // the sign of each sheet the printer took
+        QTest::addColumn<QStringList>("saved");   // the sign of each page of the PDF
+        QTest::newRow("from the first") << 1 << QStringList{} << QStringList{"+", "x", ":"};
+        QTest::newRow("from the second") << 2 << QStringList{"+"} << QStringList{"x", ":"};
+        QTest::newRow("the last") << 3 << QStringList{"+", "x"} << QStringList{":"};
+    }
+    void refusedSheets() {
+        QFETCH(int, refuseFrom);
+        QFETCH(QStringList, printed);
+        QFETCH(QStringList, saved);
+        Window w;
+        w.t.printing.refuseFromJob = refuseFrom;
+        w.count(3, "1");  // additions
+        w.count(19, "1"); // multiplications
+        w.count(33, "1"); // divisions
+        w.run();
+        // The printer is not asked again after it refused.
+        QCOMPARE(w.t.printing.attempts, refuseFrom);
+        QCOMPARE(w.t.printing.jobs.size(), printed.size());
+        const QStringList firsts = w.firstExercises();
+        for (int i = 0; i < printed.size(); ++i)
+            QVERIFY2(firsts[i].contains(" " + printed[i] + " "), qPrintable(firsts[i]));
+
+        const QDir fulls(QDir(w.t.programFolder()).filePath("fulls"));
+        const QStringList files = fulls.entryList({"*.pdf"}, QDir::Files);
+        QCOMPARE(files.size(), 1);
+        const QString path = fulls.filePath(files[0]);
+        QCOMPARE(w.t.dialogs.messages,
+                 QStringList{"La impressora ha rebutjat els fulls. S'han desat a:\n" + path});
+        QCOMPARE(w.t.dialogs.messageTitles, QStringList{"Operacions"});
+        QCOMPARE(w.t.launcher.requests, QStringList{"url: " + QUrl::fromLocalFile(path).toString()});
+        if (!pdfToolsInstalled()) return;
+        QCOMPARE(pdfPageCount(path), saved.size());
+        QList<QSet<QString>> pages(saved.size());
+        for (const PdfWord& word : pdfWords(path))
+            pages[word.page - 1].insert(word.text);
+        const QStringList signs{"+", "x", ":"};
+        for (int page = 0; page < saved.size(); ++page)
+            for (const QString& sign : signs)
+                QVERIFY2(pages[page].contains(sign) == (sign == saved[page]),
+                         qPrintable(QString("page %1, sign %2").arg(page + 1).arg(sign)));
+    }
+
+    // In CI, a run on the real queue while it refuses jobs: every sheet in the PDF.
+    void refusingQueue() {
+        const QString queue = cupsPdfQueue();
+        if (const QString skipped = queueStateTestSkipped(queue); !skipped.isEmpty())
+            QSKIP(qPrintable(skipped));
+        const QueueInState refusing(queue, "cupsreject", "cupsaccept");
+        QVERIFY(refusing.done());
+        TestServices t; // its fakes and folders, with the real printer in place of the fake one
+        QtPrinting printing(queue);
+        SharedState state;
+        std::unique_ptr<Services> services;
+        Forms forms; // last: its windows go first
+        services = std::make_unique<Services>(t.dialogs, t.launcher, t.office, t.speech, t.spelling,
+                                              t.displayModes, printing, t.random, forms, state,
+                                              t.programFolder(), t.scratchFolder());
+        forms.setServices(services.get());
+        todossi& f = forms.show<todossi>();
+        for (int row : {3, 19, 33}) {
+            f.Grid1->setRow(row);
+            f.Grid1->setCol(0);
+            f.Grid1->setText("1");
+        }
+        t.dialogs.answerOkCancel(true);
+        f.IMOSS->trigger();
+
+        const QDir fulls(QDir(t.programFolder()).filePath("fulls"));
+        const QStringList files = fulls.entryList({"*.pdf"}, QDir::Files);
+        QCOMPARE(files.size(), 1);
+        const QString path = fulls.filePath(files[0]);
+        QCOMPARE(t.dialogs.messages,
+                 QStringList{"La impressora ha rebutjat els fulls. S'han desat a:\n" + path});
+        if (pdfToolsInstalled()) QCOMPARE(pdfPageCount(path), 3);
     }
 
     // Keys typed on the grid: main-row digits build a count, the keypad's change nothing, the
