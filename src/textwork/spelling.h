@@ -1,13 +1,18 @@
 #pragma once
 #include "core/formwindow.h"
 #include "textwork/gaptypingengine.h"
+#include "textwork/spellinggaps.h"
+
+#include <array>
 
 class GapTextBox;
 class GapTypingBinding;
 class PictureBox;
 class QFrame;
 class QLabel;
+class QLineEdit;
 class QPlainTextEdit;
+class QPushButton;
 class QTimer;
 
 // Spelling exercises: a class of letters of a text is hidden behind blanks and the learner types
@@ -32,6 +37,16 @@ public:
     static constexpr int RowStep = 390;
     static constexpr int ButtonHeight = 360;
 
+    // The exercise buttons: each hides one class of letters of the source text Text3.
+    void pp_Click(int Index);
+    void vo_Click(int Index);
+    void ppp_Click(int Index);
+    void ccc_Click(int Index);
+    void pppp_Click(int Index);
+    void ssi_Click(int Index);
+    void Command3_Click();
+    void Command9_Click();
+
     // One blank filled.
     void bata();
     void Timer1_Timer();
@@ -51,7 +66,22 @@ public:
     QLabel* Label17 = nullptr;       // the word in it
     QTimer* Timer1 = nullptr;
 
+    std::array<QPushButton*, 12> pp{};  // letter pairs, "v-b" to "c-ç"
+    std::array<QPushButton*, 5> vo{};   // vowel pairs
+    std::array<QPushButton*, 6> ppp{};  // a letter and a pair; there is no ppp(4)
+    std::array<QPushButton*, 11> ccc{}; // digraphs
+    std::array<QPushButton*, 7> pppp{}; // two pairs
+    std::array<QPushButton*, 8> ssi{};  // two articles: only ssi(0) and ssi(7)
+    QPushButton* Command3 = nullptr;    // "voc", the vowels
+    std::array<QLineEdit*, 8> Text6{};  // the learner's own letter groups
+    QPushButton* Command9 = nullptr;    // hides the letter groups
+    QLabel* etis = nullptr;             // the exercise last built
+
     // The engine keeps the pending edit (Label3 to Label6) and Label11.
     GapTypingEngine engine{GapTypingEngine::Variant::Spelling};
     GapTypingBinding* typing = nullptr;
+
+private:
+    void makeExerciseButtons();
+    void buildExercise(spellinggaps::Family family, const QString& caption);
 };

@@ -12,8 +12,10 @@
 #include <QFrame>
 #include <QInputMethodEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -47,7 +49,20 @@ struct Window {
             QTest::keyClick(f->Text1, c.toLatin1());
     }
     QPoint inText() const { return f->Text1->viewport()->rect().center(); }
+    // The learner picks a text, as the text buttons put it in.
+    void source(const QString& text) {
+        f->Text3->setPlainText(text);
+        f->Text1->setPlainText(text);
+    }
+    void press(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 };
+
+template <std::size_t N> QStringList captionsOf(const std::array<QPushButton*, N>& buttons) {
+    QStringList out;
+    for (QPushButton* b : buttons)
+        out << (b ? b->text() : QString("(none)"));
+    return out;
+}
 } // namespace
 
 class TestCancions : public QObject {
@@ -287,6 +302,176 @@ private Q_SLOTS:
         QCOMPARE(w.text(), QString("del porta-retalls"));
         QCOMPARE(w.f->Text3->toPlainText(), QString("del porta-retalls"));
         QCOMPARE(w.f->engine.Text3(), QString("del porta-retalls"));
+    }
+
+    void exerciseButtons() {
+        Window w;
+        cancions& f = *w.f;
+        QCOMPARE(captionsOf(f.pp),
+                 QString::fromUtf8("v-b m-n p-t p-b n-r j-g f-j x-s s-z c-z d-t c-ç").split(' '));
+        QCOMPARE(captionsOf(f.vo), QString("a-e a-i e-o e-i a-o").split(' '));
+        QCOMPARE(captionsOf(f.ppp), QString("r-rr c-qu l-ll i-ix (none) l-ll").split(' '));
+        QCOMPARE(captionsOf(f.ccc), QString("pl bl qu gu ch pr ix dr rr tx tj").split(' '));
+        QCOMPARE(captionsOf(f.pppp), QString("pr-cr pr-cl tj-tg fr-gr gu-ce la-el el-le").split(' '));
+        QCOMPARE(captionsOf(f.ssi),
+                 QString("las-los (none) (none) (none) (none) (none) (none) les-els").split(' '));
+        QCOMPARE(f.Command3->text(), QString("voc"));
+        QCOMPARE(f.Command9->text(), QString());
+        QCOMPARE(f.pp[4]->objectName(), QString("pp_4"));
+        QCOMPARE(f.ppp[5]->objectName(), QString("ppp_5"));
+        QCOMPARE(f.ssi[7]->objectName(), QString("ssi_7"));
+
+        QCOMPARE(f.etis->text(), QString("..."));
+        QCOMPARE(f.etis->font().family(), QString("Courier New"));
+        QCOMPARE(f.etis->font().pointSizeF(), 21.75);
+        QVERIFY(f.etis->font().bold());
+        QCOMPARE(f.etis->alignment(), Qt::AlignCenter);
+        QVERIFY(f.etis->frameStyle() != QFrame::NoFrame);
+
+        // The letter groups in a row under the counter row, index 0 leftmost, Command9 at its end.
+        for (int k = 0; k < 8; ++k) {
+            QCOMPARE(f.Text6[k]->objectName(), QString("Text6_%1").arg(k));
+            QVERIFY(f.Text6[k]->y() > f.Shape3->geometry().bottom());
+            if (k > 0) QVERIFY(f.Text6[k]->x() > f.Text6[k - 1]->geometry().right());
+        }
+        QCOMPARE(f.Command9->y(), f.Text6[0]->y());
+        QVERIFY(f.Command9->x() > f.Text6[7]->geometry().right());
+
+        // Every button can be pressed, and none hides another; the panel lies over the first rows,
+        // etis to their right.
+        QList<QPushButton*> all{f.Command3};
+        const auto add = [&all](const auto& family) {
+            for (QPushButton* b : family)
+                if (b) all << b;
+        };
+        add(f.pp);
+        add(f.ccc);
+        add(f.vo);
+        add(f.ppp);
+        add(f.pppp);
+        add(f.ssi);
+        QCOMPARE(all.size(), 43);
+        for (QPushButton* b : all) {
+            QCOMPARE(f.client->childAt(b->geometry().center()), b);
+            QVERIFY(b->x() + b->width() < f.etis->x());
+            QVERIFY(b->geometry().top() > f.Text1->geometry().bottom());
+            QVERIFY(b->geometry().bottom() < f.Shape3->geometry().top());
+        }
+        QVERIFY(f.Picture2->geometry().contains(f.pp[0]->geometry()));
+        QVERIFY(f.Picture2->geometry().contains(f.ccc[10]->geometry()));
+    }
+
+    void buttonsBuildExercises_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("gapped");
+        QTest::addColumn<int>("blanks");
+        QTest::addColumn<int>("firstBlank");
+        QTest::addColumn<QString>("name"); // etis afterwards
+        QTest::newRow("r-rr") << "ppp_0"
+                              << "la gerra rodona"
+                              << "la ge__a _odona" << 3 << 5 << "r-rr";
+        QTest::newRow("voc") << "Command3" << QString::fromUtf8("Ésser útil")
+                             << QString::fromUtf8("Éss_r _t_l") << 3 << 3 << "...";
+        QTest::newRow("v-b") << "pp_0"
+                             << "Vull veure el bou"
+                             << "Vull _eure el _ou" << 2 << 5 << "v-b";
+        QTest::newRow("les-els") << "ssi_7"
+                                 << "les els"
+                                 << "___ ___" << 6 << 1 << "les-els";
+        QTest::newRow("an empty source") << "pp_11"
+                                         << ""
+                                         << "" << 0 << 0 << QString::fromUtf8("c-ç");
+    }
+    void buttonsBuildExercises() {
+        QFETCH(QString, button);
+        QFETCH(QString, source);
+        QFETCH(QString, gapped);
+        QFETCH(int, blanks);
+        QFETCH(int, firstBlank);
+        QFETCH(QString, name);
+        Window w;
+        w.source(source);
+        w.press(w.f->findChild<QPushButton*>(button));
+        QCOMPARE(w.text(), gapped);
+        QCOMPARE(w.f->Text2->toPlainText(), source);
+        QCOMPARE(w.f->Label10->text(), QString::number(blanks));
+        QCOMPARE(w.f->engine.Label11, QString("Espais: %1").arg(blanks));
+        QCOMPARE(w.f->etis->text(), name);
+        QCOMPARE(w.f->focusWidget(), w.f->Text1);
+        QVERIFY(w.settled());
+        QCOMPARE(w.caret(), firstBlank);
+    }
+
+    void ownLetterGroups() {
+        Window w;
+        w.press(w.f->pp[2]);
+        w.source("any nou");
+        w.f->Text6[0]->setText("ny");
+        w.f->Text6[1]->setText(" n ");
+        w.f->Text6[5]->setText("   ");
+        w.press(w.f->Command9);
+        QCOMPARE(w.text(), QString("a__ _ou"));
+        QCOMPARE(w.f->Label10->text(), QString("3"));
+        QCOMPARE(w.f->etis->text(), QString("p-t"));
+
+        for (QLineEdit* group : w.f->Text6)
+            group->clear();
+        w.press(w.f->Command9);
+        QCOMPARE(w.text(), QString("any nou"));
+        QCOMPARE(w.f->Label10->text(), QString("0"));
+    }
+
+    // pp and Command9 gap the whole text, the others its first 900 characters; Text2 keeps it all.
+    void longSources() {
+        Window w;
+        const QString source = QString(899, 'k') + "rra " + QString(300, 'v');
+        w.source(source);
+        w.press(w.f->pp[0]);
+        QCOMPARE(w.text(), QString(899, 'k') + "rra " + QString(300, '_'));
+        w.press(w.f->ppp[0]);
+        QCOMPARE(w.text(), QString(899, 'k') + "__");
+        QCOMPARE(w.f->Label10->text(), QString("2"));
+        QCOMPARE(w.f->Text2->toPlainText(), source);
+        w.press(w.f->vo[0]);
+        QCOMPARE(w.text(), QString(899, 'k') + "r");
+        w.f->Text6[3]->setText("v");
+        w.press(w.f->Command9);
+        QCOMPARE(w.text(), QString(899, 'k') + "rra " + QString(300, '_'));
+        QCOMPARE(w.f->Label10->text(), QString("300"));
+    }
+
+    // A button pressed again starts afresh from the source; the blanks count down as they fill.
+    void playingAnExercise() {
+        Window w;
+        w.source("la gerra rodona");
+        w.press(w.f->ppp[0]);
+        QVERIFY(w.settled());
+        QCOMPARE(w.caret(), 5);
+        w.type("rr");
+        QVERIFY(w.settled());
+        QCOMPARE(w.text(), QString("la gerra _odona"));
+        QCOMPARE(w.f->Label10->text(), QString("1"));
+        QCOMPARE(w.caret(), 9);
+        w.type("x");
+        QVERIFY(w.settled());
+        QVERIFY(w.f->Picture2->isVisible());
+        QCOMPARE(w.f->Label17->text(), QString(" rodona"));
+
+        // Only the letter-pair family hides the panel.
+        w.press(w.f->ppp[0]);
+        QVERIFY(w.f->Picture2->isVisible());
+        QCOMPARE(w.text(), QString("la ge__a _odona"));
+        QCOMPARE(w.f->Label10->text(), QString("3"));
+        w.press(w.f->pp[4]);
+        QVERIFY(!w.f->Picture2->isVisible());
+        QCOMPARE(w.text(), QString("la ge__a _odo_a"));
+        QCOMPARE(w.f->etis->text(), QString("n-r"));
+        QVERIFY(w.settled());
+        w.type("rrrn");
+        QVERIFY(w.settled());
+        QCOMPARE(w.text(), QString("la gerra rodona"));
+        QCOMPARE(w.f->Label10->text(), QString("0"));
     }
 
     void bataCountsDown() {
