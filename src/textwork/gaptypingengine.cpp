@@ -4,7 +4,10 @@
 #include <algorithm>
 
 namespace {
-const QString ThreeSpaces = QStringLiteral("   ");
+// Three spaces stop the walk.
+bool threeSpacesAt(const QString& text, int position) {
+    return QStringView(text).mid(position, 3) == u"   ";
+}
 
 QString counterCaption(int count) {
     return QStringLiteral("Espais: ") + QString::number(count);
@@ -52,7 +55,7 @@ void GapTypingEngine::startExercise(const QString& gapped, const QString& answer
 }
 
 bool GapTypingEngine::resting() const {
-    if (text1_.mid(caret_, 3) == ThreeSpaces) return true;
+    if (threeSpacesAt(text1_, caret_)) return true;
     if (caret_ >= text1_.size()) return true;
     if (text1_[caret_] != Blank) return false;
     return Label3 != 1;
@@ -181,7 +184,7 @@ void GapTypingEngine::applyEdit() {
 void GapTypingEngine::walk() {
     // Each pass moves the caret on or applies the edit once, so the walk ends.
     for (;;) {
-        if (text1_.mid(caret_, 3) == ThreeSpaces) return;
+        if (threeSpacesAt(text1_, caret_)) return;
         if (caret_ >= text1_.size()) return;
         if (text1_[caret_] != Blank) {
             ++caret_;
