@@ -109,10 +109,14 @@ void GapTypingBinding::text1Changed() {
         // The window put a new text in.
         engine_.setText1(text);
         engine_.setCaret(caret);
-    } else if (!engine_.hasBlank()) {
+    } else if (engine_.hasBlank()) {
+        // The learner's edit of a gapped text (one the box let through, such as text dragged out
+        // of it) is taken back once the box has finished with it.
+        QMetaObject::invokeMethod(this, &GapTypingBinding::refresh, Qt::QueuedConnection);
+        return;
+    } else {
         engine_.editText1(text, caret);
     }
-    // The learner's edit of a gapped text is taken back here.
     refresh();
 }
 

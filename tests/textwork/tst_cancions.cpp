@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -201,6 +202,27 @@ private Q_SLOTS:
         w.type("v");
         QVERIFY(w.settled());
         QCOMPARE(w.text(), QString("un vaixell _lau"));
+    }
+
+    // Whatever way an edit of the learner's gets through while a blank remains, it is taken back.
+    void anEditDuringTheLearnersInputIsTakenBack() {
+        Window w;
+        w.exercise(Boat, BoatGaps);
+        QVERIFY(w.settled());
+        bool edited = false;
+        QMetaObject::Connection edit = connect(w.f->Text1, &GapTextBox::MouseMove, w.f, [&w, &edited] {
+            QTextCursor(w.f->Text1->document()).insertText("Z");
+            edited = w.text().startsWith(QLatin1Char(0x5A));
+        });
+        QMouseEvent move(QEvent::MouseMove, w.inText(), w.f->Text1->viewport()->mapToGlobal(w.inText()),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(w.f->Text1->viewport(), &move);
+        disconnect(edit);
+        QVERIFY(edited);
+        QTRY_COMPARE(w.text(), BoatGaps);
+        QCOMPARE(w.f->engine.Text1(), BoatGaps);
+        QVERIFY(w.settled());
+        QCOMPARE(w.caret(), 3);
     }
 
     // With no blank left the box edits as any text box: the learner's own text.
