@@ -60,6 +60,7 @@ GapTypingBinding::GapTypingBinding(GapTypingEngine& engine, const Controls& cont
 void GapTypingBinding::startExercise(const QString& gapped, const QString& answer, int blanks) {
     engine_.startExercise(gapped, answer, blanks);
     refresh();
+    wake();
 }
 
 void GapTypingBinding::refresh() {
@@ -94,11 +95,10 @@ void GapTypingBinding::showState() {
     if (c_.Label11) c_.Label11->setText(engine_.Label11);
     if (c_.Label17) c_.Label17->setText(engine_.Label17);
     if (c_.Picture2) c_.Picture2->setVisible(engine_.Picture2);
-    if (!c_.Timer1) return;
-    if (engine_.resting())
-        c_.Timer1->stop();
-    else if (!c_.Timer1->isActive())
-        c_.Timer1->start();
+}
+
+void GapTypingBinding::wake() {
+    if (c_.Timer1 && !c_.Timer1->isActive()) c_.Timer1->start();
 }
 
 void GapTypingBinding::text1Changed() {
@@ -118,6 +118,7 @@ void GapTypingBinding::text1Changed() {
         engine_.editText1(text, caret);
     }
     refresh();
+    wake();
 }
 
 void GapTypingBinding::caretMoved() {
@@ -127,6 +128,7 @@ void GapTypingBinding::caretMoved() {
     if (text != engine_.Text1()) return;
     engine_.setCaret(linebreaks::crlfPosition(text, c_.Text1->textCursor().position()));
     showState();
+    wake();
 }
 
 void GapTypingBinding::Text1_KeyDown(int KeyCode) {
@@ -138,21 +140,25 @@ void GapTypingBinding::Text1_KeyDown(int KeyCode) {
 void GapTypingBinding::Text1_KeyPress(QChar typed) {
     engine_.Text1_KeyPress(typed);
     refresh();
+    wake();
 }
 
 void GapTypingBinding::Text1_KeyUp(int KeyCode) {
     engine_.Text1_KeyUp(KeyCode);
     refresh();
+    wake();
 }
 
 void GapTypingBinding::Text1_Click() {
     engine_.Text1_Click();
     refresh();
+    wake();
 }
 
 void GapTypingBinding::Text1_MouseDown() {
     engine_.Text1_MouseDown();
     refresh();
+    wake();
 }
 
 void GapTypingBinding::Text1_MouseMove() {
@@ -164,4 +170,6 @@ void GapTypingBinding::Timer1_Timer() {
     ++ticks_;
     engine_.Timer1_Timer();
     refresh();
+    // A tick walks the caret all the way to where it rests; the next event wakes the timer.
+    if (c_.Timer1 && engine_.resting()) c_.Timer1->stop();
 }

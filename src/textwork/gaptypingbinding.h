@@ -12,7 +12,7 @@ class QTimer;
 // Binds a GapTypingEngine to a window's controls: the events of Text1 and Timer1 go to the
 // engine, and what the engine holds is shown in Text1 (its caret included), the hidden Text2 and
 // Text3, the labels and the hint panel. Texts written into Text1, Text2 or Text3 by the window
-// itself reach the engine as new texts. The timer runs only while the caret has somewhere to go.
+// itself reach the engine as new texts. The timer ticks after each event until the caret rests.
 class GapTypingBinding : public QObject {
     Q_OBJECT
 public:
@@ -33,7 +33,7 @@ public:
 
     // A builder's exercise: Text1, Text2 and the counter, the caret at 1.
     void startExercise(const QString& gapped, const QString& answer, int blanks);
-    // Shows what the engine holds and starts or stops the timer.
+    // Shows what the engine holds.
     void refresh();
 
     void Text1_KeyDown(int KeyCode);
@@ -51,6 +51,8 @@ private:
     void showText();
     void showCaret();
     void showState();
+    // Starts the timer: a tick follows every key, click, caret move and new text.
+    void wake();
     void text1Changed();
     void caretMoved();
 

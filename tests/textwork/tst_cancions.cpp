@@ -116,6 +116,7 @@ private Q_SLOTS:
         QCOMPARE(w.f->engine.Label11, QString("Espais: 0"));
         QVERIFY(!w.f->Picture2->isVisible());
         QVERIFY(w.settled());
+        QCOMPARE(w.f->Label9->text(), QString("0")); // the timer ticked once as the window loaded
 
         w.exercise(Boat, BoatGaps);
         QVERIFY(w.f->close());
