@@ -1,0 +1,79 @@
+#include "textwork/spellinggaps.h"
+#include "textwork/linebreaks.h"
+
+#include <algorithm>
+
+namespace spellinggaps {
+
+Exercise build(const QString& source, const QStringList& pieces, Stretch stretch) {
+    const QString text = linebreaks::toCrLf(source);
+    const qsizetype end =
+        stretch == Stretch::Whole ? text.size() : std::min<qsizetype>(text.size(), StretchLength);
+    Exercise out;
+    out.gapped.reserve(end + 2);
+    qsizetype i = 0;
+    while (i < end) {
+        qsizetype matched = 0;
+        for (const QString& piece : pieces) {
+            if (!piece.isEmpty() && QStringView(text).mid(i).startsWith(piece)) {
+                matched = piece.size();
+                break;
+            }
+        }
+        if (matched == 0) {
+            out.gapped += text[i];
+            ++i;
+            continue;
+        }
+        out.gapped += QString(matched, QLatin1Char('_'));
+        out.blanks += int(matched);
+        i += matched;
+    }
+    return out;
+}
+
+QStringList pieces(Family family, const QString& caption) {
+    // Character n of the caption, counted from 1, and characters n to m.
+    const auto at = [&caption](int n, int m) { return caption.mid(n - 1, m - n + 1); };
+    switch (family) {
+    case Family::pp:
+    case Family::vo:
+        return {at(1, 1), at(3, 3)};
+    case Family::ppp:
+        return {at(3, 4), at(1, 1)};
+    case Family::ccc:
+        return {at(1, 2)};
+    case Family::pppp:
+        return {at(4, 5), at(1, 2)};
+    case Family::ssi:
+        return {at(5, 7), at(1, 3)};
+    case Family::Command3:
+        return {QStringLiteral("o"),  QStringLiteral(u"ó"), QStringLiteral(u"ò"), QStringLiteral("a"),
+                QStringLiteral(u"á"), QStringLiteral(u"à"), QStringLiteral("i"),  QStringLiteral(u"í"),
+                QStringLiteral(u"ì"), QStringLiteral("e"),  QStringLiteral(u"é"), QStringLiteral(u"è"),
+                QStringLiteral("u"),  QStringLiteral(u"ú"), QStringLiteral(u"ù")};
+    case Family::Command9:
+        return {};
+    }
+    return {};
+}
+
+QStringList groupPieces(const QStringList& groups) {
+    QStringList out;
+    for (const QString& group : groups) {
+        // Only spaces are trimmed: a group is the learner's own letters.
+        qsizetype from = 0, to = group.size();
+        while (from < to && group[from] == QLatin1Char(' '))
+            ++from;
+        while (to > from && group[to - 1] == QLatin1Char(' '))
+            --to;
+        if (to > from) out << group.mid(from, to - from);
+    }
+    return out;
+}
+
+Stretch stretchOf(Family family) {
+    return family == Family::pp || family == Family::Command9 ? Stretch::Whole : Stretch::First900;
+}
+
+} // namespace spellinggaps
