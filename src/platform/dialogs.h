@@ -6,12 +6,14 @@
 
 class QWidget;
 
-// What a window asks of an open dialog: the folder it starts in, a filter written as
-// description/pattern pairs separated by "|" ("(*.bak)|*.bak|"), and a title.
+// What a window asks of a file dialog: the folder it starts in, a filter written as
+// description/pattern pairs separated by "|" ("(*.bak)|*.bak|"), a title, and whether the file is
+// to be saved (the dialog's button then says "Desa", and replacing a file is asked first).
 struct OpenRequest {
     QString initDir;
     QString filter;
     QString title;
+    bool save = false;
 };
 
 struct OpenAnswer {
@@ -34,6 +36,7 @@ class Dialogs {
 public:
     virtual ~Dialogs() = default;
     // Accepts the name of a file that does not exist yet: windows also use it to name new files.
+    // With request.save it is a save dialog.
     virtual OpenAnswer showOpen(QWidget* parent, const OpenRequest& request) = 0;
     virtual void message(QWidget* parent, const QString& text, const QString& title) = 0;
     // The same box with the question icon, for a notice whose answer nobody reads.

@@ -12,7 +12,7 @@ QFileDialog* QtDialogs::createOpenDialog(QWidget* parent, const OpenRequest& req
     // Qt's own dialog, so that filters match case-insensitively on every desktop.
     dlg->setOption(QFileDialog::DontUseNativeDialog, true);
     dlg->setOption(QFileDialog::HideNameFilterDetails, true);
-    dlg->setAcceptMode(QFileDialog::AcceptOpen);
+    dlg->setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     // AnyFile: a typed name of a file that does not exist is accepted unchanged.
     dlg->setFileMode(QFileDialog::AnyFile);
     const QStringList filters = toQtNameFilters(parseFileFilter(request.filter));

@@ -216,6 +216,35 @@ private Q_SLOTS:
         QVERIFY2(texts.contains(QString::fromUtf8("Cancel·la")), qPrintable(texts.join('|')));
     }
 
+    // A save request is a save dialog: its button says "Desa", never "Obre", and a typed new name
+    // comes back whole.
+    void saveDialogSaysSave() {
+        QVERIFY(installCatalanTranslation());
+        QTemporaryDir dir;
+        OpenRequest request{dir.path(), "*.txt|*.txt", "t"};
+        request.save = true;
+        std::unique_ptr<QFileDialog> dlg(QtDialogs::createOpenDialog(nullptr, request));
+        QCOMPARE(dlg->acceptMode(), QFileDialog::AcceptSave);
+        dlg->show();
+        QStringList buttons;
+        for (const QAbstractButton* b : dlg->findChildren<QAbstractButton*>())
+            buttons << b->text().remove('&');
+        QVERIFY2(buttons.contains("Desa"), qPrintable(buttons.join('|')));
+        QVERIFY2(!buttons.contains("Obre"), qPrintable(buttons.join('|')));
+        dlg.reset();
+
+        QtDialogs dialogs;
+        QTimer::singleShot(0, [] {
+            auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(d);
+            d->selectFile("nou.txt");
+            static_cast<QDialog*>(d)->accept();
+        });
+        const OpenAnswer a = dialogs.showOpen(nullptr, request);
+        QVERIFY(a.chosen());
+        QCOMPARE(QFileInfo(a.fileName).fileName(), QString("nou.txt"));
+    }
+
     void errorBoxSaysError() {
         TestServices t;
         showError(t.services(), nullptr);
