@@ -208,6 +208,52 @@ private Q_SLOTS:
             QVERIFY(!QFile::exists(mark));
         }
     }
+
+    // No editor of our own: the desktop's program for the picture type, through xdg-open, and
+    // only when that program is installed.
+    void desktopHandler_data() {
+        QTest::addColumn<bool>("installed");
+        QTest::newRow("handler installed") << true;
+        QTest::newRow("handler named but not installed") << false;
+    }
+    void desktopHandler() {
+        QFETCH(bool, installed);
+        QTemporaryDir dir;
+        QDir root(dir.path());
+        QVERIFY(root.mkpath(QStringLiteral("bin")) && root.mkpath(QStringLiteral("share/applications")) &&
+                root.mkpath(QStringLiteral("home")));
+        const QString mark = dir.filePath(QStringLiteral("started"));
+        {
+            QFile query(dir.filePath(QStringLiteral("bin/xdg-mime")));
+            QVERIFY(query.open(QIODevice::WriteOnly));
+            query.write("#!/bin/sh\necho fake-paint.desktop\n");
+            query.close();
+            QVERIFY(query.setPermissions(query.permissions() | QFileDevice::ExeOwner));
+            QFile entry(dir.filePath(QStringLiteral("share/applications/fake-paint.desktop")));
+            QVERIFY(entry.open(QIODevice::WriteOnly));
+            entry.write("[Desktop Entry]\nType=Application\nName=Fake\nExec=fakepaint %f\n");
+        }
+        standIn(dir.filePath(QStringLiteral("bin/xdg-open")), mark);
+        if (installed)
+            standIn(dir.filePath(QStringLiteral("bin/fakepaint")), dir.filePath(QStringLiteral("unused")));
+
+        EnvGuard path("PATH"), x("DISPLAY"), wl("WAYLAND_DISPLAY"), data("XDG_DATA_DIRS"),
+            home("XDG_DATA_HOME");
+        path.set(QFile::encodeName(dir.filePath(QStringLiteral("bin"))));
+        x.set(":0");
+        wl.set({});
+        data.set(QFile::encodeName(dir.filePath(QStringLiteral("share"))));
+        home.set(QFile::encodeName(dir.filePath(QStringLiteral("home"))));
+        QCOMPARE(DesktopLauncher::desktopHandler(QStringLiteral("image/bmp")).isEmpty(), !installed);
+        DesktopLauncher launcher;
+        QCOMPARE(launcher.openInPictureEditor(dir.filePath(QStringLiteral("dibuix.bmp"))), installed);
+        if (installed) {
+            QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(mark), 10000);
+        } else {
+            QTest::qWait(300);
+            QVERIFY(!QFile::exists(mark));
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(TestHandOffCheck)
