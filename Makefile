@@ -11,8 +11,9 @@ all: build
 
 deps:
 	@sh tools/install-deps
+	@sh tools/install-deps tools/desktop-packages.txt --no-install-recommends
 
-# What only the tests need (LibreOffice, to open the documents we write).
+# What only the tests need.
 test-deps: deps
 	@sh tools/install-deps tools/test-packages.txt --no-install-recommends
 

@@ -1,5 +1,6 @@
 #include "core/officelayouts.h"
 #include "core/palette.h"
+#include "platform/flatodt.h"
 
 #include <QRegularExpression>
 #include <cmath>
@@ -21,7 +22,13 @@ OfficeDocument pictureDocument(const QImage& picture, OfficeDocument::Orientatio
     OfficeDocument doc;
     doc.orientation = orientation;
     if (margins40) doc.setMargins(40);
-    doc.addTable(2, 1).cell(1, 1).lastParagraph().addPicture(OfficePicture(picture));
+    OfficeTable& table = doc.addTable(2, 1);
+    table.cell(1, 1).lastParagraph().addPicture(OfficePicture(picture));
+    // The whole table on one page: the empty second row must not stand alone on a next one.
+    table.setMaxPictureHeight(doc.textHeight() - FlatOdt::rowFrameHeight(false) -
+                              FlatOdt::rowFrameHeight(true) -
+                              FlatOdt::lineHeight(table.cell(2, 1).lastParagraph().format.pointSize) -
+                              FlatOdt::closingParagraphHeight());
     return doc;
 }
 
@@ -50,6 +57,9 @@ OfficeDocument photoPackingDocument(const QList<QByteArray>& jpegs, int perRow, 
     const int rows = photoTableRows(int(jpegs.size()), perRow);
     if (rows == 0) return doc;
     OfficeTable& table = doc.addTable(rows, perRow);
+    // A row of photos fits under the heading, so the heading never stands alone on its page.
+    table.setMaxPictureHeight(doc.textHeight() - 2 * FlatOdt::lineHeight(heading.pointSize) -
+                              FlatOdt::rowFrameHeight(true) - FlatOdt::closingParagraphHeight());
     OfficeTextFormat caption;
     caption.pointSize = 10;
     caption.colour = paletteColour(1);

@@ -10,7 +10,7 @@
 // The documents the windows hand to the office suite, built without a screen.
 
 // A page picture in cell (1, 1) of a table of two rows and one column; 40-point margins when
-// asked, else the document's own.
+// asked, else the document's own. The picture is small enough for the whole table to fit a page.
 OfficeDocument pictureDocument(const QImage& picture, OfficeDocument::Orientation orientation,
                                bool margins40);
 // Two page pictures, in cells (1, 1) and (2, 1), on a portrait page with 40-point margins.
@@ -21,7 +21,7 @@ OfficeDocument twoPictureDocument(const QImage& first, const QImage& second);
 int photoTableRows(int photos, int perRow);
 // The heading "LISTA DE FOTOS", then the photos perRow to a row, in order; an empty entry (a file
 // that could not be read) leaves its cell empty. Each cell below a photo's cell is set to 10-point
-// dark blue text.
+// dark blue text. The photos are small enough for a row of them to fit a page under the heading.
 OfficeDocument photoPackingDocument(const QList<QByteArray>& jpegs, int perRow, bool landscape);
 
 // One part of a letter as its text box holds it.

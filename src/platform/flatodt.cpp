@@ -158,7 +158,7 @@ public:
         int tableNumber = 0;
         for (const OfficeDocument::Block& b : doc_.blocks) {
             if (const auto* p = std::get_if<OfficeParagraph>(&b))
-                paragraph(*p, doc_.textWidth());
+                paragraph(*p, QSizeF(doc_.textWidth(), doc_.textHeight()));
             else if (const auto& t = std::get<OfficeTable>(b); t.rowCount() > 0)
                 table(t, ++tableNumber);
         }
@@ -246,6 +246,7 @@ private:
     void table(const OfficeTable& t, int number) {
         const QByteArray name = "Table" + QByteArray::number(number);
         const QList<double> widths = doc_.columnWidths(t);
+        const double pictureHeight = FlatOdt::tablePictureHeight(doc_, t);
         out_ << "<table:table table:name=\"" << name << "\" table:style-name=\"" << name << "\">";
         for (int c = 1; c <= t.columnCount(); ++c)
             out_ << "<table:table-column table:style-name=\"" << name << ".C" << QByteArray::number(c)
@@ -263,10 +264,10 @@ private:
                 out_ << "<table:table-cell table:style-name=\"" << cellStyle
                      << "\" office:value-type=\"string\">";
                 const OfficeCell& cell = t.cell(r, c);
-                const double width = FlatOdt::cellContentWidth(widths.at(c - 1));
-                if (cell.paragraphs.isEmpty()) paragraph(OfficeParagraph(), width);
+                const QSizeF room(FlatOdt::cellContentWidth(widths.at(c - 1)), pictureHeight);
+                if (cell.paragraphs.isEmpty()) paragraph(OfficeParagraph(), room);
                 for (const OfficeParagraph& p : cell.paragraphs)
-                    paragraph(p, width);
+                    paragraph(p, room);
                 out_ << "</table:table-cell>";
             }
             out_ << "</table:table-row>";
@@ -274,11 +275,12 @@ private:
         out_ << "</table:table>\n";
     }
 
-    void paragraph(const OfficeParagraph& p, double width) {
+    // `room`: the most a picture in the paragraph may take.
+    void paragraph(const OfficeParagraph& p, QSizeF room) {
         out_ << "<text:p text:style-name=\"P" << QByteArray::number(styles_.paragraph(p.format)) << "\">";
         for (const OfficeRun& r : p.runs) {
             if (!r.picture.isNull()) {
-                picture(r.picture, width);
+                picture(r.picture, room);
             } else if (r.format == p.format) {
                 text(r.text);
             } else {
@@ -334,8 +336,8 @@ private:
         return c == QLatin1Char('\t') || c == QLatin1Char('\r') || c == QLatin1Char('\n');
     }
 
-    void picture(const OfficePicture& pic, double width) {
-        const QSizeF size = pic.sizeInPoints(width, doc_.textHeight());
+    void picture(const OfficePicture& pic, QSizeF room) {
+        const QSizeF size = pic.sizeInPoints(room.width(), room.height());
         out_ << "<draw:frame draw:style-name=\"fr1\" draw:name=\"Picture" << QByteArray::number(++pictures_)
              << "\" text:anchor-type=\"as-char\" svg:width=\"" << points(size.width()) << "\" svg:height=\""
              << points(size.height()) << "\" draw:z-index=\"0\"><draw:image draw:mime-type=\""
@@ -355,6 +357,13 @@ private:
 };
 
 } // namespace
+
+double FlatOdt::tablePictureHeight(const OfficeDocument& document, const OfficeTable& table) {
+    const double alone = document.textHeight() - rowFrameHeight(true) - closingParagraphHeight();
+    const double asked = table.maxPictureHeight();
+    // Never so small that a picture vanishes, whatever the margins.
+    return std::max(OfficeDocument::pointsPerCm, asked > 0 ? std::min(asked, alone) : alone);
+}
 
 bool writeFlatOpenDocumentText(const OfficeDocument& document, QIODevice& device) {
     return Writer(document, device).write();

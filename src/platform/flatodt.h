@@ -21,4 +21,25 @@ constexpr double borderWidth = 0.5;
 inline double cellContentWidth(double columnWidth) {
     return columnWidth - 2 * cellPadding - 2 * borderWidth;
 }
+
+// Heights of LibreOffice's layout of what is written here, in points, reckoned a little
+// generously so that what is reckoned to fit a page does. A line of text at a point size (the
+// fonts standing in take about 1.15 times their size):
+inline double lineHeight(double pointSize) {
+    return 1.25 * pointSize;
+}
+// What a table row adds around its cells' content: the padding above and below, its top border,
+// and the bottom border when it is the table's last row.
+inline double rowFrameHeight(bool lastRow) {
+    return 2 * cellPadding + borderWidth + (lastRow ? borderWidth : 0);
+}
+// The empty paragraph of the default style that LibreOffice puts after a table ending the
+// document: it goes onto a page of its own when the table fills the last one.
+inline double closingParagraphHeight() {
+    return lineHeight(12);
+}
+// The most height a picture in one of the table's cells takes on the document's page: the room a
+// row has on a page of its own (a last row, with the closing paragraph below), or less when the
+// table asks for less.
+double tablePictureHeight(const OfficeDocument& document, const OfficeTable& table);
 } // namespace FlatOdt

@@ -6,6 +6,7 @@
 #include <QMarginsF>
 #include <QSizeF>
 #include <QString>
+#include <algorithm>
 #include <variant>
 
 // Font of a stretch of text. Sizes are in points and kept as given (14.25 stays 14.25).
@@ -90,12 +91,18 @@ public:
     // Every cell's paragraphs take the format (the text already there keeps its own).
     void setAllCellsFormat(const OfficeTextFormat& format);
 
+    // The most height in points a picture in a cell may take, so that what must share its page
+    // fits there; 0 (the start) leaves the room a row has on a page of its own.
+    void setMaxPictureHeight(double points) { maxPictureHeight_ = std::max(0.0, points); }
+    double maxPictureHeight() const { return maxPictureHeight_; }
+
 private:
     int rows_ = 0;
     int columns_ = 0;
     QList<OfficeCell> cells_; // row by row
     QList<double> columnWidths_;
     QList<double> rowHeights_;
+    double maxPictureHeight_ = 0;
 };
 
 // A text document on an A4 page: paragraphs and tables in order. The windows fill it and hand it

@@ -235,7 +235,7 @@ private:
             if (star) skipGroup();
             return;
         }
-        if (star && kw != Kw::FldInst && kw != Kw::ShpPict && kw != Kw::ShpInst) {
+        if (star && kw != Kw::FldInst && kw != Kw::ShpPict && kw != Kw::ShpInst && kw != Kw::NestTableProps) {
             skipGroup();
             return;
         }
@@ -393,6 +393,10 @@ private:
         const int value = param.value_or(1);
         switch (kw) {
         case Kw::Skip:
+            skipGroup();
+            break;
+        case Kw::NestTableProps: // a nested row ends here; its cell sizes are not kept
+            paragraphEnd();
             skipGroup();
             break;
         case Kw::Rtf:

@@ -15,7 +15,8 @@ const QHash<QByteArray, Kw>& keywords() {
               "colorschememapping", "datastore", "latentstyles", "falt", "panose", "pntxta", "pntxtb", "ftnsep",
               "ftnsepc", "ftncn", "aftnsep", "aftnsepc", "aftncn", "background", "userprops", "shptxt",
               "docvar", "xmlnstbl", "mmathPr", "author", "operator", "title", "subject", "keywords", "doccomm",
-              "company", "category", "manager", "creatim", "revtim", "printim", "buptim", "fldtype", "private"})
+              "company", "category", "manager", "creatim", "revtim", "printim", "buptim", "fldtype", "private",
+              "nonesttables"})
             t.insert(skip, Kw::Skip);
         const std::pair<const char*, Kw> words[] = {
             {"rtf", Kw::Rtf}, {"deff", Kw::Deff}, {"uc", Kw::Uc}, {"u", Kw::U}, {"bin", Kw::Bin},
@@ -24,7 +25,7 @@ const QHash<QByteArray, Kw>& keywords() {
             {"ql", Kw::Ql}, {"qr", Kw::Qr}, {"qc", Kw::Qc}, {"qj", Kw::Qj}, {"qd", Kw::Qj}, {"li", Kw::Li},
             {"lin", Kw::Li}, {"ri", Kw::Ri}, {"rin", Kw::Ri}, {"fi", Kw::Fi}, {"line", Kw::Line},
             {"tab", Kw::Tab}, {"cell", Kw::Cell}, {"nestcell", Kw::Cell}, {"row", Kw::Row},
-            {"nestrow", Kw::Row}, {"plain", Kw::Plain}, {"b", Kw::B}, {"i", Kw::I}, {"ulnone", Kw::UlNone},
+            {"nestrow", Kw::Row}, {"nesttableprops", Kw::NestTableProps}, {"plain", Kw::Plain}, {"b", Kw::B}, {"i", Kw::I}, {"ulnone", Kw::UlNone},
             {"f", Kw::F}, {"fs", Kw::Fs}, {"cf", Kw::Cf}, {"v", Kw::V}, {"pict", Kw::Pict},
             {"pngblip", Kw::PngBlip}, {"jpegblip", Kw::JpegBlip}, {"dibitmap", Kw::DibBitmap},
             {"wbitmap", Kw::OtherPicture}, {"wmetafile", Kw::OtherPicture}, {"emfblip", Kw::OtherPicture},

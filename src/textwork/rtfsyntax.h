@@ -10,7 +10,8 @@ namespace rtf {
 
 // clang-format off
 enum class Kw : quint8 {
-    Skip, // a destination whose group is skipped whole
+    Skip, // a destination whose group is skipped whole (\nonesttables: the text of a nested
+          // table for readers that cannot read one)
     Rtf, Deff, Uc, U, Bin, FontTable, ColourTable, Red, Green, Blue,
     Par, Sect, Page, Pard, Ql, Qr, Qc, Qj, Li, Ri, Fi, Line, Tab, Cell, Row,
     Plain, B, I, Ul, UlNone, F, Fs, Cf, V,
@@ -18,6 +19,7 @@ enum class Kw : quint8 {
     Pict, PngBlip, JpegBlip, DibBitmap, OtherPicture, PicW, PicH, PicWGoal, PicHGoal, PicScaleX, PicScaleY,
     Field, FldInst, FldRslt, Object, Result, ShpPict, Shp, ShpInst, ShpRslt, Sn, Sv,
     ShpLeft, ShpTop, ShpRight, ShpBottom,
+    NestTableProps, // a nested table's row properties: only its row end counts
 };
 // clang-format on
 

@@ -234,24 +234,36 @@ private Q_SLOTS:
         QTest::addColumn<QSize>("pixels");
         QTest::addColumn<double>("width"); // points expected
         QTest::addColumn<double>("height");
+        QTest::addColumn<double>("limit"); // the table's own, 0 for none
         const double cellWidth = FlatOdt::cellContentWidth(841.8898 - 80);
-        const double textHeight = 595.2756 - 80;
-        QTest::newRow("natural size") << false << QSize(100, 50) << 75.0 << 37.5;
-        QTest::newRow("JPEG natural size") << true << QSize(100, 50) << 75.0 << 37.5;
-        QTest::newRow("wide: the cell's width") << false << QSize(2000, 100) << cellWidth << cellWidth / 20;
-        QTest::newRow("tall: the text height") << true << QSize(100, 1000) << textHeight / 10 << textHeight;
+        // A row of its own on the page: the text height less the row's padding and borders and
+        // the paragraph that follows the table.
+        const double rowRoom =
+            595.2756 - 80 - FlatOdt::rowFrameHeight(true) - FlatOdt::closingParagraphHeight();
+        QTest::newRow("natural size") << false << QSize(100, 50) << 75.0 << 37.5 << 0.0;
+        QTest::newRow("JPEG natural size") << true << QSize(100, 50) << 75.0 << 37.5 << 0.0;
+        QTest::newRow("wide: the cell's width")
+            << false << QSize(2000, 100) << cellWidth << cellWidth / 20 << 0.0;
+        QTest::newRow("tall: a row's room on the page")
+            << true << QSize(100, 1000) << rowRoom / 10 << rowRoom << 0.0;
+        QTest::newRow("tall: the table's limit") << false << QSize(100, 1000) << 30.0 << 300.0 << 300.0;
+        QTest::newRow("a limit past the room counts not")
+            << false << QSize(100, 1000) << rowRoom / 10 << rowRoom << 2000.0;
+        QTest::newRow("small within the limit") << false << QSize(100, 50) << 75.0 << 37.5 << 300.0;
     }
     void pictures() {
         QFETCH(bool, jpeg);
         QFETCH(QSize, pixels);
         QFETCH(double, width);
         QFETCH(double, height);
+        QFETCH(double, limit);
         const QImage image = sample(pixels);
         const QByteArray jpegBytes = jpeg ? jpegOf(image) : QByteArray();
         OfficeDocument doc;
         doc.orientation = OfficeDocument::Orientation::Landscape;
         doc.setMargins(40);
         OfficeTable& table = doc.addTable(2, 1);
+        table.setMaxPictureHeight(limit);
         table.cell(1, 1).lastParagraph().addPicture(jpeg ? OfficePicture::fromJpeg(jpegBytes)
                                                          : OfficePicture(image));
         table.cell(2, 1).lastParagraph().addPicture(OfficePicture()); // a null picture is left out

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -70,6 +71,10 @@ private Q_SLOTS:
         for (int i = 0; i < 5; ++i)
             photos << jpegOf(sample(QSize(200, 120), QColor::fromHsv(i * 60, 200, 220)));
         photos.insert(2, QByteArray("not a picture")); // its cell stays empty
+        // Two rows, the first as tall as a page allows under the heading: two pages, none blank.
+        const QList<QByteArray> portraitPhotos{jpegOf(sample(QSize(600, 800), Qt::red)),
+                                               jpegOf(sample(QSize(200, 120), Qt::blue)),
+                                               jpegOf(sample(QSize(200, 120), Qt::green))};
         const QMap<QString, OfficeDocument> documents{
             {QStringLiteral("picture-landscape"),
              pictureDocument(sample(QSize(800, 500), Qt::yellow), OfficeDocument::Orientation::Landscape,
@@ -80,6 +85,12 @@ private Q_SLOTS:
             {QStringLiteral("two-pictures"),
              twoPictureDocument(sample(QSize(500, 300), Qt::green), sample(QSize(500, 300), Qt::magenta))},
             {QStringLiteral("photos"), photoPackingDocument(photos, 2, true)},
+            {QStringLiteral("photos-portrait"), photoPackingDocument(portraitPhotos, 2, true)},
+            // Pictures as tall as the text area, default margins: the whole table on one page.
+            {QStringLiteral("calendar"), pictureDocument(sample(QSize(543, 657), Qt::white),
+                                                         OfficeDocument::Orientation::Landscape, false)},
+            {QStringLiteral("comic-board"), pictureDocument(sample(QSize(854, 682), Qt::lightGray),
+                                                            OfficeDocument::Orientation::Landscape, false)},
             {QStringLiteral("letter"), letterDocument(letterParts, 14700)},
             {QStringLiteral("text"),
              plainTextDocument(QStringLiteral("Primera línia del text,\r\nsegona línia\namb <&> i tot."))},
@@ -112,16 +123,23 @@ private Q_SLOTS:
         QTest::addColumn<bool>("landscape");
         QTest::addColumn<int>("pictures");
         QTest::addColumn<QStringList>("texts"); // in reading order
-        QTest::newRow("picture, landscape, 40 pt") << "picture-landscape" << true << 1 << QStringList();
-        QTest::newRow("picture, portrait") << "picture-portrait" << false << 1 << QStringList();
-        QTest::newRow("two pictures") << "two-pictures" << false << 2 << QStringList();
-        QTest::newRow("photos") << "photos" << true << 5 << QStringList{"LISTA DE FOTOS"};
+        QTest::addColumn<int>("pages");         // each holding a picture, when there are pictures
+        QTest::newRow("picture, landscape, 40 pt") << "picture-landscape" << true << 1 << QStringList() << 1;
+        QTest::newRow("picture, portrait") << "picture-portrait" << false << 1 << QStringList() << 1;
+        QTest::newRow("calendar as tall as the text") << "calendar" << true << 1 << QStringList() << 1;
+        QTest::newRow("comic board as tall as the text") << "comic-board" << true << 1 << QStringList() << 1;
+        QTest::newRow("two pictures") << "two-pictures" << false << 2 << QStringList() << 1;
+        QTest::newRow("photos") << "photos" << true << 5 << QStringList{"LISTA DE FOTOS"} << 1;
+        QTest::newRow("photos, a portrait one")
+            << "photos-portrait" << true << 3 << QStringList{"LISTA DE FOTOS"} << 2;
         QTest::newRow("letter") << "letter" << false << 0
                                 << QStringList{"Girona, 3 de mar",       "Benvolguda Maria,",
                                                "Us escric des de casa.", "Fa bon temps i el gat dorm.",
-                                               "Una abraçada,",          "Jordi"};
+                                               "Una abraçada,",          "Jordi"}
+                                << 1;
         QTest::newRow("text") << "text" << false << 0
-                              << QStringList{"Primera línia del text,", "segona línia", "amb <&> i tot."};
+                              << QStringList{"Primera línia del text,", "segona línia", "amb <&> i tot."}
+                              << 1;
     }
     void converted() {
         QVERIFY(converted_);
@@ -129,6 +147,7 @@ private Q_SLOTS:
         QFETCH(bool, landscape);
         QFETCH(int, pictures);
         QFETCH(QStringList, texts);
+        QFETCH(int, pages);
         const QString file = pdf(key);
         QVERIFY2(QFile::exists(file), qPrintable(file));
 
@@ -141,7 +160,8 @@ private Q_SLOTS:
         QVERIFY2(qAbs(w - (landscape ? longSide : shortSide)) < 2 &&
                      qAbs(h - (landscape ? shortSide : longSide)) < 2,
                  qPrintable(info));
-        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))), qPrintable(info));
+        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+%1\\n").arg(pages))),
+                 qPrintable(info));
 
         const QString text =
             run(QStringLiteral("pdftotext"),
@@ -158,6 +178,16 @@ private Q_SLOTS:
         const QStringList list = run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), file})
                                      .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         QCOMPARE(list.size() - 2, pictures);
+        if (pictures > 0) {
+            // No page without a picture: a heading alone, an empty row or a blank page.
+            QSet<int> withPicture;
+            for (qsizetype i = 2; i < list.size(); ++i)
+                withPicture.insert(
+                    list[i].section(QLatin1Char(' '), 0, 0, QString::SectionSkipEmpty).toInt());
+            for (int page = 1; page <= pages; ++page)
+                QVERIFY2(withPicture.contains(page),
+                         qPrintable(QStringLiteral("page %1 has no picture").arg(page)));
+        }
     }
 };
 

@@ -444,6 +444,14 @@ private Q_SLOTS:
                    "Times New Roman][ ni res|12 Times New Roman][ i ara pla|12 Arial]"
                    " / C-300:[aaabbbc|12 Arial] / L:[final\u00a0punt\u00ads\u2011x|12 Arial]")
             << QList<QImage>{};
+        // The text of \nonesttables is for readers that cannot read a nested table.
+        // Cells are tabs, rows (nested ones too) end their paragraph.
+        QTest::newRow("nested table")
+            << "word-nested-table.rtf"
+            << QStringLiteral(
+                   "L:[Abans de la taula|12 Arial] / L:[Exterior A\tNiu 1\tNiu 2\t|12 Arial]"
+                   " / L:[Niu 3\tNiu 4\t|12 Arial] / L:[Exterior B\t|12 Arial] / L:[Després|12 Arial]")
+            << QList<QImage>{};
     }
     void fixtures() {
         QFETCH(QString, file);
