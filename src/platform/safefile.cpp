@@ -26,7 +26,9 @@ QString errorText(int error) {
 // Where the bytes go: a symbolic link is written through, as an editor would.
 QString targetOf(const QString& path) {
     const QFileInfo info(path);
-    return info.isSymLink() ? info.symLinkTarget() : info.absoluteFilePath();
+    if (!info.isSymLink()) return info.absoluteFilePath();
+    const QString canonical = info.canonicalFilePath(); // empty for a link to nothing yet
+    return canonical.isEmpty() ? info.symLinkTarget() : canonical;
 }
 
 // Plain write(2) until every byte is down: a short write is followed by the call that gives the
@@ -54,16 +56,16 @@ QString writeBeside(const QString& target, const QByteArray& bytes, const struct
     QString temp;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temp = info.dir().filePath(
-            QStringLiteral(".%1.%2")
-                .arg(info.fileName())
-                .arg(QRandomGenerator::global()->generate() % 0x1000000, 6, 16, QLatin1Char('0')));
-        // 0666 less the umask, as any new file of the user's.
+        const quint32 tag = QRandomGenerator::global()->generate() % 0x1000000;
+        temp = info.dir().filePath(QLatin1Char('.') + info.fileName().left(60) + QLatin1Char('.') +
+                                   QStringLiteral("%1").arg(tag, 6, 16, QLatin1Char('0')));
+        // 0666 less the umask, as any new file of the user's; the name is cut to stay a valid name.
         fd = ::open(QFile::encodeName(temp).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST) break;
     }
     if (fd < 0) {
-        qCWarning(lcFiles) << "cannot write beside" << target << errorText(errno);
+        const int error = errno;
+        qCWarning(lcFiles) << "cannot write beside" << target << errorText(error);
         return {};
     }
     int error = 0;
@@ -83,7 +85,10 @@ QString writeBeside(const QString& target, const QByteArray& bytes, const struct
 // So the renames themselves outlive a power cut.
 void syncFolder(const QString& folder) {
     const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0 || ::fsync(fd) != 0) qCInfo(lcFiles) << "cannot sync" << folder << errorText(errno);
+    if (fd < 0 || ::fsync(fd) != 0) {
+        const int error = errno;
+        qCInfo(lcFiles) << "cannot sync" << folder << errorText(error);
+    }
     if (fd >= 0) ::close(fd);
 }
 
@@ -133,7 +138,8 @@ bool saveFilesTogether(const QList<FileContents>& files) {
         } else if (errno == ENOENT) {
             olds.append(std::nullopt);
         } else {
-            qCWarning(lcFiles) << "cannot write" << target << errorText(errno);
+            const int error = errno;
+            qCWarning(lcFiles) << "cannot write" << target << errorText(error);
             return false;
         }
         targets << target;
@@ -149,12 +155,13 @@ bool saveFilesTogether(const QList<FileContents>& files) {
         temps << temp;
     }
 
-    // Every new file is whole on disk. A rename within a folder needs no room of its own, so once
-    // the first has gone through the others do too unless the folder itself went away.
+    // Every new file is whole on disk. A rename within a folder needs no room of its own, so the
+    // renames go through unless the folder itself is changed meanwhile.
     for (qsizetype i = 0; i < temps.size(); ++i) {
         if (::rename(QFile::encodeName(temps[i]).constData(), QFile::encodeName(targets[i]).constData()) !=
             0) {
-            qCWarning(lcFiles) << "cannot put" << targets[i] << "in place" << errorText(errno);
+            const int error = errno;
+            qCWarning(lcFiles) << "cannot put" << targets[i] << "in place" << errorText(error);
             removeAll(temps.mid(i));
             return false;
         }

@@ -47,6 +47,17 @@ private Q_SLOTS:
         QCOMPARE(entries(dir.path()), QStringList{"llista.bak"});
     }
 
+    // The temporary's name stays a valid one however long the file's own name.
+    void theLongestNames() {
+        QTemporaryDir dir;
+        const QString longest = QString(255, QLatin1Char('a'));
+        const QString accented = QString(127, QChar(0xE0)); // 254 bytes in UTF-8
+        QVERIFY(saveFileSafely(dir.filePath(longest), "x"));
+        QVERIFY(saveFileSafely(dir.filePath(accented), "y"));
+        QCOMPARE(readFileBytes(dir.filePath(accented)), QByteArray("y"));
+        QCOMPARE(entries(dir.path()).size(), 2);
+    }
+
     // A new file has the user's usual permissions; a replaced one keeps its own.
     void permissions() {
         QTemporaryDir dir;
