@@ -1,11 +1,13 @@
 #include "app/application.h"
 #include "comicstrip/registerforms.h"
+#include "core/errorbox.h"
 #include "core/folders.h"
 #include "core/fonts.h"
 #include "core/registerforms.h"
 #include "core/translation.h"
 #include "documents/registerforms.h"
 #include "pictures/registerforms.h"
+#include "shell/form1.h"
 #include "shell/registerforms.h"
 #include "textwork/registerforms.h"
 #include "wordgames/registerforms.h"
@@ -13,7 +15,7 @@
 #include "workshop/registerforms.h"
 
 #include <QApplication>
-#include <QDir>
+#include <QTimer>
 
 void setUpApplication() {
     QCoreApplication::setApplicationName(QStringLiteral("Taudrin"));
@@ -37,11 +39,11 @@ void registerAllForms(Forms& forms) {
 Application::Application() {
     const QString program = defaultProgramFolder();
     const QString scratch = defaultScratchFolder();
-    QDir().mkpath(program);
+    programFolderUsable_ = prepareWorkFolder(program);
     ensurePrivateFolder(scratch);
     office_ = std::make_unique<ScratchOfficeSuite>(launcher_, scratch);
     // What the program ships goes into the user's folder where it is missing.
-    seedFolder(QStringLiteral(":/ship"), program);
+    if (programFolderUsable_) seedFolder(QStringLiteral(":/ship"), program);
     services_ = std::make_unique<Services>(dialogs_, launcher_, *office_, speech_, spelling_, *displayModes_,
                                            printing_, random_, forms_, state_, program, scratch);
     forms_.setServices(services_.get());
@@ -49,3 +51,11 @@ Application::Application() {
 }
 
 Application::~Application() = default;
+
+void Application::start() {
+    form1& main = forms_.show<form1>();
+    // The program still runs: the activities work, only saving fails, and the user knows why.
+    // Said once the main window is up and painted, from the event loop.
+    if (!programFolderUsable_)
+        QTimer::singleShot(0, &main, [this, &main] { showUnusableFolder(*services_, &main); });
+}

@@ -19,8 +19,11 @@ public:
     Application();
     ~Application();
     Services& services() { return *services_; }
+    // Shows the main window, and says so when the user's Taudrin folder cannot keep work.
+    void start();
 
 private:
+    bool programFolderUsable_ = true;
     QtDialogs dialogs_;
     DesktopLauncher launcher_;
     std::unique_ptr<ScratchOfficeSuite> office_; // made once the scratch folder is known

@@ -1,5 +1,4 @@
 #include "app/application.h"
-#include "shell/form1.h"
 
 #include <QApplication>
 
@@ -7,6 +6,6 @@ int main(int argc, char* argv[]) {
     QApplication qapp(argc, argv);
     setUpApplication();
     Application app;
-    app.services().forms.show<form1>();
+    app.start();
     return qapp.exec();
 }

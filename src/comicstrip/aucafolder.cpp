@@ -1,11 +1,13 @@
 #include "comicstrip/aucafolder.h"
+#include "comicstrip/log.h"
 #include "core/cp1252.h"
 #include "core/jpegsave.h"
-#include "core/recordfile.h"
+#include "platform/safefile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace comicstrip {
 
@@ -93,15 +95,24 @@ void AucaFolder::readCaptions(const QByteArray& bytes, AucaStrip& strip) {
 }
 
 bool AucaFolder::write(const QString& folder, const AucaStrip& strip) {
+    const bool isNew = !QFileInfo::exists(folder);
     if (!QDir().mkpath(folder)) return false;
     const QDir dir(folder);
-    bool complete = true;
-    for (int i = 0; i < Panels; ++i) {
-        removeCaseTwins(dir, pictureName(i));
-        complete = savejpg(strip.pictures[i], dir.filePath(pictureName(i)), Quality) && complete;
+    // The ten files are written together, so a strip saved again is either all new or all old.
+    QList<FileContents> files;
+    for (int i = 0; i < Panels; ++i)
+        files.append({dir.filePath(pictureName(i)), jpegBytes(strip.pictures[i], Quality)});
+    files.append({dir.filePath(captionFileName()), captionBytes(strip)});
+    const bool encoded = std::none_of(files.cbegin(), files.cend() - 1,
+                                      [](const FileContents& file) { return file.bytes.isEmpty(); });
+    if (!encoded || !saveFilesTogether(files)) {
+        qCWarning(lcComicStrip) << "the strip could not be saved in" << folder;
+        if (isNew) QDir().rmdir(folder);
+        return false;
     }
-    removeCaseTwins(dir, captionFileName());
-    return saveFileSafely(dir.filePath(captionFileName()), captionBytes(strip)) && complete;
+    for (const FileContents& file : std::as_const(files))
+        removeCaseTwins(dir, QFileInfo(file.path).fileName());
+    return true;
 }
 
 std::optional<AucaStrip> AucaFolder::read(const QString& captionFile) {

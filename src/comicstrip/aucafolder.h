@@ -43,8 +43,8 @@ public:
     static void readCaptions(const QByteArray& bytes, AucaStrip& strip);
 
     // Writes the strip into folder, creating it (and "auca" above it) when missing; an existing
-    // strip of that name is replaced. False unless all ten files were written; the caption file is
-    // replaced whole or left as it was.
+    // strip of that name is replaced. The ten files are replaced together: false, and every old
+    // file left as it was, unless all ten were written.
     static bool write(const QString& folder, const AucaStrip& strip);
     // Reads the strip whose caption file is given, with the pictures beside it. Nothing when the
     // caption file does not exist or cannot be read.

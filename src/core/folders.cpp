@@ -4,7 +4,9 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 
 QString defaultProgramFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
@@ -13,6 +15,26 @@ QString defaultProgramFolder() {
 QString defaultScratchFolder() {
     return QDir(QStandardPaths::writableLocation(QStandardPaths::CacheLocation))
         .filePath(QStringLiteral("scratch"));
+}
+
+bool prepareWorkFolder(const QString& path) {
+    if (!QDir().mkpath(path) || !QFileInfo(path).isDir()) {
+        qCWarning(lcCore) << "cannot create the folder" << path;
+        return false;
+    }
+    // Mode bits say little (root ignores them, a read-only disk keeps them): a real file tells.
+    QTemporaryFile probe(QDir(path).filePath(QStringLiteral(".taudrin-XXXXXX")));
+    if (!probe.open()) {
+        qCWarning(lcCore) << "cannot write in" << path << probe.errorString();
+        return false;
+    }
+    return true;
+}
+
+QString unusableFolderText(const QString& path) {
+    return QStringLiteral("No es pot desar la feina a la carpeta de Taudrin:\n%1\n"
+                          "La carpeta no es pot crear o no s'hi pot escriure.")
+        .arg(QDir::toNativeSeparators(path));
 }
 
 bool ensurePrivateFolder(const QString& path) {

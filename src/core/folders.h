@@ -6,6 +6,12 @@ QString defaultProgramFolder();
 // The private per-user folder for the fixed scratch files.
 QString defaultScratchFolder();
 
+// Makes the user's Taudrin folder (and its parents) when missing and tries a file in it: false
+// when work cannot be saved there (a file stands in its place, it or its disk is read-only).
+bool prepareWorkFolder(const QString& path);
+// What the user is told at start when that fails; it names the folder.
+QString unusableFolderText(const QString& path);
+
 // Creates the folder (and its parents) when missing and makes it private to the user (0700).
 bool ensurePrivateFolder(const QString& path);
 

@@ -1,20 +1,12 @@
 #include "core/jpegsave.h"
 #include "core/log.h"
+#include "platform/safefile.h"
 
-#include <QImageWriter>
-#include <QSaveFile>
+#include <QPainter>
 #include <algorithm>
 
-bool savejpg(const QImage& picture, const QString& fileName, int quality) {
-    if (picture.isNull() || fileName.isEmpty()) return false;
-    // Written beside the old file and put in its place at the end, so a failure halfway keeps it.
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
-        qCInfo(lcCore) << "cannot write" << fileName << file.errorString();
-        return false;
-    }
-    QImageWriter writer(&file, "jpeg");
-    writer.setQuality(std::clamp(quality, 0, 100));
+QByteArray jpegBytes(const QImage& picture, int quality) {
+    if (picture.isNull()) return {};
     // JPEG has no transparency: transparent parts come out white rather than black.
     QImage opaque = picture;
     if (picture.hasAlphaChannel()) {
@@ -24,10 +16,15 @@ bool savejpg(const QImage& picture, const QString& fileName, int quality) {
         QPainter p(&opaque);
         p.drawImage(0, 0, picture);
     }
-    if (!writer.write(opaque)) {
-        qCInfo(lcCore) << "cannot encode" << fileName << writer.errorString();
-        file.cancelWriting();
+    return pictureBytes(opaque, "jpeg", std::clamp(quality, 0, 100));
+}
+
+bool savejpg(const QImage& picture, const QString& fileName, int quality) {
+    if (picture.isNull() || fileName.isEmpty()) return false;
+    const QByteArray bytes = jpegBytes(picture, quality);
+    if (bytes.isEmpty()) {
+        qCInfo(lcCore) << "cannot encode" << fileName;
         return false;
     }
-    return file.commit();
+    return saveFileSafely(fileName, bytes);
 }

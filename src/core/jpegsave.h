@@ -1,4 +1,5 @@
 #pragma once
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 
@@ -6,3 +7,6 @@
 // name. Never creates a folder and never tells the user anything: the caller learns from the
 // result whether the file was written. A failed write leaves an existing file as it was.
 bool savejpg(const QImage& picture, const QString& fileName, int quality);
+// The JPEG file's bytes savejpg writes; empty for a null picture or a failed encoding. For a
+// caller that writes several files together.
+QByteArray jpegBytes(const QImage& picture, int quality);

@@ -4,7 +4,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 RecordFile::RecordFile(QString path, int recordLength)
     : path_(std::move(path)), length_(qMax(1, recordLength)) {}
@@ -68,17 +67,4 @@ int RecordFile::countOf(const QString& path, int recordLength) {
     const QFileInfo info(path);
     if (!info.isFile() || recordLength <= 0) return 0;
     return static_cast<int>(info.size() / recordLength);
-}
-
-bool saveFileSafely(const QString& path, const QByteArray& bytes) {
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly)) {
-        qCWarning(lcCore) << "cannot write" << path << f.errorString();
-        return false;
-    }
-    if (f.write(bytes) != bytes.size()) {
-        f.cancelWriting();
-        return false;
-    }
-    return f.commit();
 }

@@ -1,4 +1,6 @@
 #pragma once
+#include "platform/safefile.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -37,6 +39,3 @@ private:
     int length_;
     QByteArray data_;
 };
-
-// Writes bytes to a file whole, through a temporary file renamed over the old one.
-bool saveFileSafely(const QString& path, const QByteArray& bytes);

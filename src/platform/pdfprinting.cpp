@@ -1,11 +1,12 @@
 #include "platform/pdfprinting.h"
 #include "platform/pagepainting.h"
+#include "platform/safefile.h"
 
+#include <QBuffer>
 #include <QLoggingCategory>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextDocument>
 
 Q_LOGGING_CATEGORY(lcPdf, "taudrin.printing.pdf")
@@ -45,28 +46,33 @@ bool PdfPrinting::add(Job job) {
 }
 
 bool PdfPrinting::write() const {
-    QSaveFile file(fileName_);
-    if (!file.open(QIODevice::WriteOnly)) {
-        qCWarning(lcPdf) << "cannot write" << fileName_ << file.errorString();
-        return false;
-    }
-    QPdfWriter writer(&file);
-    writer.setCreator(QStringLiteral("Taudrin"));
-    setUpPages(writer);
-    PagePainter painter(writer);
-    if (!painter.begin()) return false;
+    // Made in memory and written whole: a failed write leaves the last complete file.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
     bool ok = true;
-    for (const Job& job : jobs_) {
-        for (const PrintedPage& page : job.pages)
-            ok = painter.page(page) && ok;
-        if (job.document) ok = painter.document(*job.document) && ok;
+    {
+        QPdfWriter writer(&buffer);
+        writer.setCreator(QStringLiteral("Taudrin"));
+        setUpPages(writer);
+        PagePainter painter(writer);
+        if (!painter.begin()) return false;
+        for (const Job& job : jobs_) {
+            for (const PrintedPage& page : job.pages)
+                ok = painter.page(page) && ok;
+            if (job.document) ok = painter.document(*job.document) && ok;
+        }
+        ok = painter.end() && ok;
     }
-    ok = painter.end() && ok;
     if (!ok) {
-        file.cancelWriting();
+        qCWarning(lcPdf) << "cannot paint" << fileName_;
         return false;
     }
-    return file.commit();
+    if (!saveFileSafely(fileName_, bytes)) {
+        qCWarning(lcPdf) << "cannot write" << fileName_;
+        return false;
+    }
+    return true;
 }
 
 bool writeDocumentPdf(const QTextDocument& document, const QString& fileName) {

@@ -1,13 +1,14 @@
 #include "platform/scratchofficesuite.h"
 #include "platform/flatodt.h"
 #include "platform/launcher.h"
+#include "platform/safefile.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 Q_LOGGING_CATEGORY(lcOffice, "taudrin.office")
 
@@ -47,10 +48,11 @@ QString ScratchOfficeSuite::newFileName() {
 bool ScratchOfficeSuite::open(const OfficeDocument& document) {
     lastFile_.clear();
     const QString path = newFileName();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !writeFlatOpenDocumentText(document, file) || !file.commit()) {
-        qCWarning(lcOffice) << "could not write" << path << file.errorString();
-        file.cancelWriting();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!writeFlatOpenDocumentText(document, buffer) || !saveFileSafely(path, bytes)) {
+        qCWarning(lcOffice) << "could not write" << path;
         return false;
     }
     lastFile_ = path;

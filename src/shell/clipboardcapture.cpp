@@ -1,12 +1,11 @@
 #include "shell/clipboardcapture.h"
 #include "core/random.h"
+#include "platform/safefile.h"
 #include "shell/log.h"
 
 #include <QClipboard>
-#include <QImageWriter>
 #include <QMimeData>
 #include <QPainter>
-#include <QSaveFile>
 #include <QSet>
 
 ClipboardCapture::ClipboardCapture(Random& random, const QString& programFolder)
@@ -76,13 +75,7 @@ QString ClipboardCapture::save(const QImage& image) {
         return {};
     }
     const QString path = dir.filePath(name);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        qCInfo(lcShell) << "cannot write" << path << file.errorString();
-        return {};
-    }
-    QImageWriter writer(&file, "bmp");
-    if (!writer.write(image) || !file.commit()) {
+    if (!savePictureSafely(image, path, "bmp")) {
         qCInfo(lcShell) << "cannot write" << path;
         return {};
     }

@@ -1,19 +1,20 @@
 #include "worksheets/runpdf.h"
 #include "platform/pagepainting.h"
 #include "platform/pdfprinting.h"
+#include "platform/safefile.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 Q_LOGGING_CATEGORY(lcRunPdf, "taudrin.worksheets.pdf")
 
 RunPdfPrinting::RunPdfPrinting(QString fileName) : fileName_(std::move(fileName)) {}
 
 RunPdfPrinting::~RunPdfPrinting() {
-    // An unfinished file is dropped: QSaveFile writes nothing it was not told to commit.
+    // An unfinished file is dropped: nothing is written before finish().
     painter_.reset();
     writer_.reset();
 }
@@ -30,13 +31,9 @@ double RunPdfPrinting::lineHeight(const QString& fontName, double points) {
 }
 
 bool RunPdfPrinting::open() {
-    QDir().mkpath(QFileInfo(fileName_).absolutePath());
-    file_ = std::make_unique<QSaveFile>(fileName_);
-    if (!file_->open(QIODevice::WriteOnly)) {
-        qCWarning(lcRunPdf) << "cannot write" << fileName_ << file_->errorString();
-        return false;
-    }
-    writer_ = std::make_unique<QPdfWriter>(file_.get());
+    buffer_ = std::make_unique<QBuffer>(&bytes_);
+    buffer_->open(QIODevice::WriteOnly);
+    writer_ = std::make_unique<QPdfWriter>(buffer_.get());
     writer_->setCreator(QStringLiteral("Taudrin"));
     PdfPrinting::setUpPages(*writer_);
     painter_ = std::make_unique<PagePainter>(*writer_);
@@ -65,11 +62,17 @@ bool RunPdfPrinting::finish() {
     const bool painted = painter_->end();
     painter_.reset();
     writer_.reset();
+    buffer_.reset();
     if (!painted || failed_) {
-        file_->cancelWriting();
+        qCWarning(lcRunPdf) << "cannot paint" << fileName_;
         return false;
     }
-    return file_->commit();
+    QDir().mkpath(QFileInfo(fileName_).absolutePath());
+    if (!saveFileSafely(fileName_, bytes_)) {
+        qCWarning(lcRunPdf) << "cannot write" << fileName_;
+        return false;
+    }
+    return true;
 }
 
 namespace {

@@ -7,11 +7,12 @@
 
 class PagePainter;
 class QPdfWriter;
-class QSaveFile;
+class QBuffer;
 
 // The sheets of one print run in one PDF, for a machine with no printer. Each job's pages are
 // painted as the job ends, in order; the file is made at the first job and written when the run
-// finishes, so a run that prints nothing leaves no file.
+// finishes, so a run that prints nothing leaves no file, nor does one whose file cannot be written
+// whole.
 class RunPdfPrinting : public Printing {
 public:
     explicit RunPdfPrinting(QString fileName);
@@ -36,7 +37,8 @@ private:
     QString fileName_;
     // A run asks the same few heights thousands of times.
     QHash<QPair<QString, double>, double> lineHeights_;
-    std::unique_ptr<QSaveFile> file_;
+    QByteArray bytes_; // the file, made in memory and written whole at the end
+    std::unique_ptr<QBuffer> buffer_;
     std::unique_ptr<QPdfWriter> writer_;
     std::unique_ptr<PagePainter> painter_;
     int jobs_ = 0;

@@ -6,12 +6,12 @@
 #include "core/services.h"
 #include "platform/launcher.h"
 #include "platform/officesuite.h"
+#include "platform/safefile.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QPainter>
 #include <QPointer>
-#include <QSaveFile>
 #include <QWidget>
 #include <cmath>
 
@@ -21,14 +21,7 @@ QSize scaled(QSize size, double scale) {
 }
 
 bool writeBmp(const QString& path, const QImage& image) {
-    if (image.isNull()) return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    if (!image.convertToFormat(QImage::Format_RGB32).save(&file, "BMP")) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return !image.isNull() && savePictureSafely(image.convertToFormat(QImage::Format_RGB32), path, "BMP");
 }
 
 // The scratch box takes the copy at its full size, as the page it hands on.

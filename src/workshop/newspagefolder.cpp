@@ -2,8 +2,6 @@
 #include "core/choosefile.h"
 #include "core/errorbox.h"
 #include "core/folders.h"
-#include "core/jpegsave.h"
-#include "core/recordfile.h"
 #include "workshop/newsboxes.h"
 #include "workshop/newspage.h"
 #include "workshop/newsstore.h"
@@ -15,10 +13,6 @@
 #include <QPainter>
 
 namespace {
-QString pictureName(int n) {
-    return QStringLiteral("DIBU%1.jpg").arg(n + 1);
-}
-
 // The file of that name in the folder, its case ignored (an exact match first).
 QString findFile(const QDir& folder, const QString& name) {
     if (QFileInfo(folder.filePath(name)).isFile()) return folder.filePath(name);
@@ -60,18 +54,18 @@ void Form61::Command1_Click() {
         return;
     }
     const QDir piece(folderPath(newsFolder(), name));
+    const bool isNew = !QFileInfo::exists(piece.path());
     if (!QDir().mkpath(piece.path()) || !QFileInfo(piece.path()).isDir()) {
         showError(services, this);
         return;
     }
-    bool written = true;
-    const NewsLayout& layout = newsLayout(Label1);
-    for (int n = 0; n < layout.pictures.size(); ++n)
-        written = savejpg(DIBU1[size_t(layout.pictures[n])]->Image(), piece.filePath(pictureName(n)), 100) &&
-                  written;
-    // Written whole: an older, longer page's records go with the old file.
-    written = saveFileSafely(piece.filePath(QStringLiteral("index")), writeNewsIndex(pageTexts())) && written;
-    if (!written) showError(services, this);
+    QList<QImage> pictures;
+    for (int slot : newsLayout(Label1).pictures)
+        pictures << DIBU1[size_t(slot)]->Image();
+    if (!writeNewsFolder(piece.path(), pictures, pageTexts())) {
+        if (isNew) QDir().rmdir(piece.path());
+        showError(services, this);
+    }
 }
 
 void Form61::POLO_Click() {
@@ -92,7 +86,7 @@ void Form61::POLO_Click() {
     // The pictures lie beside the chosen file; a missing one leaves its slot as it was.
     const QDir folder(QFileInfo(*chosen).absolutePath());
     for (int n = 0; n < layout.pictures.size(); ++n) {
-        const QString file = findFile(folder, pictureName(n));
+        const QString file = findFile(folder, newsPictureName(n));
         if (file.isEmpty()) continue;
         const QImage picture = loadPicture(file);
         NewsSlot* slot = DIBU1[size_t(layout.pictures[n])];

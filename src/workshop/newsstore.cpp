@@ -1,9 +1,16 @@
 #include "workshop/newsstore.h"
 #include "core/cp1252.h"
+#include "core/jpegsave.h"
+#include "platform/safefile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLoggingCategory>
+#include <algorithm>
 #include <array>
+
+Q_LOGGING_CATEGORY(lcNews, "taudrin.workshop.news")
 
 namespace {
 // The longest page file: layout 1, a title record and three bodies of three records.
@@ -125,4 +132,22 @@ std::optional<QByteArray> loadNewsIndexBytes(const QString& path) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
     return f.read(qint64(LongestIndex) * NewsRecordLength);
+}
+
+QString newsPictureName(int picture) {
+    return QStringLiteral("DIBU%1.jpg").arg(picture + 1);
+}
+
+bool writeNewsFolder(const QString& folder, const QList<QImage>& pictures, const NewsTexts& texts) {
+    const QDir dir(folder);
+    QList<FileContents> files;
+    for (int n = 0; n < pictures.size(); ++n)
+        files.append({dir.filePath(newsPictureName(n)), jpegBytes(pictures[n], 100)});
+    // Written whole: an older, longer page's records go with the old file.
+    files.append({dir.filePath(QStringLiteral("index")), writeNewsIndex(texts)});
+    const bool encoded = std::none_of(files.cbegin(), files.cend(),
+                                      [](const FileContents& file) { return file.bytes.isEmpty(); });
+    if (encoded && saveFilesTogether(files)) return true;
+    qCWarning(lcNews) << "the page could not be saved in" << folder;
+    return false;
 }

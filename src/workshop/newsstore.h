@@ -1,5 +1,6 @@
 #pragma once
 #include <QByteArray>
+#include <QImage>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -48,3 +49,11 @@ std::optional<NewsTexts> readNewsIndex(const QByteArray& bytes);
 // The page file's bytes that reading needs (at most the longest layout's records); nothing when
 // the path is not a readable file.
 std::optional<QByteArray> loadNewsIndexBytes(const QString& path);
+
+// "DIBU1.jpg", "DIBU2.jpg" ... for the layout's pictures 0, 1 ...
+QString newsPictureName(int picture);
+
+// Saves a page into its folder (which must exist): the pictures, in the layout's order, as JPEG
+// files at quality 100, and the page file "index", all written together, so a page saved again
+// is either all new or all old. False, with nothing changed, when any could not be written.
+bool writeNewsFolder(const QString& folder, const QList<QImage>& pictures, const NewsTexts& texts);

@@ -1,6 +1,7 @@
 #include "workshop/papercube.h"
 #include "core/mouseevents.h"
 #include "core/sharedstate.h"
+#include "platform/safefile.h"
 #include "workshop/picturefilelist.h"
 #include "workshop/picturetools.h"
 
@@ -10,7 +11,6 @@
 #include <QLoggingCategory>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QSaveFile>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -29,12 +29,9 @@ QString faceName(int index) {
 
 // The stretched picture is left where hand-offs put their pictures, replacing what was there.
 void writeHandOffPicture(Services& services, const QImage& picture) {
-    QSaveFile file(handOffPicturePath(services));
-    if (file.open(QIODevice::WriteOnly) && picture.convertToFormat(QImage::Format_RGB32).save(&file, "BMP") &&
-        file.commit())
-        return;
-    file.cancelWriting();
-    qCWarning(lcCube) << "the stretched picture could not be written to" << file.fileName();
+    const QString path = handOffPicturePath(services);
+    if (!savePictureSafely(picture.convertToFormat(QImage::Format_RGB32), path, "BMP"))
+        qCWarning(lcCube) << "the stretched picture could not be written to" << path;
 }
 } // namespace
 

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -187,6 +188,30 @@ private Q_SLOTS:
         QVERIFY(read);
         QCOMPARE(read->first[0].mid(2, 4), QString("abc\n"));
         QCOMPARE(read->first[1], QString(700, 'q'));
+    }
+
+    // A strip with a panel that can't be written (no picture) changes nothing: the old strip's
+    // ten files stay, and a new strip leaves no folder.
+    void aStripMissingAPictureWritesNothing() {
+        QTemporaryDir dir;
+        const QString folder = dir.filePath("gats");
+        QVERIFY(AucaFolder::write(folder, sampleStrip()));
+        const QStringList names = QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+        QList<QByteArray> before;
+        for (const QString& name : names)
+            before << readFileBytes(QDir(folder).filePath(name));
+        AucaStrip broken = sampleStrip();
+        broken.first[0] = "nou";
+        broken.pictures[5] = QImage();
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("could not be saved"));
+        QVERIFY(!AucaFolder::write(folder, broken));
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name), names);
+        for (int i = 0; i < names.size(); ++i)
+            QCOMPARE(readFileBytes(QDir(folder).filePath(names[i])), before[i]);
+
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("could not be saved"));
+        QVERIFY(!AucaFolder::write(dir.filePath("nova"), broken));
+        QVERIFY(!QFileInfo::exists(dir.filePath("nova")));
     }
 
     void writeFailsWhereNoFolderCanBe() {

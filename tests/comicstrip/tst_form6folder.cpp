@@ -2,6 +2,7 @@
 #include "comicstrip/form6.h"
 #include "core/controls.h"
 #include "files.h"
+#include "fulldisk.h"
 #include "testservices.h"
 #include "workshop/picturefilelist.h"
 
@@ -13,6 +14,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 
 namespace {
@@ -118,6 +120,50 @@ private Q_SLOTS:
         s.save("gats");
         QCOMPARE(s.t.dialogs.messages, QStringList{"Error"});
         QCOMPARE(s.f->windowTitle(), QString("Taudrin'TXT LES AUQUES"));
+    }
+
+    // Saved again where writes fail part-way: "Error", and the strip saved before is there byte
+    // for byte; a new strip leaves no folder.
+    void aStripSavedOnAFullDiskStaysAsItWas_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("write limit, saved again") << int(RefusingPlace::WriteLimited) << "gats";
+        QTest::newRow("write limit, new strip") << int(RefusingPlace::WriteLimited) << "gossos";
+        QTest::newRow("full tmpfs, saved again") << int(RefusingPlace::FullDisk) << "gats";
+        QTest::newRow("full tmpfs, new strip") << int(RefusingPlace::FullDisk) << "gossos";
+    }
+    void aStripSavedOnAFullDiskStaysAsItWas() {
+        QFETCH(int, kind);
+        QFETCH(QString, name);
+        RefusingPlace place{RefusingPlace::Kind(kind)};
+        if (!place.ready()) QSKIP(qPrintable(place.reason()));
+        Strip s;
+        s.t.services().programFolder = place.folder();
+        s.auca = QDir(place.folder()).filePath("auca");
+        s.fill();
+        s.save("gats");
+        QCOMPARE(s.t.dialogs.messages, QStringList());
+        const QString title = s.f->windowTitle();
+        const QMap<QString, QByteArray> before = folderContents(place.folder());
+        QCOMPARE(before.size(), 12); // "auca", "gats" and its ten files
+
+        for (int i = 0; i < Form6::Panels; ++i) {
+            QImage other(s.f->ESCRIU[i]->size(), QImage::Format_RGB32);
+            other.fill(Colours[(i + 1) % Form6::Panels]);
+            s.f->ESCRIU[i]->setPicture(other);
+            s.f->Text3[i]->setText(QStringLiteral("gos %1").arg(i));
+        }
+        place.refuse();
+        const QMap<QString, QByteArray> full = folderContents(place.folder());
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot write"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("could not be saved"));
+        s.save(name);
+        place.allow();
+        QCOMPARE(s.t.dialogs.messages, QStringList{"Error"});
+        QCOMPARE(s.f->windowTitle(), title);
+        QCOMPARE(folderContents(place.folder()), full);
+        for (auto it = before.cbegin(); it != before.cend(); ++it)
+            QCOMPARE(full.value(it.key()), it.value());
     }
 
     void openedStripComesBackAsSaved() {

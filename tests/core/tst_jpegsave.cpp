@@ -1,10 +1,13 @@
 // JPEG saving: size, quality, replacing, and silent failure.
 #include "core/jpegsave.h"
+#include "files.h"
+#include "fulldisk.h"
 #include "testservices.h"
 
 #include <QDir>
 #include <QImageReader>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QTest>
 #include <cmath>
 
@@ -100,6 +103,28 @@ private Q_SLOTS:
         QVERIFY(!QFileInfo::exists(dir.filePath(relative)));
         QCOMPARE(dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before); // no folder made
         QVERIFY(t.dialogs.messages.isEmpty());
+    }
+
+    // Where the disk refuses the new picture, the old one stays byte for byte.
+    void aFullDiskKeepsTheOldPicture_data() {
+        QTest::addColumn<int>("kind");
+        QTest::newRow("write limit") << int(RefusingPlace::WriteLimited);
+        QTest::newRow("full tmpfs") << int(RefusingPlace::FullDisk);
+    }
+    void aFullDiskKeepsTheOldPicture() {
+        QFETCH(int, kind);
+        RefusingPlace place{RefusingPlace::Kind(kind)};
+        if (!place.ready()) QSKIP(qPrintable(place.reason()));
+        const QString file = place.file("DIBU1.jpg");
+        QVERIFY(savejpg(sample(QSize(120, 80)), file, 100));
+        const QByteArray before = readFileBytes(file);
+        place.refuse();
+        const QMap<QString, QByteArray> full = folderContents(place.folder());
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot write"));
+        QVERIFY(!savejpg(sample(QSize(300, 200)), file, 100));
+        place.allow();
+        QCOMPARE(folderContents(place.folder()), full);
+        QCOMPARE(readFileBytes(file), before);
     }
 };
 

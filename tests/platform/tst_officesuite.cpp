@@ -1,5 +1,7 @@
 // The office suite over the scratch folder: a file of its own for each document, one launch
 // each, nothing launched when the file cannot be written, earlier runs' files removed.
+#include "files.h"
+#include "fulldisk.h"
 #include "odfxml.h"
 #include "platform/launcher.h"
 #include "platform/officedocument.h"
@@ -8,6 +10,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -74,6 +77,29 @@ private Q_SLOTS:
         QVERIFY(!suite.open(saying(QStringLiteral("hola"))));
         QVERIFY(launcher.opened.isEmpty());
         QVERIFY(suite.lastFile().isEmpty());
+    }
+
+    // A document the disk refuses launches nothing and leaves no file, not even a short one.
+    void aFullDiskLaunchesNothing_data() {
+        QTest::addColumn<int>("kind");
+        QTest::newRow("write limit") << int(RefusingPlace::WriteLimited);
+        QTest::newRow("full tmpfs") << int(RefusingPlace::FullDisk);
+    }
+    void aFullDiskLaunchesNothing() {
+        QFETCH(int, kind);
+        RefusingPlace place{RefusingPlace::Kind(kind)};
+        if (!place.ready()) QSKIP(qPrintable(place.reason()));
+        RecordingLauncher launcher;
+        ScratchOfficeSuite suite(launcher, place.folder());
+        QVERIFY(suite.open(saying(QStringLiteral("primer"))));
+        place.refuse();
+        const QMap<QString, QByteArray> full = folderContents(place.folder());
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("could not write")));
+        QVERIFY(!suite.open(saying(QString(2000, QLatin1Char('x')))));
+        place.allow();
+        QCOMPARE(launcher.opened.size(), 1);
+        QVERIFY(suite.lastFile().isEmpty());
+        QCOMPARE(folderContents(place.folder()), full);
     }
 
     void launcherFailureIsReported() {

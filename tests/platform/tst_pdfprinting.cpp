@@ -2,6 +2,7 @@
 // page of each job, lines, rich text, and files that can't be written.
 #include "core/fonts.h"
 #include "files.h"
+#include "fulldisk.h"
 #include "pdfreadback.h"
 #include "platform/pagepainting.h"
 #include "platform/pdfprinting.h"
@@ -174,6 +175,29 @@ private Q_SLOTS:
         const QList<PdfWord> words = pdfWords(pdf.fileName());
         QCOMPARE(pdfWord(words, "segon").page, 2);
         QVERIFY(pdfWord(words, "perdut").text.isEmpty());
+    }
+
+    // A job the disk refuses fails, and the file keeps the jobs before it, byte for byte.
+    void aFullDiskKeepsTheLastCompleteFile_data() {
+        QTest::addColumn<int>("kind");
+        QTest::newRow("write limit") << int(RefusingPlace::WriteLimited);
+        QTest::newRow("full tmpfs") << int(RefusingPlace::FullDisk);
+    }
+    void aFullDiskKeepsTheLastCompleteFile() {
+        QFETCH(int, kind);
+        RefusingPlace place{RefusingPlace::Kind(kind)};
+        if (!place.ready()) QSKIP(qPrintable(place.reason()));
+        PdfPrinting pdf(place.file("out.pdf"));
+        QVERIFY(pdf.print({pageWith("primer")}));
+        const QByteArray before = readFileBytes(pdf.fileName());
+        place.refuse();
+        const QMap<QString, QByteArray> full = folderContents(place.folder());
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot write"));
+        QVERIFY(!pdf.print({pageWith("perdut")}));
+        place.allow();
+        QCOMPARE(pdf.jobCount(), 1);
+        QCOMPARE(folderContents(place.folder()), full);
+        QCOMPARE(readFileBytes(pdf.fileName()), before);
     }
 
     // The font list holds the designed names once each, where a stand-in is installed.

@@ -1,5 +1,6 @@
 // The clipboard picture capture: framing, names, the folder, and the main window's timer.
 #include "core/controls.h"
+#include "fulldisk.h"
 #include "shell/clipboardcapture.h"
 #include "shell/form1.h"
 #include "testservices.h"
@@ -145,6 +146,33 @@ private Q_SLOTS:
         QVERIFY(taken.saved.isEmpty());
         QVERIFY(pictureOnClipboard());
         QVERIFY(t.dialogs.messages.isEmpty());
+    }
+
+    // A disk that refuses the capture: no file, not even a short one, the earlier captures as
+    // they were, and the picture still on the clipboard.
+    void aFullDiskKeepsThePictureOnTheClipboard_data() {
+        QTest::addColumn<int>("kind");
+        QTest::newRow("write limit") << int(RefusingPlace::WriteLimited);
+        QTest::newRow("full tmpfs") << int(RefusingPlace::FullDisk);
+    }
+    void aFullDiskKeepsThePictureOnTheClipboard() {
+        QFETCH(int, kind);
+        RefusingPlace place{RefusingPlace::Kind(kind), 2048};
+        if (!place.ready()) QSKIP(qPrintable(place.reason()));
+        TestServices t;
+        ClipboardCapture capture(t.random, place.folder());
+        clipboard().setImage(filled(QSize(10, 10), Qt::red));
+        QVERIFY(!capture.takeFrom(clipboard(), QSize(706, 523), Qt::white).saved.isEmpty());
+        place.refuse();
+        const QMap<QString, QByteArray> full = folderContents(place.folder());
+        QCOMPARE(captures(capture.folder()).size(), 1);
+        clipboard().setImage(filled(QSize(10, 10), Qt::blue));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot write"));
+        const auto taken = capture.takeFrom(clipboard(), QSize(706, 523), Qt::white);
+        place.allow();
+        QVERIFY(taken.saved.isEmpty());
+        QVERIFY(pictureOnClipboard());
+        QCOMPARE(folderContents(place.folder()), full);
     }
 
     // The menu items: check marks and the timer, also when an item is chosen twice.

@@ -1,6 +1,7 @@
 // The word-list editor: its panels, text-to-list conversion and saving, opening and editing lists.
 #include "core/controls.h"
 #include "files.h"
+#include "fulldisk.h"
 #include "listitems.h"
 #include "testservices.h"
 #include "wordgames/trenta.h"
@@ -12,6 +13,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 
 namespace {
@@ -221,6 +223,31 @@ private Q_SLOTS:
         QCOMPARE(e.f->cursor().shape(), Qt::ArrowCursor);
         QCOMPARE(readFileBytes(e.list("vella.bak")), old);
         QCOMPARE(QDir(e.lists).entryList(QDir::Files), QStringList{"vella.bak"});
+    }
+
+    // A list the disk refuses: "Error", the editor stays open, and the lists already there are
+    // as they were, with no piece of the new one beside them.
+    void aFullDiskShowsError_data() {
+        QTest::addColumn<int>("kind");
+        QTest::newRow("write limit") << int(RefusingPlace::WriteLimited);
+        QTest::newRow("full tmpfs") << int(RefusingPlace::FullDisk);
+    }
+    void aFullDiskShowsError() {
+        QFETCH(int, kind);
+        RefusingPlace place{RefusingPlace::Kind(kind)};
+        if (!place.ready()) QSKIP(qPrintable(place.reason()));
+        Editor e;
+        e.lists = place.folder();
+        QVERIFY(writeFileBytes(e.list("vella.bak"), wordRecord("vell")));
+        place.refuse();
+        const QMap<QString, QByteArray> full = folderContents(place.folder());
+        e.t.dialogs.answerOpen(e.list("nova"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot write"));
+        e.convert("gat gos cavall ase ovella vaca porc gallina conill ànec oca colom");
+        place.allow();
+        QCOMPARE(e.t.dialogs.messages, QStringList{"Error"});
+        QVERIFY(e.open());
+        QCOMPARE(folderContents(place.folder()), full);
     }
 
     void editarOpensAList() {

@@ -1,9 +1,11 @@
 // The word-list file: exact record bytes, the reading rule and whole, checked writes.
 #include "files.h"
+#include "fulldisk.h"
 #include "wordgames/wordlistfile.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -84,6 +86,31 @@ private Q_SLOTS:
         QCOMPARE(readFileBytes(path), before);
         QVERIFY(!WriteWordList(dir.filePath("new.bak"), {"abcdefghijklmnopq"}));
         QVERIFY(!QFileInfo::exists(dir.filePath("new.bak")));
+    }
+
+    // A list saved over an older one where the disk refuses it: false, and the older list whole.
+    void aFullDiskKeepsTheOldList_data() {
+        QTest::addColumn<int>("kind");
+        QTest::newRow("write limit") << int(RefusingPlace::WriteLimited);
+        QTest::newRow("full tmpfs") << int(RefusingPlace::FullDisk);
+    }
+    void aFullDiskKeepsTheOldList() {
+        QFETCH(int, kind);
+        RefusingPlace place{RefusingPlace::Kind(kind)};
+        if (!place.ready()) QSKIP(qPrintable(place.reason()));
+        const QString path = place.file("animals.bak");
+        QStringList words;
+        for (int i = 0; i < 98; ++i)
+            words << QStringLiteral("animal%1").arg(i);
+        QVERIFY(WriteWordList(path, words));
+        const QByteArray before = readFileBytes(path);
+        place.refuse();
+        const QMap<QString, QByteArray> full = folderContents(place.folder());
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot write"));
+        QVERIFY(!WriteWordList(path, words.mid(0, 50)));
+        place.allow();
+        QCOMPARE(readFileBytes(path), before);
+        QCOMPARE(folderContents(place.folder()), full);
     }
 
     void accentedSixteenFits() {

@@ -4,6 +4,7 @@
 #include "core/forms.h"
 #include "core/services.h"
 #include "core/sharedstate.h"
+#include "fulldisk.h"
 #include "pdfreadback.h"
 #include "platform/qtprinting.h"
 #include "printqueue.h"
@@ -19,6 +20,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QTest>
 
 namespace {
@@ -395,6 +397,38 @@ private Q_SLOTS:
         QCOMPARE(t.dialogs.messages,
                  QStringList{"La impressora ha rebutjat els fulls. S'han desat a:\n" + path});
         if (pdfToolsInstalled()) QCOMPARE(pdfPageCount(path), 3);
+    }
+
+    // No printer and a disk that refuses the PDF: "Error", no message that the sheets are there,
+    // no file of the run, and the PDFs of earlier runs as they were.
+    void noPrinterOnAFullDisk_data() {
+        QTest::addColumn<int>("kind");
+        QTest::newRow("write limit") << int(RefusingPlace::WriteLimited);
+        QTest::newRow("full tmpfs") << int(RefusingPlace::FullDisk);
+    }
+    void noPrinterOnAFullDisk() {
+        QFETCH(int, kind);
+        RefusingPlace place{RefusingPlace::Kind(kind)};
+        if (!place.ready()) QSKIP(qPrintable(place.reason()));
+        Window w;
+        w.t.services().programFolder = place.folder();
+        w.t.printing.present = false;
+        w.count(3, "2");
+        w.run();
+        QCOMPARE(w.t.dialogs.messages.size(), 1);
+        const QMap<QString, QByteArray> before = folderContents(place.folder());
+        QCOMPARE(before.size(), 2); // "fulls" and the first run's file
+
+        place.refuse();
+        const QMap<QString, QByteArray> full = folderContents(place.folder());
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot write"));
+        w.run();
+        place.allow();
+        QCOMPARE(w.t.dialogs.messages.size(), 2);
+        QCOMPARE(w.t.dialogs.messages.last(), "Error");
+        QCOMPARE(folderContents(place.folder()), full);
+        for (auto it = before.cbegin(); it != before.cend(); ++it)
+            QCOMPARE(full.value(it.key()), it.value());
     }
 
     // Keys typed on the grid: main-row digits build a count, the keypad's change nothing, the

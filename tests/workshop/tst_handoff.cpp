@@ -1,5 +1,7 @@
 // Handing a composed page to the picture editor, the office suite or a new office document.
 #include "core/controls.h"
+#include "files.h"
+#include "fulldisk.h"
 #include "odfxml.h"
 #include "platform/flatodt.h"
 #include "testservices.h"
@@ -12,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QTest>
 
 namespace {
@@ -370,6 +373,33 @@ private Q_SLOTS:
             QVERIFY(page.t.launcher.requests.isEmpty());
             QVERIFY(page.t.office.documents.isEmpty());
         }
+    }
+
+    // A picture the disk refuses: "Error", nothing launched, the last one handed on unchanged.
+    void aFullDiskKeepsTheLastPicture_data() {
+        QTest::addColumn<int>("kind");
+        QTest::newRow("write limit") << int(RefusingPlace::WriteLimited);
+        QTest::newRow("full tmpfs") << int(RefusingPlace::FullDisk);
+    }
+    void aFullDiskKeepsTheLastPicture() {
+        QFETCH(int, kind);
+        RefusingPlace place{RefusingPlace::Kind(kind)};
+        if (!place.ready()) QSKIP(qPrintable(place.reason()));
+        Page page;
+        page.t.services().scratchFolder = place.folder();
+        QVERIFY(EditPictureInPaint(page.t.services(), &page.window, page.snapshot()));
+        const QByteArray before = readFileBytes(page.handOff());
+        QVERIFY(before.size() > 1000);
+        page.Source->setBackColor(Qt::red);
+        place.refuse();
+        const QMap<QString, QByteArray> full = folderContents(place.folder());
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot write"));
+        QVERIFY(!EditPictureInPaint(page.t.services(), &page.window, page.snapshot()));
+        place.allow();
+        QCOMPARE(page.t.dialogs.messages, QStringList{"Error"});
+        QCOMPARE(page.t.launcher.requests.size(), 1);
+        QCOMPARE(folderContents(place.folder()), full);
+        QCOMPARE(readFileBytes(page.handOff()), before);
     }
 };
 

@@ -1,6 +1,7 @@
 // Saving the news page under a name in "noticies" and opening a saved page again.
 #include "core/controls.h"
 #include "files.h"
+#include "fulldisk.h"
 #include "testservices.h"
 #include "workshop/newsboxes.h"
 #include "workshop/newspage.h"
@@ -10,6 +11,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 
 namespace {
@@ -196,6 +198,47 @@ private Q_SLOTS:
         p.save("festa");
         QCOMPARE(p.t.dialogs.messages.size(), 2);
         QVERIFY(QFileInfo(p.piece("festa", "index")).isDir());
+    }
+
+    // Saved again where writes fail part-way: "Error", and the page saved before is there byte
+    // for byte; a new page leaves no folder.
+    void aPageSavedOnAFullDiskStaysAsItWas_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("write limit, saved again") << int(RefusingPlace::WriteLimited) << "festa";
+        QTest::newRow("write limit, new page") << int(RefusingPlace::WriteLimited) << "fira";
+        QTest::newRow("full tmpfs, saved again") << int(RefusingPlace::FullDisk) << "festa";
+        QTest::newRow("full tmpfs, new page") << int(RefusingPlace::FullDisk) << "fira";
+    }
+    void aPageSavedOnAFullDiskStaysAsItWas() {
+        QFETCH(int, kind);
+        QFETCH(QString, name);
+        RefusingPlace place{RefusingPlace::Kind(kind)};
+        if (!place.ready()) QSKIP(qPrintable(place.reason()));
+        Page p;
+        p.t.services().programFolder = place.folder();
+        p.showLayout(1);
+        for (int s : {4, 5, 6})
+            p.slot(s)->setPicture(filled(p.slot(s)->size(), Qt::blue));
+        p.box(1)->setPlainText("La festa major");
+        p.save("festa");
+        QCOMPARE(p.t.dialogs.messages, QStringList());
+        const QMap<QString, QByteArray> before = folderContents(place.folder());
+        QCOMPARE(p.files("festa"), QStringList({"DIBU1.jpg", "DIBU2.jpg", "DIBU3.jpg", "index"}));
+
+        for (int s : {4, 5, 6})
+            p.slot(s)->setPicture(filled(p.slot(s)->size(), Qt::red));
+        p.box(1)->setPlainText("Una altra festa");
+        place.refuse();
+        const QMap<QString, QByteArray> full = folderContents(place.folder());
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot write"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("could not be saved"));
+        p.save(name);
+        place.allow();
+        QCOMPARE(p.t.dialogs.messages, QStringList{"Error"});
+        QCOMPARE(folderContents(place.folder()), full);
+        for (auto it = before.cbegin(); it != before.cend(); ++it)
+            QCOMPARE(full.value(it.key()), it.value());
     }
 
     // Cancel does nothing; a file that is not a page, or a name that does not exist, gives

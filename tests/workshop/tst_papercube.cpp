@@ -3,6 +3,7 @@
 #include "core/controls.h"
 #include "core/sharedstate.h"
 #include "files.h"
+#include "fulldisk.h"
 #include "testservices.h"
 #include "workshop/handoff.h"
 #include "workshop/papercube.h"
@@ -12,6 +13,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -194,6 +196,34 @@ private Q_SLOTS:
         c.cutCube(listed);
         for (int i : CubeFaces)
             QVERIFY(faceIs(c.face(i), cutColour(i)));
+        QCOMPARE(readFileBytes(c.handOff()), before);
+    }
+
+    // A disk that refuses the stretched picture: the cube is cut all the same, the picture left
+    // before stays as it was, and the log says why.
+    void aFullDiskKeepsTheLastPicture_data() {
+        QTest::addColumn<int>("kind");
+        QTest::newRow("write limit") << int(RefusingPlace::WriteLimited);
+        QTest::newRow("full tmpfs") << int(RefusingPlace::FullDisk);
+    }
+    void aFullDiskKeepsTheLastPicture() {
+        QFETCH(int, kind);
+        RefusingPlace place{RefusingPlace::Kind(kind)};
+        if (!place.ready()) QSKIP(qPrintable(place.reason()));
+        Cube c;
+        c.t.services().scratchFolder = place.folder();
+        c.cutCube();
+        const QByteArray before = readFileBytes(c.handOff());
+        QVERIFY(before.size() > 1000);
+        place.refuse();
+        const QMap<QString, QByteArray> full = folderContents(place.folder());
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot write"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("could not be written"));
+        c.cutCube(QStringLiteral("vermell.bmp"));
+        place.allow();
+        for (int i : CubeFaces)
+            QVERIFY(faceIs(c.face(i), QColor(200, 30, 30)));
+        QCOMPARE(folderContents(place.folder()), full);
         QCOMPARE(readFileBytes(c.handOff()), before);
     }
 
