@@ -55,6 +55,14 @@ bool QtDialogs::okCancel(QWidget* parent, const QString& text, const QString& ti
     return box.exec() == QMessageBox::Ok;
 }
 
+bool QtDialogs::yesNo(QWidget* parent, const QString& text, const QString& title) {
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    // A slip of the Enter key must not replace anything.
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 std::optional<QString> QtDialogs::input(QWidget* parent, const QString& prompt, const QString& title,
                                         const QString& initial) {
     bool ok = false;
