@@ -2,6 +2,7 @@
 #include "core/cp1252.h"
 #include "core/jpegsave.h"
 #include "core/recordfile.h"
+#include "core/userfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -105,16 +106,14 @@ bool AucaFolder::write(const QString& folder, const AucaStrip& strip) {
 }
 
 std::optional<AucaStrip> AucaFolder::read(const QString& captionFile) {
-    const QFileInfo info(captionFile);
-    if (!info.isFile()) return std::nullopt;
-    QFile file(captionFile);
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    const UserFileRead file = readUserFile(captionFile, qint64(Records) * RecordLength);
+    if (!file.ok()) return std::nullopt;
     AucaStrip strip;
-    readCaptions(file.read(qint64(Records) * RecordLength), strip);
-    const QDir dir = info.absoluteDir();
+    readCaptions(file.bytes, strip);
+    const QDir dir = QFileInfo(captionFile).absoluteDir();
     for (int i = 0; i < Panels; ++i) {
         const QString picture = findFile(dir, pictureName(i));
-        if (!picture.isEmpty()) strip.pictures[i] = QImage(picture);
+        if (!picture.isEmpty()) strip.pictures[i] = readPictureFile(picture);
     }
     return strip;
 }

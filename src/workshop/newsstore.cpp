@@ -1,8 +1,7 @@
 #include "workshop/newsstore.h"
 #include "core/cp1252.h"
+#include "core/userfile.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <array>
 
 namespace {
@@ -120,9 +119,7 @@ std::optional<NewsTexts> readNewsIndex(const QByteArray& bytes) {
 }
 
 std::optional<QByteArray> loadNewsIndexBytes(const QString& path) {
-    // Only a plain file can be a page file: a pipe would wait for a writer, a device never end.
-    if (!QFileInfo(path).isFile()) return std::nullopt;
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
-    return f.read(qint64(LongestIndex) * NewsRecordLength);
+    UserFileRead file = readUserFile(path, qint64(LongestIndex) * NewsRecordLength);
+    if (!file.ok()) return std::nullopt;
+    return std::move(file.bytes);
 }
