@@ -64,7 +64,10 @@ QString AucaFolder::fitToRecord(const QString& caption, int limit) {
     int bytes = 0;
     for (qsizetype i = 0; i < caption.size();) {
         const qsizetype units = caption[i].isHighSurrogate() && i + 1 < caption.size() ? 2 : 1;
-        const int size = caption[i] == QLatin1Char('\n') ? 2 : 1;
+        // A line break is stored as two bytes, and so are ŀ and Ŀ (as l· and L·).
+        const bool two =
+            caption[i] == QLatin1Char('\n') || caption[i] == QChar(0x0140) || caption[i] == QChar(0x013F);
+        const int size = two ? 2 : 1;
         if (bytes + size > limit) break;
         bytes += size;
         kept += caption.mid(i, units);

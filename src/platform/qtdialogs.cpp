@@ -68,7 +68,8 @@ std::optional<QString> QtDialogs::input(QWidget* parent, const QString& prompt, 
     bool ok = false;
     const QString text = QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, initial, &ok);
     if (!ok) return std::nullopt;
-    return text;
+    // Composed, as all text that comes in: a pasted "a" and combining grave is one "à".
+    return text.normalized(QString::NormalizationForm_C);
 }
 
 FontDialog* QtDialogs::createFontDialog(QWidget* parent, const FontChoice& initial) {

@@ -2,6 +2,7 @@
 // The input is untrusted: every loop advances, nesting is bounded, numbers saturate, sizes are
 // clamped and picture data is checked before anything is allocated for it.
 #include "core/cp1252.h"
+#include "core/textinput.h"
 #include "core/userfile.h"
 #include "textwork/richtext.h"
 #include "textwork/rtfpictures.h"
@@ -717,7 +718,8 @@ void Reader::build(QTextDocument& doc) const {
         }
         for (const Run& run : para.runs) {
             if (run.picture.isNull()) {
-                cursor.insertText(run.text, format(run.key));
+                // Composed, as all text that comes in: word processors may write accents apart.
+                cursor.insertText(toNfc(run.text), format(run.key));
                 continue;
             }
             const QString name = QStringLiteral("rtf-picture-%1").arg(++pictures);

@@ -74,6 +74,8 @@ QString newsFitText(const QString& boxText, int capacity) {
             cost = 2;
         } else if (c == QLatin1Char('\n') || c == QLatin1Char('\r')) {
             cost = 2;
+        } else if (c == QChar(0x0140) || c == QChar(0x013F)) {
+            cost = 2; // stored as l· or L·
         } else if (c.isHighSurrogate() && i + 1 < boxText.size() && boxText.at(i + 1).isLowSurrogate()) {
             step = 2; // one character, stored as one "?"
         }

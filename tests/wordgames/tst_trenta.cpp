@@ -7,6 +7,8 @@
 #include "wordgames/wordlistfile.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QListWidget>
 #include <QMenuBar>
@@ -230,6 +232,22 @@ private Q_SLOTS:
             e.f->CREAR->trigger();
             QCOMPARE(e.f->Text1->toPlainText(), QString::fromUtf8("lleó tigre "));
         }
+    }
+
+    // Pasted with combining accents, the text lands composed in the box and its words are whole.
+    void decomposedPasteGivesWholeWords() {
+        Editor e;
+        e.f->CREAR->trigger();
+        const QString composed = QString::fromUtf8("Línia d'acceptació: cançó, pingüí i coŀlegi.");
+        QApplication::clipboard()->setText(composed.normalized(QString::NormalizationForm_D));
+        e.f->Text1->paste();
+        QCOMPARE(e.f->Text1->toPlainText(), composed);
+        e.t.dialogs.answerOpen(e.list("nova"));
+        QTest::mouseClick(e.f->Command9, Qt::LeftButton);
+        QCOMPARE(ReadWordList(e.list("nova.bak")),
+                 (QStringList{QString::fromUtf8("acceptació"), QString::fromUtf8("cançó"),
+                              QString::fromUtf8("col·legi"), QString::fromUtf8("línia"),
+                              QString::fromUtf8("pingüí")}));
     }
 
     void progressCaptionStays() {
