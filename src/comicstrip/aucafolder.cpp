@@ -2,6 +2,8 @@
 #include "comicstrip/log.h"
 #include "core/cp1252.h"
 #include "core/jpegsave.h"
+#include "core/recordfile.h"
+#include "core/userfile.h"
 #include "platform/safefile.h"
 
 #include <QDir>
@@ -65,7 +67,10 @@ QString AucaFolder::fitToRecord(const QString& caption, int limit) {
     int bytes = 0;
     for (qsizetype i = 0; i < caption.size();) {
         const qsizetype units = caption[i].isHighSurrogate() && i + 1 < caption.size() ? 2 : 1;
-        const int size = caption[i] == QLatin1Char('\n') ? 2 : 1;
+        // A line break is stored as two bytes, and so are ŀ and Ŀ (as l· and L·).
+        const bool two =
+            caption[i] == QLatin1Char('\n') || caption[i] == QChar(0x0140) || caption[i] == QChar(0x013F);
+        const int size = two ? 2 : 1;
         if (bytes + size > limit) break;
         bytes += size;
         kept += caption.mid(i, units);
@@ -116,16 +121,14 @@ bool AucaFolder::write(const QString& folder, const AucaStrip& strip) {
 }
 
 std::optional<AucaStrip> AucaFolder::read(const QString& captionFile) {
-    const QFileInfo info(captionFile);
-    if (!info.isFile()) return std::nullopt;
-    QFile file(captionFile);
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    const UserFileRead file = readUserFile(captionFile, qint64(Records) * RecordLength);
+    if (!file.ok()) return std::nullopt;
     AucaStrip strip;
-    readCaptions(file.read(qint64(Records) * RecordLength), strip);
-    const QDir dir = info.absoluteDir();
+    readCaptions(file.bytes, strip);
+    const QDir dir = QFileInfo(captionFile).absoluteDir();
     for (int i = 0; i < Panels; ++i) {
         const QString picture = findFile(dir, pictureName(i));
-        if (!picture.isEmpty()) strip.pictures[i] = QImage(picture);
+        if (!picture.isEmpty()) strip.pictures[i] = readPictureFile(picture);
     }
     return strip;
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "core/textinput.h"
 #include "core/twips.h"
 
 #include <QColor>
@@ -8,10 +9,12 @@
 
 // Makes a control of a window in one line: a T on parent, named (its objectName) and placed at
 // its design geometry in twips (a control with no designed place, such as a hidden holder of
-// state, leaves it out). Text, colours and handlers are set on the result.
+// state, leaves it out). Text, colours and handlers are set on the result. A text box keeps what
+// is pasted or typed into it composed (core/textinput.h).
 template <class T> T* control(QWidget* parent, const char* name) {
     auto* c = new T(parent);
     c->setObjectName(QLatin1String(name));
+    prepareControl(c);
     return c;
 }
 template <class T> T* control(QWidget* parent, const char* name, int left, int top, int width, int height) {

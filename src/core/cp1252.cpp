@@ -1,4 +1,5 @@
 #include "core/cp1252.h"
+#include "core/textinput.h"
 
 #include <QList>
 #include <array>
@@ -23,8 +24,16 @@ char encodeOne(char32_t u) {
 QByteArray toCp1252(const QString& text) {
     QByteArray out;
     out.reserve(text.size());
-    for (char32_t u : text.toUcs4())
+    // Composed first: "a" and a combining grave are the one byte of "à", not "a?".
+    for (char32_t u : toNfc(text).toUcs4()) {
+        // The Catalan ŀ and Ŀ, which the code page lacks, are the l· and L· that it holds.
+        if (u == 0x0140 || u == 0x013F) {
+            out.append(u == 0x0140 ? 'l' : 'L');
+            out.append('\xB7');
+            continue;
+        }
         out.append(encodeOne(u));
+    }
     return out;
 }
 

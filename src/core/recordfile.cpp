@@ -1,6 +1,7 @@
 #include "core/recordfile.h"
 #include "core/cp1252.h"
 #include "core/log.h"
+#include "core/userfile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -10,19 +11,10 @@ RecordFile::RecordFile(QString path, int recordLength)
 
 bool RecordFile::load() {
     data_.clear();
-    const QFileInfo info(path_);
-    if (!info.exists()) return true;
-    // Only a plain file holds records: a pipe waits for a writer forever, a device never ends.
-    if (!info.isFile()) {
-        qCWarning(lcCore) << "not a file" << path_;
-        return false;
-    }
-    QFile f(path_);
-    if (!f.open(QIODevice::ReadOnly)) {
-        qCWarning(lcCore) << "cannot read" << path_ << f.errorString();
-        return false;
-    }
-    data_ = f.readAll();
+    UserFileRead file = readUserFile(path_);
+    if (file.status == UserFileRead::Status::Missing) return true;
+    if (!file.ok()) return false;
+    data_ = std::move(file.bytes);
     data_.truncate(count() * length_);
     return true;
 }

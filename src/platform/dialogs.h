@@ -45,7 +45,9 @@ public:
     }
     // A box with OK and Cancel and the critical icon, OK the default; true for OK.
     virtual bool okCancel(QWidget* parent, const QString& text, const QString& title) = 0;
-    // nullopt when the user cancelled.
+    // A question with Yes and No, No the default (Enter and Escape answer No); true for Yes.
+    virtual bool yesNo(QWidget* parent, const QString& text, const QString& title) = 0;
+    // The text typed, composed (NFC); nullopt when the user cancelled.
     virtual std::optional<QString> input(QWidget* parent, const QString& prompt, const QString& title,
                                          const QString& initial) = 0;
     // The font dialog (scalable fonts) with a colour choice; nullopt when the user cancelled.

@@ -43,7 +43,8 @@ bool HunspellSpellChecker::hasDictionary() {
 
 bool HunspellSpellChecker::isCorrect(const QString& word) {
     if (!load()) return false;
-    const QByteArray bytes = encoder_.encode(word);
+    // The dictionary holds composed words: "a" and a combining grave are looked up as "à".
+    const QByteArray bytes = encoder_.encode(word.normalized(QString::NormalizationForm_C));
     if (encoder_.hasError()) {
         encoder_.resetState();
         return false; // a letter the dictionary can't hold is no word of it
@@ -54,7 +55,7 @@ bool HunspellSpellChecker::isCorrect(const QString& word) {
 QStringList HunspellSpellChecker::suggestions(const QString& word) {
     QStringList out;
     if (!load()) return out;
-    const QByteArray bytes = encoder_.encode(word);
+    const QByteArray bytes = encoder_.encode(word.normalized(QString::NormalizationForm_C));
     if (encoder_.hasError()) {
         encoder_.resetState();
         return out;

@@ -55,12 +55,21 @@ bool QtDialogs::okCancel(QWidget* parent, const QString& text, const QString& ti
     return box.exec() == QMessageBox::Ok;
 }
 
+bool QtDialogs::yesNo(QWidget* parent, const QString& text, const QString& title) {
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    // A slip of the Enter key must not replace anything.
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 std::optional<QString> QtDialogs::input(QWidget* parent, const QString& prompt, const QString& title,
                                         const QString& initial) {
     bool ok = false;
     const QString text = QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, initial, &ok);
     if (!ok) return std::nullopt;
-    return text;
+    // Composed, as all text that comes in: a pasted "a" and combining grave is one "à".
+    return text.normalized(QString::NormalizationForm_C);
 }
 
 FontDialog* QtDialogs::createFontDialog(QWidget* parent, const FontChoice& initial) {

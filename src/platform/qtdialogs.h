@@ -11,6 +11,7 @@ public:
     void message(QWidget* parent, const QString& text, const QString& title) override;
     void question(QWidget* parent, const QString& text, const QString& title) override;
     bool okCancel(QWidget* parent, const QString& text, const QString& title) override;
+    bool yesNo(QWidget* parent, const QString& text, const QString& title) override;
     std::optional<QString> input(QWidget* parent, const QString& prompt, const QString& title,
                                  const QString& initial) override;
     std::optional<FontChoice> chooseFont(QWidget* parent, const FontChoice& initial) override;

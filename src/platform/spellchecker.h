@@ -9,7 +9,7 @@ public:
 
     // Whether a dictionary could be read; the first call may load it.
     virtual bool hasDictionary() = 0;
-    // Whether the dictionary knows the word (false without a dictionary).
+    // Whether the dictionary knows the word, composed or decomposed (false without a dictionary).
     virtual bool isCorrect(const QString& word) = 0;
     // Up to MaxSuggestions replacements for the word, best first.
     virtual QStringList suggestions(const QString& word) = 0;

@@ -2,12 +2,12 @@
 // The input is untrusted: every loop advances, nesting is bounded, numbers saturate, sizes are
 // clamped and picture data is checked before anything is allocated for it.
 #include "core/cp1252.h"
+#include "core/textinput.h"
+#include "core/userfile.h"
 #include "textwork/richtext.h"
 #include "textwork/rtfpictures.h"
 #include "textwork/rtfsyntax.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QHash>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -722,7 +722,8 @@ void Reader::build(QTextDocument& doc) const {
         }
         for (const Run& run : para.runs) {
             if (run.picture.isNull()) {
-                cursor.insertText(run.text, format(run.key));
+                // Composed, as all text that comes in: word processors may write accents apart.
+                cursor.insertText(toNfc(run.text), format(run.key));
                 continue;
             }
             const QString name = QStringLiteral("rtf-picture-%1").arg(++pictures);
@@ -750,18 +751,13 @@ bool read(const QByteArray& bytes, QTextDocument& document) {
 }
 
 bool load(const QString& path, QTextDocument& document) {
-    const QFileInfo info(path);
-    // A pipe or a device would never end; a file larger than any document is not one.
-    if (!info.isFile() || info.size() > 512 * 1024 * 1024) {
-        qCWarning(lcRichText) << "not a document file:" << path;
+    // A pipe, a device or a file larger than any document is not read.
+    const UserFileRead file = readUserFile(path);
+    if (!file.ok()) {
+        qCWarning(lcRichText) << "not a readable document file:" << path;
         return false;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        qCWarning(lcRichText) << "cannot read" << path << file.errorString();
-        return false;
-    }
-    if (!read(file.readAll(), document)) {
+    if (!read(file.bytes, document)) {
         qCWarning(lcRichText) << "not rich text:" << path;
         return false;
     }

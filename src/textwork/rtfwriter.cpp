@@ -18,13 +18,12 @@ namespace {
 const std::array<uchar, 0x10000>& cp1252Table() {
     static const auto table = [] {
         std::array<uchar, 0x10000> t{};
-        QString all;
-        all.reserve(0x10000);
-        for (int u = 0; u < 0x10000; ++u)
-            all.append(QChar::isSurrogate(char32_t(u)) ? QChar(u'?') : QChar(char16_t(u)));
-        const QByteArray bytes = toCp1252(all);
-        for (int u = 0x80; u < 0x10000; ++u)
-            if (bytes[u] != '?') t[size_t(u)] = uchar(bytes[u]);
+        // One character at a time: the codec composes a text first, and writes ŀ as two bytes.
+        for (int u = 0x80; u < 0x10000; ++u) {
+            if (QChar::isSurrogate(char32_t(u))) continue;
+            const QByteArray bytes = toCp1252(QString(QChar(char16_t(u))));
+            if (bytes.size() == 1 && bytes[0] != '?') t[size_t(u)] = uchar(bytes[0]);
+        }
         return t;
     }();
     return table;

@@ -1,9 +1,8 @@
 #include "wordgames/hiddenwordpuzzle.h"
 #include "core/cp1252.h"
 #include "core/random.h"
+#include "core/userfile.h"
 #include "wordgames/wordlistfile.h"
-
-#include <QFile>
 
 namespace hiddenword {
 
@@ -78,9 +77,8 @@ bool isFound(const QString& found, const QString& word) {
 
 QStringList readPool(const QString& path) {
     QStringList words;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return words;
-    const QByteArray bytes = file.read(qint64(PoolLimit) * WordRecordLength);
+    const UserFileRead file = readUserFile(path, qint64(PoolLimit) * WordRecordLength);
+    const QByteArray& bytes = file.bytes;
     const qsizetype count = bytes.size() / WordRecordLength;
     words.reserve(count);
     for (qsizetype r = 0; r < count; ++r) {

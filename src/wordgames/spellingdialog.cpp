@@ -1,4 +1,5 @@
 #include "wordgames/spellingdialog.h"
+#include "core/textinput.h"
 #include "platform/spellchecker.h"
 #include "wordgames/spellingwords.h"
 
@@ -29,6 +30,7 @@ SpellingDialog::SpellingDialog(QWidget* parent, QPlainTextEdit* box, SpellingWal
     auto* changeTo = new QLabel(QStringLiteral("Canvia-la per:"), this);
     Replacement = new QLineEdit(this);
     Replacement->setObjectName(QStringLiteral("Replacement"));
+    keepComposed(Replacement);
     auto* suggestionsLabel = new QLabel(QStringLiteral("Suggeriments:"), this);
     Suggestions = new QListWidget(this);
     Suggestions->setObjectName(QStringLiteral("Suggestions"));
@@ -68,10 +70,11 @@ int SpellingDialog::exec() {
 
 void SpellingDialog::showCurrent() {
     const TextWord& word = walk_.current();
-    Word->setText(word.text);
+    const QString composed = toNfc(word.text);
+    Word->setText(composed);
     Suggestions->clear();
-    Suggestions->addItems(checker_.suggestions(word.text));
-    Replacement->setText(Suggestions->count() ? Suggestions->item(0)->text() : word.text);
+    Suggestions->addItems(checker_.suggestions(composed));
+    Replacement->setText(Suggestions->count() ? Suggestions->item(0)->text() : composed);
     if (Suggestions->count()) Suggestions->setCurrentRow(0);
     QTextCursor cursor = box_->textCursor();
     cursor.setPosition(int(word.position));
@@ -90,7 +93,8 @@ void SpellingDialog::moveOn() {
 }
 
 void SpellingDialog::changeWord() {
-    const QString replacement = Replacement->text();
+    // Composed, as the box keeps its text: the words after it move by the length it has there.
+    const QString replacement = toNfc(Replacement->text());
     QTextCursor cursor = box_->textCursor();
     cursor.setPosition(int(walk_.current().position));
     cursor.setPosition(int(walk_.current().end()), QTextCursor::KeepAnchor);

@@ -1,4 +1,5 @@
 #include "wordgames/spellingwords.h"
+#include "core/textinput.h"
 #include "platform/spellchecker.h"
 
 namespace {
@@ -44,7 +45,9 @@ SpellingWalk::SpellingWalk(const QString& text, SpellChecker& checker)
 bool SpellingWalk::next() {
     while (++index_ < words_.size()) {
         const TextWord& word = words_[index_];
-        if (!checker_.isCorrect(word.text)) {
+        // A word is checked composed, so "català" passes however its accent was written; it keeps
+        // its place and length in the text as it stands.
+        if (!checker_.isCorrect(toNfc(word.text))) {
             current_ = {word.position + shift_, word.text};
             return true;
         }

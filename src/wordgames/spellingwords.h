@@ -18,7 +18,8 @@ struct TextWord {
 // hyphen at either end is not part of it. A run holding a digit is not a word to check.
 QList<TextWord> findWords(const QString& text);
 
-// Walks the misspelt words of a text in order, keeping the text as words are changed.
+// Walks the misspelt words of a text in order, keeping the text as words are changed. Words are
+// checked in their composed form (NFC) and keep their places in the text as given.
 class SpellingWalk {
 public:
     SpellingWalk(const QString& text, SpellChecker& checker);

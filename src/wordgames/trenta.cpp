@@ -80,6 +80,12 @@ QString trenta::progressCaption(qsizetype position, QChar character) {
     return QStringLiteral("Escanejant texte. Posició: ") + QString::number(position) + character;
 }
 
+QString trenta::replaceQuestion(const QString& fileName) {
+    return QStringLiteral(
+               "Ja hi ha una llista amb el nom «%1».\nVols substituir-ne les paraules per les noves?")
+        .arg(fileName);
+}
+
 void trenta::Form_Load() {
     Text1->clear();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -129,6 +135,11 @@ void trenta::Command9_Click() {
     if (!chosen) return;
     QString path = *chosen;
     if (!path.endsWith(QLatin1String(".bak"), Qt::CaseInsensitive)) path += QLatin1String(".bak");
+    // A list already there may be one the user made or one the program ships (which is not
+    // brought back once replaced): it goes only when the user says so.
+    if (QFileInfo(path).exists() &&
+        !services.dialogs.yesNo(this, replaceQuestion(QFileInfo(path).fileName()), QStringLiteral("Taudrin")))
+        return;
 
     setCursor(Qt::WaitCursor);
     const bool saved = WriteWordList(path, List6);

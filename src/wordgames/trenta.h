@@ -24,6 +24,8 @@ public:
     static constexpr int ClientHeightTwips = 7230;
     static QString caption() { return QStringLiteral("  EDITAR-CREAR LLISTES DE PARAULES"); }
     static QString progressCaption(qsizetype position, QChar character);
+    // Asked before a list already there is replaced.
+    static QString replaceQuestion(const QString& fileName);
 
     void CREAR_Click();
     void OBRESS_Click();

@@ -1,5 +1,6 @@
 #include "wordgames/wordscan.h"
 #include "core/catalansort.h"
+#include "core/textinput.h"
 
 #include <QElapsedTimer>
 #include <QSet>
@@ -27,7 +28,9 @@ bool isWordCharacter(QChar lowered) {
     return c < 256 && wordTable.word[c];
 }
 
-QStringList scanWords(const QString& text, const WordScanOptions& options) {
+QStringList scanWords(const QString& given, const WordScanOptions& options) {
+    // Composed first: a decomposed "ó" is one word character, not an "o" and a separator.
+    const QString text = toNfc(given);
     QSet<QString> seen;
     QString word;
     word.reserve(64);
@@ -50,10 +53,14 @@ QStringList scanWords(const QString& text, const WordScanOptions& options) {
             c = char16_t(c + ('a' - 'A'));
         else if (c >= 0x80)
             c = QChar::toLower(char32_t(c));
-        if (c < 256 && wordTable.word[c])
+        if (c < 256 && wordTable.word[c]) {
             word += QChar(c);
-        else
+        } else if (c == 0x0140) { // ŀ is the l· of col·legi in one character
+            word += QLatin1Char('l');
+            word += QChar(0x00B7);
+        } else {
             endWord();
+        }
 
         if (options.progress && i + 1 >= nextLook) {
             nextLook = i + 1 + ClockStride;

@@ -6,12 +6,13 @@
 // Turning any text into the words of a word list.
 //
 // Word characters, after lower-casing: a to z, à á è é í ï ò ó ú ü ç ñ and the middle dot of
-// l·l. Everything else (blanks, digits, punctuation, apostrophes, hyphens, other letters) and the
-// end of the text end a word.
+// l·l (ŀ counts as l·). The text is composed (NFC) first, so a letter followed by a combining
+// accent is the accented letter. Everything else (blanks, digits, punctuation, apostrophes, hyphens, other
+// letters) and the end of the text end a word.
 bool isWordCharacter(QChar lowered);
 
 // Told where the scan is: the 1-based position of the character and the character as it stands
-// in the text.
+// in the composed text.
 using ScanProgress = std::function<void(qsizetype position, QChar character)>;
 
 struct WordScanOptions {

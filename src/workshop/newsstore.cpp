@@ -1,5 +1,6 @@
 #include "workshop/newsstore.h"
 #include "core/cp1252.h"
+#include "core/userfile.h"
 #include "core/jpegsave.h"
 #include "platform/safefile.h"
 
@@ -82,6 +83,8 @@ QString newsFitText(const QString& boxText, int capacity) {
             cost = 2;
         } else if (c == QLatin1Char('\n') || c == QLatin1Char('\r')) {
             cost = 2;
+        } else if (c == QChar(0x0140) || c == QChar(0x013F)) {
+            cost = 2; // stored as l· or L·
         } else if (c.isHighSurrogate() && i + 1 < boxText.size() && boxText.at(i + 1).isLowSurrogate()) {
             step = 2; // one character, stored as one "?"
         }
@@ -127,11 +130,9 @@ std::optional<NewsTexts> readNewsIndex(const QByteArray& bytes) {
 }
 
 std::optional<QByteArray> loadNewsIndexBytes(const QString& path) {
-    // Only a plain file can be a page file: a pipe would wait for a writer, a device never end.
-    if (!QFileInfo(path).isFile()) return std::nullopt;
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
-    return f.read(qint64(LongestIndex) * NewsRecordLength);
+    UserFileRead file = readUserFile(path, qint64(LongestIndex) * NewsRecordLength);
+    if (!file.ok()) return std::nullopt;
+    return std::move(file.bytes);
 }
 
 QString newsPictureName(int picture) {

@@ -3,6 +3,7 @@
 #include "core/controls.h"
 #include "core/palette.h"
 #include "core/services.h"
+#include "core/userfile.h"
 #include "platform/launcher.h"
 #include "workshop/picturefilelist.h"
 
@@ -10,7 +11,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QImageReader>
 #include <QLabel>
 #include <QPainter>
 #include <QUrl>
@@ -39,12 +39,9 @@ bool ChoosePictureFolder(Services& services, QWidget* parent, PictureFileList* l
 }
 
 QImage loadPicture(const QString& path, QSize stretchTo) {
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
     const bool stretch = stretchTo.isValid() && !stretchTo.isEmpty();
     // Decoding at the frame's size is much faster for large photos than decoding whole.
-    if (stretch) reader.setScaledSize(stretchTo);
-    QImage image = reader.read();
+    QImage image = readPictureFile(path, [&](QSize) { return stretch ? stretchTo : QSize(); });
     if (image.isNull()) return {};
     if (stretch && image.size() != stretchTo)
         image = image.scaled(stretchTo, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
@@ -59,14 +56,19 @@ QImage loadListedPicture(const PictureFileList* list, QSize stretchTo) {
 }
 
 void PreviewPictureFile(const PictureFileList* list, ImageBox* preview) {
-    QSize size;
-    if (preview->Stretch() && list && list->selectedFile()) {
-        // A stretched preview needs no more pixels than it shows.
-        const QSize whole = QImageReader(*list->selectedFile()).size();
-        if (whole.isValid() && (whole.width() > preview->width() || whole.height() > preview->height()))
-            size = whole.scaled(preview->size(), Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+    const std::optional<QString> file = list ? list->selectedFile() : std::nullopt;
+    if (!file) {
+        preview->setPicture({});
+        return;
     }
-    preview->setPicture(loadListedPicture(list, size));
+    const bool stretch = preview->Stretch();
+    const QSize box = preview->size();
+    // A stretched preview needs no more pixels than it shows.
+    preview->setPicture(readPictureFile(*file, [&](QSize whole) {
+        if (stretch && (whole.width() > box.width() || whole.height() > box.height()))
+            return whole.scaled(box, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+        return QSize();
+    }));
 }
 
 QImage stretchIntoFrame(const QImage& base, QSize frameSize, const QColor& ground, const QImage& source) {

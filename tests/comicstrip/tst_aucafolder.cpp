@@ -103,6 +103,7 @@ private Q_SLOTS:
         QTest::newRow("701") << QString(701, 'a') << 700;
         QTest::newRow("line break counts two") << QString(698, 'a') + "\nb" << 699;
         QTest::newRow("line break that does not fit") << QString(699, 'a') + "\nb" << 699;
+        QTest::newRow("ŀ counts two, as l·") << QString(698, 'a') + QString::fromUtf8("ŀŀ") << 699;
     }
     void fitToRecord() {
         QFETCH(QString, caption);

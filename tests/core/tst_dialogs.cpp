@@ -144,6 +144,37 @@ private Q_SLOTS:
         }
     }
 
+    // Yes and No under the question icon, in Catalan; Enter and Escape answer No.
+    void yesNoBox_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("Yes") << "yes" << true;
+        QTest::newRow("No") << "no" << false;
+        QTest::newRow("Enter") << "enter" << false;
+        QTest::newRow("Escape") << "escape" << false;
+    }
+    void yesNoBox() {
+        QFETCH(QString, how);
+        QFETCH(bool, yes);
+        QVERIFY(installCatalanTranslation());
+        QtDialogs dialogs;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QString yesText;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            icon = box->icon();
+            yesText = box->button(QMessageBox::Yes)->text();
+            if (how == "yes") box->button(QMessageBox::Yes)->click();
+            if (how == "no") box->button(QMessageBox::No)->click();
+            if (how == "enter") QTest::keyClick(box, Qt::Key_Return);
+            if (how == "escape") QTest::keyClick(box, Qt::Key_Escape);
+        });
+        QCOMPARE(dialogs.yesNo(nullptr, "Vols substituir-la?", "Taudrin"), yes);
+        QCOMPARE(icon, QMessageBox::Question);
+        QCOMPARE(yesText, QString::fromUtf8("&Sí"));
+    }
+
     // Choosing a file moves the current folder to that file's folder; a cancel, a failed dialog or
     // a refused name leave it where it was. A bare name lies in the folder the dialog showed.
     void chooseFileMovesTheCurrentFolder_data() {

@@ -71,6 +71,13 @@ private Q_SLOTS:
         QTest::newRow("not representable") << QString::fromUtf8("a€ωb") << QByteArray("a\x80?b");
         QTest::newRow("outside the BMP is one ?") << QString::fromUtf8("x😀y") << QByteArray("x?y");
         QTest::newRow("empty") << "" << QByteArray();
+        // Text pasted from some programs holds a letter followed by a combining accent.
+        QTest::newRow("decomposed letters")
+            << QString::fromUtf8("col·lecció àèéíïòóúüçñ ÀÉÇ").normalized(QString::NormalizationForm_D)
+            << QByteArray("col\xB7lecci\xF3 \xE0\xE8\xE9\xED\xEF\xF2\xF3\xFA\xFC\xE7\xF1 \xC0\xC9\xC7");
+        QTest::newRow("l with middle dot in one character")
+            << QString::fromUtf8("coŀlegi COĿLEGI") << QByteArray("col\xB7legi COL\xB7LEGI");
+        QTest::newRow("a lone combining accent") << QString::fromUtf8("a \u0301") << QByteArray("a ?");
     }
     void cp1252Bytes() {
         QFETCH(QString, text);

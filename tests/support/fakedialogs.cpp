@@ -27,6 +27,15 @@ bool FakeDialogs::okCancel(QWidget*, const QString& text, const QString& title) 
     return ok;
 }
 
+bool FakeDialogs::yesNo(QWidget*, const QString& text, const QString& title) {
+    yesNoTexts << text;
+    yesNoTitles << title;
+    if (yesNos.empty()) return false;
+    const bool yes = yesNos.front();
+    yesNos.pop_front();
+    return yes;
+}
+
 std::optional<QString> FakeDialogs::input(QWidget*, const QString& prompt, const QString& title,
                                           const QString&) {
     inputPrompts << prompt;

@@ -12,6 +12,7 @@ public:
     void message(QWidget* parent, const QString& text, const QString& title) override;
     void question(QWidget* parent, const QString& text, const QString& title) override;
     bool okCancel(QWidget* parent, const QString& text, const QString& title) override;
+    bool yesNo(QWidget* parent, const QString& text, const QString& title) override;
     std::optional<QString> input(QWidget* parent, const QString& prompt, const QString& title,
                                  const QString& initial) override;
     std::optional<FontChoice> chooseFont(QWidget* parent, const FontChoice& initial) override;
@@ -28,6 +29,9 @@ public:
     // OK (true) or Cancel (false) for the next OK/Cancel boxes; with none left they are cancelled.
     void answerOkCancel(bool ok) { okCancels.push_back(ok); }
 
+    // Yes (true) or No (false) for the next Yes/No questions; with none left they are answered No.
+    void answerYesNo(bool yes) { yesNos.push_back(yes); }
+
     void answerFont(const FontChoice& choice) { fonts.push_back(choice); }
     void cancelFont() { fonts.push_back(std::nullopt); }
 
@@ -39,6 +43,10 @@ public:
     std::deque<bool> okCancels;
     QStringList okCancelTexts; // text and title of every OK/Cancel box shown
     QStringList okCancelTitles;
+
+    std::deque<bool> yesNos;
+    QStringList yesNoTexts; // text and title of every Yes/No question asked
+    QStringList yesNoTitles;
 
     QList<OpenRequest> openRequests;
     QStringList messages;  // texts of the message boxes shown

@@ -9,6 +9,7 @@
 #include "wordgames/spellingwords.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -92,6 +93,11 @@ private Q_SLOTS:
         QVERIFY(suggestions.contains("temps"));
         QVERIFY(suggestions.size() <= SpellChecker::MaxSuggestions);
         QVERIFY(!checker.isCorrect(QString::fromUtf8("gat😀")));
+        // Typed with combining accents, correct words are correct all the same.
+        for (const char* word : {"català", "pingüí", "cançó", "línia", "acceptació"}) {
+            const QString decomposed = QString::fromUtf8(word).normalized(QString::NormalizationForm_D);
+            QVERIFY2(checker.isCorrect(decomposed), word);
+        }
     }
 
     void noDictionaryInAnEmptyFolder() {
@@ -169,6 +175,74 @@ private Q_SLOTS:
                          }});
         QTest::mouseClick(w.f->Command2, Qt::LeftButton);
         QCOMPARE(w.f->Text1->toPlainText(), QString("el gta\ni el gta yy"));
+    }
+
+    // Pasted or typed with combining accents, a correct word passes and a misspelt one is
+    // selected where it stands; the corrected text comes back composed.
+    void decomposedTextIsCheckedComposed_data() {
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QString>("how");
+        for (const char* form : {"composed", "decomposed"})
+            for (const char* how : {"paste", "set"})
+                QTest::addRow("%s, %s", form, how) << form << how;
+    }
+    void decomposedTextIsCheckedComposed() {
+        QFETCH(QString, form);
+        QFETCH(QString, how);
+        Window w;
+        w.t.spelling.words +=
+            {"El", QString::fromUtf8("pingüí"), QString::fromUtf8("és"), QString::fromUtf8("català"), "i"};
+        const QString composed = QString::fromUtf8("El pingüí és català i tenps");
+        const QString text =
+            form == "composed" ? composed : composed.normalized(QString::NormalizationForm_D);
+        if (how == "paste") {
+            QApplication::clipboard()->setText(text);
+            w.f->Text1->paste();
+        } else {
+            w.f->Text1->setPlainText(text);
+        }
+        QString shown, selected;
+        whenDialogShows({[&](SpellingDialog& d) {
+            shown = d.Word->text();
+            selected = w.f->Text1->textCursor().selectedText();
+            QTest::mouseClick(d.Change, Qt::LeftButton);
+        }});
+        QTest::mouseClick(w.f->Command2, Qt::LeftButton);
+        QCOMPARE(shown, QString("tenps"));
+        QCOMPARE(selected, QString("tenps"));
+        QCOMPARE(w.f->Text1->toPlainText(), QString::fromUtf8("El pingüí és català i temps"));
+        QVERIFY(w.t.dialogs.messages.isEmpty());
+    }
+
+    // Over a box that holds decomposed text, the dialog selects the misspelt word where it stands
+    // (its accent included), shows it composed, and a change keeps the words after it in place.
+    void selectionsPointAtTheWordsOfADecomposedText() {
+        FakeSpellChecker checker;
+        checker.words = {QString::fromUtf8("pingüí"), "gat", "casa"};
+        checker.suggested = {{QString::fromUtf8("kasà"), {"casa"}}, {"gta", {"gat"}}};
+        QPlainTextEdit box; // a box of its own, which keeps the text as it is given
+        const QString text =
+            QString::fromUtf8("pingüí kasà gta gat").normalized(QString::NormalizationForm_D);
+        box.setPlainText(text);
+        SpellingWalk walk(box.toPlainText(), checker);
+        QVERIFY(walk.next());
+        QCOMPARE(walk.current().position, 9); // after the eight characters of pingüí and a blank
+        QStringList shown, selected;
+        SpellingDialog dialog(nullptr, &box, walk, checker);
+        QTimer::singleShot(0, [&] {
+            for (int i = 0; i < 2; ++i) {
+                shown << dialog.Word->text();
+                selected << box.textCursor().selectedText();
+                QTest::mouseClick(dialog.Change, Qt::LeftButton);
+            }
+        });
+        dialog.exec();
+        QCOMPARE(shown, (QStringList{QString::fromUtf8("kasà"), "gta"}));
+        QCOMPARE(selected,
+                 (QStringList{QString::fromUtf8("kasà").normalized(QString::NormalizationForm_D), "gta"}));
+        QCOMPARE(box.toPlainText(),
+                 QString::fromUtf8("pingüí").normalized(QString::NormalizationForm_D) + " casa gat gat");
+        QCOMPARE(walk.text(), box.toPlainText());
     }
 
     void nothingToCorrectSaysSo() {

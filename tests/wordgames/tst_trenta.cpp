@@ -8,6 +8,8 @@
 #include "wordgames/wordlistfile.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QListWidget>
 #include <QMenuBar>
@@ -178,9 +180,76 @@ private Q_SLOTS:
         Editor e;
         QVERIFY(writeFileBytes(e.list(chosen), QByteArray(200, 'z')));
         e.t.dialogs.answerOpen(e.list(chosen));
+        e.t.dialogs.answerYesNo(true);
         e.convert("gat ");
         QCOMPARE(ReadWordList(e.list(saved)), QStringList{"gat"});
         QCOMPARE(QDir(e.lists).entryList(QDir::Files).size(), chosen == saved ? 1 : 2);
+    }
+
+    // A list already there is replaced only when the user says Yes (No is the default); a new
+    // name is written without a question.
+    void replacingAListAsksFirst_data() {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("answer"); // "yes", "no", or "none" when nothing is scripted
+        QTest::newRow("shipped list, Yes") << "animals.bak"
+                                           << "yes";
+        QTest::newRow("shipped list, No") << "animals.bak"
+                                          << "no";
+        QTest::newRow("typed name of a list, No") << "animals"
+                                                  << "no";
+        QTest::newRow("list in upper case, No by default") << "ANIMALS.BAK"
+                                                           << "none";
+        QTest::newRow("new name") << "nova"
+                                  << "none";
+    }
+    void replacingAListAsksFirst() {
+        QFETCH(QString, chosen);
+        QFETCH(QString, answer);
+        Editor e;
+        const QString shipped = e.list(chosen.startsWith("ANIMALS") ? "ANIMALS.BAK" : "animals.bak");
+        QVERIFY(WriteWordList(shipped, {"cavall", "gat", "gos"}));
+        const QByteArray before = readFileBytes(shipped);
+        e.t.dialogs.answerOpen(e.list(chosen));
+        if (answer != "none") e.t.dialogs.answerYesNo(answer == "yes");
+        e.convert("lleó tigre ");
+
+        const bool existing = chosen != "nova";
+        const QString asked = QFileInfo(shipped).fileName();
+        QCOMPARE(e.t.dialogs.yesNoTexts,
+                 existing ? QStringList{QString::fromUtf8("Ja hi ha una llista amb el nom «%1».\nVols "
+                                                          "substituir-ne les paraules per les noves?")
+                                            .arg(asked)}
+                          : QStringList{});
+        QVERIFY(e.t.dialogs.messages.isEmpty());
+        if (!existing) {
+            QCOMPARE(ReadWordList(e.list("nova.bak")), (QStringList{QString::fromUtf8("lleó"), "tigre"}));
+            QVERIFY(!e.open());
+        } else if (answer == "yes") {
+            QCOMPARE(ReadWordList(shipped), (QStringList{QString::fromUtf8("lleó"), "tigre"}));
+            QVERIFY(!e.open());
+        } else {
+            QCOMPARE(readFileBytes(shipped), before);
+            QCOMPARE(QDir(e.lists).entryList(QDir::Files), QStringList{asked});
+            QVERIFY(e.open()); // as after a cancel: "CREAR" brings the text back
+            e.f->CREAR->trigger();
+            QCOMPARE(e.f->Text1->toPlainText(), QString::fromUtf8("lleó tigre "));
+        }
+    }
+
+    // Pasted with combining accents, the text lands composed in the box and its words are whole.
+    void decomposedPasteGivesWholeWords() {
+        Editor e;
+        e.f->CREAR->trigger();
+        const QString composed = QString::fromUtf8("Línia d'acceptació: cançó, pingüí i coŀlegi.");
+        QApplication::clipboard()->setText(composed.normalized(QString::NormalizationForm_D));
+        e.f->Text1->paste();
+        QCOMPARE(e.f->Text1->toPlainText(), composed);
+        e.t.dialogs.answerOpen(e.list("nova"));
+        QTest::mouseClick(e.f->Command9, Qt::LeftButton);
+        QCOMPARE(ReadWordList(e.list("nova.bak")),
+                 (QStringList{QString::fromUtf8("acceptació"), QString::fromUtf8("cançó"),
+                              QString::fromUtf8("col·legi"), QString::fromUtf8("línia"),
+                              QString::fromUtf8("pingüí")}));
     }
 
     void progressCaptionStays() {

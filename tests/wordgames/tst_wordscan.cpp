@@ -39,6 +39,29 @@ private Q_SLOTS:
         QCOMPARE(scanWords(text), words);
     }
 
+    // Text pasted from some programs holds a letter followed by a combining accent: every text
+    // above, and these, give the same words composed (NFC) and decomposed (NFD).
+    void decomposedTextGivesTheSameWords_data() {
+        words_data();
+        QTest::newRow("accents inside and at the end")
+            << QString::fromUtf8("Línia d'acceptació: cançó, pingüí i català.")
+            << QStringList{QString::fromUtf8("acceptació"), QString::fromUtf8("cançó"),
+                           QString::fromUtf8("català"), QString::fromUtf8("línia"),
+                           QString::fromUtf8("pingüí")};
+        QTest::newRow("accent on the 16th letter")
+            << QString::fromUtf8("electroimantació ") << QStringList{QString::fromUtf8("electroimantació")};
+        QTest::newRow("ŀ is l·") << QString::fromUtf8("coŀlegi COĿLEGI PAŀLIDA ")
+                                 << QStringList{QString::fromUtf8("col·legi"), QString::fromUtf8("pal·lida")};
+    }
+    void decomposedTextGivesTheSameWords() {
+        QFETCH(QString, text);
+        QFETCH(QStringList, words);
+        const QString composed = text.normalized(QString::NormalizationForm_C);
+        const QString decomposed = text.normalized(QString::NormalizationForm_D);
+        QCOMPARE(scanWords(composed), words);
+        QCOMPARE(scanWords(decomposed), words);
+    }
+
     void catalanOrder_data() {
         QTest::addColumn<QStringList>("words");
         QTest::addColumn<QStringList>("sorted");

@@ -105,6 +105,7 @@ private Q_SLOTS:
         QTest::newRow("cut") << "abcd" << 3 << "abc" << 4;
         QTest::newRow("line break counts two") << "a\nb" << 4 << "a\nb" << 4;
         QTest::newRow("line break not split") << "ab\nc" << 3 << "ab" << 5;
+        QTest::newRow("ŀ is stored as l·, not split") << QString::fromUtf8("coŀl") << 3 << "co" << 5;
         QTest::newRow("one character beyond the plane")
             << QString("a") + QString::fromUcs4(U"\U0001F600") + "b" << 2
             << QString("a") + QString::fromUcs4(U"\U0001F600") << 3;

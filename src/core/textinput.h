@@ -1,0 +1,28 @@
+#pragma once
+#include <QString>
+
+class QLineEdit;
+class QObject;
+class QPlainTextEdit;
+
+// Text that comes into the program is kept in one Unicode form, the composed one (NFC): "à" is
+// one character whether it was pasted, typed or read as "a" followed by a combining grave, so
+// words scan, compare, spell-check and store alike.
+QString toNfc(const QString& text);
+inline bool isNfc(const QString& text) {
+    return text.isEmpty() || text.normalized(QString::NormalizationForm_C) == text;
+}
+
+// Keeps a text box composed: whatever is pasted, dropped, typed or set lands in NFC, the caret
+// after it as before.
+void keepComposed(QPlainTextEdit* box);
+void keepComposed(QLineEdit* box);
+
+// Used by core's control helper: text boxes keep their text composed; other controls need nothing.
+inline void prepareControl(QObject*) {}
+inline void prepareControl(QPlainTextEdit* box) {
+    keepComposed(box);
+}
+inline void prepareControl(QLineEdit* box) {
+    keepComposed(box);
+}
