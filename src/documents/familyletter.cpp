@@ -16,6 +16,7 @@
 #include "workshop/picturetools.h"
 
 #include <QDir>
+#include <QFontInfo>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -257,7 +258,19 @@ void Form12::Label7_Click() {
     OpenPictureInOfficeSuite(services, this, page());
 }
 
-void Form12::Label2_Click() {}
+void Form12::Label2_Click() {
+    // Read at the click; a new document each time, and the letter stays as it is.
+    std::array<LetterPart, letterfile::PartCount> letter;
+    for (int i = 0; i < letterfile::PartCount; ++i) {
+        const LetterTextBox* part = Text1[size_t(i)];
+        const QFont font = part->font();
+        // A size given in pixels has no point size of its own: the one it shows at.
+        const double points = font.pointSizeF() > 0 ? font.pointSizeF() : QFontInfo(font).pointSizeF();
+        letter[size_t(i)] = {part->Text(), font.family(), points};
+    }
+    if (!services.office.open(letterDocument(letter, toTwips(frameGeometry().width()))))
+        showError(services, this);
+}
 
 void Form12::sssssssfff_Click() {
     // The folder is made when missing, so the dialog opens there.

@@ -9,6 +9,9 @@
 #include "documents/letterfile.h"
 #include "documents/lettertoolbar.h"
 #include "files.h"
+#include "odfxml.h"
+#include "platform/flatodt.h"
+#include "platform/officedocument.h"
 #include "testservices.h"
 #include "workshop/handoff.h"
 
@@ -57,6 +60,24 @@ struct Letter {
         shift = (shift + 1) % 4;
         QWindow* window = f->windowHandle();
         QTest::mouseMove(window, window->mapFromGlobal(w->mapToGlobal(at + QPoint(shift, 0))));
+    }
+    // The letter as the last click on the word-processor icon handed it over.
+    const OfficeTable& table() const {
+        return std::get<OfficeTable>(t.office.documents.last().blocks.first());
+    }
+    // Each cell's paragraphs as an office program reads them from the written document.
+    QList<QStringList> writtenCells() const {
+        QString error;
+        const XmlNode root = parseXml(flatOpenDocumentText(t.office.documents.last()), &error);
+        if (!error.isEmpty()) qWarning() << "not well-formed:" << error;
+        QList<QStringList> cells;
+        for (const XmlNode* cell : root.all("table:table-cell")) {
+            QStringList paragraphs;
+            for (const XmlNode* p : cell->all("text:p"))
+                paragraphs << odfParagraphText(*p);
+            cells << paragraphs;
+        }
+        return cells;
     }
     bool closed() {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -443,6 +464,119 @@ private Q_SLOTS:
         QApplication::clipboard()->setText("un\r\ndos");
         line->paste();
         QCOMPARE(line->Text(), QString("un dos"));
+    }
+
+    void toWordProcessorEmptied() {
+        Letter l;
+        l.click(l.f->Label10);
+        l.click(l.f->Label5);
+        l.click(l.f->Label2);
+        QCOMPARE(l.t.office.documents.size(), 1);
+        const OfficeDocument& doc = l.t.office.documents.first();
+        QCOMPARE(doc.orientation, OfficeDocument::Orientation::Portrait);
+        QCOMPARE(doc.margins, QMarginsF(40, 40, 40, 40));
+        QCOMPARE(doc.blocks.size(), 1);
+        const OfficeTable& table = l.table();
+        QCOMPARE(table.rowCount(), 6);
+        QCOMPARE(table.columnCount(), 1);
+        QCOMPARE(table.rowHeight(1), 70.0);
+        QCOMPARE(table.rowHeight(2), 20.0);
+        QCOMPARE(table.rowHeight(3), 0.0);
+        QCOMPARE(table.rowHeight(4), 70.0);
+        QCOMPARE(table.rowHeight(5), 0.0);
+        QCOMPARE(table.rowHeight(6), 0.0);
+        // 0.85 of the window's outer width, far wider than the page: the width between the margins.
+        QCOMPARE(table.columnWidth(1), 0.85 * l.f->frameGeometry().width() * 15 / 20);
+        QCOMPARE(doc.columnWidths(table), QList<double>{doc.textWidth()});
+        for (int r = 1; r <= 6; ++r) {
+            const OfficeCell& cell = table.cell(r, 1);
+            QCOMPARE(cell.paragraphs.size(), 1);
+            QVERIFY(cell.paragraphs.first().isEmpty());
+            QCOMPARE(cell.paragraphs.first().format.fontName, QString("Arial"));
+            QCOMPARE(cell.paragraphs.first().format.pointSize, 14.25);
+            QVERIFY(cell.paragraphs.first().format.bold);
+        }
+        QCOMPARE(l.writtenCells(), QList<QStringList>(6, QStringList{""}));
+    }
+
+    // Each cell holds its part's text exactly: blanks, tabs and trailing blanks stay, each line
+    // is a paragraph, markup is escaped and a byte XML can't hold is left out.
+    void toWordProcessorTexts() {
+        Letter l;
+        Form12& f = *l.f;
+        QVERIFY(QDir().mkpath(l.folder()));
+        QByteArray file = QByteArray("Vic,\tdimarts  ").leftJustified(500, ' ');
+        file += QByteArray("Estimada  Laia").leftJustified(500, ' ');
+        file += QByteArray("Primera\r\nsegona").leftJustified(500, ' ');
+        file += QByteArray("a < b & c").leftJustified(500, ' ');
+        file += QByteArray("bell\x07 i fi").leftJustified(500, ' ');
+        QVERIFY(writeFileBytes(l.inFolder("estranya.txt"), file));
+        l.t.dialogs.answerOpen(l.inFolder("estranya.txt"));
+        f.hhhh->trigger();
+        QVERIFY(l.t.dialogs.messages.isEmpty());
+        // The letter as the user leaves it: two blanks after the name, typed after the opening.
+        f.Text1[5]->setPlainText("Pere  ");
+
+        l.click(f.Label2);
+        const OfficeTable& table = l.table();
+        const QList<QStringList> lines{{"Vic,\tdimarts"}, {"Estimada  Laia"}, {"Primera", "segona"},
+                                       {"a < b & c"},     {"bell\x07 i fi"},  {"Pere  "}};
+        for (int r = 1; r <= 6; ++r) {
+            QStringList texts;
+            for (const OfficeParagraph& p : table.cell(r, 1).paragraphs) {
+                QString text;
+                for (const OfficeRun& run : p.runs)
+                    text += run.text;
+                texts << text;
+            }
+            QCOMPARE(texts, lines[r - 1]);
+        }
+        QList<QStringList> written = lines;
+        written[4] = QStringList{"bell i fi"};
+        QCOMPARE(l.writtenCells(), written);
+    }
+
+    void toWordProcessorFonts() {
+        Letter l;
+        Form12& f = *l.f;
+        l.click(f.Label10);
+        QFont chosen(QStringLiteral("Liberation Serif"));
+        chosen.setPointSizeF(12);
+        chosen.setItalic(true);
+        l.t.dialogs.answerFont({chosen, QColor(200, 0, 0)});
+        l.click(f.Label4);
+        l.click(f.Label2);
+        for (int r = 1; r <= 6; ++r)
+            for (const OfficeParagraph& p : l.table().cell(r, 1).paragraphs) {
+                QCOMPARE(p.format.fontName, QString("Liberation Serif"));
+                QCOMPARE(p.format.pointSize, 12.0);
+                QVERIFY(p.format.bold);
+                QCOMPARE(p.format.colour, QColor(Qt::black));
+            }
+        // A font standing in for another still goes by the name the part was given.
+        QFont arial(QStringLiteral("Arial"));
+        arial.setPointSizeF(14.25);
+        f.Text1[0]->setFont(arial);
+        l.click(f.Label2);
+        QCOMPARE(l.t.office.documents.size(), 2); // every click, a new document
+        QCOMPARE(l.table().cell(1, 1).paragraphs.first().format.fontName, QString("Arial"));
+        QCOMPARE(l.table().cell(1, 1).paragraphs.first().format.pointSize, 14.25);
+    }
+
+    void toWordProcessorFails() {
+        Letter l;
+        Form12& f = *l.f;
+        l.click(f.Label10);
+        l.clickPart(4);
+        const QStringList before = l.texts();
+        l.t.office.answer = false;
+        l.click(f.Label2);
+        QCOMPARE(l.t.office.documents.size(), 1);
+        QCOMPARE(l.t.dialogs.messages, QStringList{"Error"});
+        QCOMPARE(l.texts(), before);
+        QCOMPARE(f.Label11, before[4]);
+        QCOMPARE(f.Text1[0]->font().family(), QString("Arial"));
+        QVERIFY(!l.closed());
     }
 
     void closingAndOpeningAgain() {
