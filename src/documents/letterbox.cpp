@@ -1,0 +1,106 @@
+#include "documents/letterbox.h"
+#include "documents/letterfile.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QTextCursor>
+
+LetterTextBox::LetterTextBox(QWidget* parent) : QPlainTextEdit(parent) {
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setTabChangesFocus(true);
+    setBorderStyle(1);
+    viewport()->setMouseTracking(true);
+    // The page behind never takes a move over a part for one of its own.
+    setAttribute(Qt::WA_NoMousePropagation);
+    connect(document(), &QTextDocument::contentsChange, this,
+            [this](int position, int, int added) { changeEnd_ = position + added; });
+    connect(this, &QPlainTextEdit::textChanged, this, &LetterTextBox::keepWithinRecord);
+}
+
+QString LetterTextBox::Text() const {
+    return letterfile::toCrLf(toPlainText());
+}
+
+void LetterTextBox::setText(const QString& text) {
+    setPlainText(letterfile::fitText(letterfile::toBox(text)));
+}
+
+void LetterTextBox::setMultiLine(bool on) {
+    multiLine_ = on;
+    setLineWrapMode(on ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+}
+
+void LetterTextBox::setBorderStyle(int style) {
+    border_ = style == 0 ? 0 : 1;
+    if (border_ == 0) {
+        setFrameStyle(QFrame::NoFrame);
+    } else {
+        setFrameShape(QFrame::StyledPanel);
+        setFrameShadow(QFrame::Sunken);
+    }
+}
+
+void LetterTextBox::keepWithinRecord() {
+    if (trimming_) return;
+    const QString text = toPlainText();
+    int excess = letterfile::storedLength(text) - letterfile::RecordLength;
+    if (excess <= 0) return;
+    trimming_ = true;
+    // What the change added is taken back from its end until the text fits again.
+    const int end = qBound(0, changeEnd_, int(text.size()));
+    int start = end;
+    while (excess > 0 && start > 0) {
+        --start;
+        const QChar c = text.at(start);
+        excess -= c == QLatin1Char('\n') ? 2 : 1;
+        if (c.isLowSurrogate() && start > 0 && text.at(start - 1).isHighSurrogate()) --start;
+    }
+    QTextCursor cursor(document());
+    cursor.setPosition(start);
+    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
+    if (excess > 0) setPlainText(letterfile::fitText(toPlainText()));
+    trimming_ = false;
+    QApplication::beep();
+}
+
+void LetterTextBox::keyPressEvent(QKeyEvent* event) {
+    // A single-line part holds one line: Enter adds nothing.
+    if (!multiLine_ && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        event->accept();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void LetterTextBox::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) leftDown_ = true;
+    QPlainTextEdit::mousePressEvent(event);
+}
+
+void LetterTextBox::mouseMoveEvent(QMouseEvent* event) {
+    QPlainTextEdit::mouseMoveEvent(event);
+    Q_EMIT MouseMove();
+}
+
+void LetterTextBox::mouseReleaseEvent(QMouseEvent* event) {
+    QPlainTextEdit::mouseReleaseEvent(event);
+    if (event->button() != Qt::LeftButton) return;
+    const bool click = leftDown_ && viewport()->rect().contains(event->position().toPoint());
+    leftDown_ = false;
+    if (click) Q_EMIT Click();
+}
+
+void LetterTextBox::insertFromMimeData(const QMimeData* source) {
+    if (multiLine_ || !source->hasText()) {
+        QPlainTextEdit::insertFromMimeData(source);
+        return;
+    }
+    // Pasted lines join into the one line, parted by blanks.
+    QString text = letterfile::toBox(source->text());
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    insertPlainText(text);
+}
