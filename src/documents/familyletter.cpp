@@ -16,6 +16,7 @@
 #include "workshop/picturetools.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFontInfo>
 #include <QFrame>
 #include <QGuiApplication>
@@ -280,7 +281,17 @@ void Form12::sssssssfff_Click() {
     request.save = true;
     const std::optional<QString> chosen = chooseFile(services, this, request);
     if (!chosen) return;
-    if (!letterfile::save(letterfile::savedFileName(*chosen), parts())) showError(services, this);
+    // The dialog asks about the name typed; the name saved may gain ".txt" and be another letter.
+    const QString path = letterfile::savedFileName(*chosen);
+    if (path != *chosen && QFileInfo::exists(path) && !QFileInfo(path).isDir() &&
+        !services.dialogs.yesNo(this, replaceQuestion(QFileInfo(path).fileName()), QStringLiteral("Taudrin")))
+        return;
+    if (!letterfile::save(path, parts())) showError(services, this);
+}
+
+QString Form12::replaceQuestion(const QString& fileName) {
+    return QStringLiteral("Ja hi ha una carta amb el nom «%1».\nVols substituir-la per aquesta?")
+        .arg(fileName);
 }
 
 void Form12::hhhh_Click() {

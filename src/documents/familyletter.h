@@ -26,6 +26,8 @@ public:
     static constexpr int ClientWidthTwips = 14700;
     static constexpr int ClientHeightTwips = 10755;
     static QString caption() { return QStringLiteral("Taudrin'TXT REDACCIÓ D'UNA CARTA"); }
+    // Asked before a save replaces another letter.
+    static QString replaceQuestion(const QString& fileName);
 
     // The hint shown over each part, in part order.
     static const std::array<QString, letterfile::PartCount>& hintNames();

@@ -343,6 +343,37 @@ private Q_SLOTS:
         QVERIFY(l.t.dialogs.messages.isEmpty());
     }
 
+    // A name typed without ".txt" that becomes another letter's name asks first; No keeps it.
+    void savingOverAnotherLetterAsks_data() {
+        QTest::addColumn<bool>("replace");
+        QTest::newRow("no") << false;
+        QTest::newRow("yes") << true;
+    }
+    void savingOverAnotherLetterAsks() {
+        QFETCH(bool, replace);
+        Letter l;
+        Form12& f = *l.f;
+        const QByteArray old("una altra carta");
+        QDir().mkpath(l.folder());
+        QFile file(l.inFolder("familia.txt"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(old);
+        file.close();
+        l.t.dialogs.answerYesNo(replace);
+        l.t.dialogs.answerOpen(l.inFolder("familia"));
+        f.sssssssfff->trigger();
+        QCOMPARE(l.t.dialogs.yesNoTexts.size(), 1);
+        QVERIFY(l.t.dialogs.yesNoTexts[0].contains(QString::fromUtf8("«familia.txt»")));
+        QCOMPARE(readFileBytes(l.inFolder("familia.txt")) == old, !replace);
+        if (replace) QCOMPARE(readFileBytes(l.inFolder("familia.txt")).size(), 3000);
+        QVERIFY(l.t.dialogs.messages.isEmpty());
+        // A new name asks nothing.
+        l.t.dialogs.answerOpen(l.inFolder("nova"));
+        f.sssssssfff->trigger();
+        QCOMPARE(l.t.dialogs.yesNoTexts.size(), 1);
+        QVERIFY(QFileInfo::exists(l.inFolder("nova.txt")));
+    }
+
     void multiLinePartInTheFile() {
         Letter l;
         Form12& f = *l.f;
@@ -367,6 +398,7 @@ private Q_SLOTS:
         QVERIFY(QDir().mkpath(l.folder()));
         QVERIFY(writeFileBytes(l.inFolder("llarga.txt"), QByteArray(4500, '#')));
         l.click(l.f->Label10);
+        l.t.dialogs.answerYesNo(true);
         l.t.dialogs.answerOpen(l.inFolder("llarga"));
         l.f->sssssssfff->trigger();
         const QByteArray bytes = readFileBytes(l.inFolder("llarga.txt"));
