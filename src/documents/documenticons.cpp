@@ -116,7 +116,7 @@ void drawPaintPot(QPainter& p, const QRectF& cell) {
         2, 2);
     // A brush standing in the tin, handle up to the right.
     const QPointF foot(tin.center().x() + w * 0.1, tin.top() + lip * 0.4);
-    const QPointF top(tin.right() + w * 0.3, tin.top() - h * 0.28);
+    const QPointF top(tin.right() + w * 0.3, tin.top() - h * 0.18);
     p.setPen(QPen(QColor(150, 90, 40), std::max<qreal>(2, h * 0.09), Qt::SolidLine, Qt::RoundCap));
     p.drawLine(foot + (top - foot) * 0.3, top);
     p.setPen(QPen(QColor(40, 40, 40), std::max<qreal>(2.5, h * 0.13), Qt::SolidLine, Qt::FlatCap));
