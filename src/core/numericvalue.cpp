@@ -9,10 +9,9 @@ bool isBlank(QChar c) {
     return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n') ||
            c == QLatin1Char('\r');
 }
-} // namespace
 
-double numericValue(const QString& text) {
-    // Collect the characters of the number, blanks left out, into a plain C-locale text.
+// The characters of the number, blanks left out, as a plain C-locale text; empty when none.
+std::string collectNumber(const QString& text) {
     std::string number;
     int i = 0;
     const int n = text.size();
@@ -38,7 +37,7 @@ double numericValue(const QString& text) {
         number += static_cast<char>(c.unicode());
         ++i;
     }
-    if (!digits) return 0.0;
+    if (!digits) return {};
     c = next();
     if (c == QLatin1Char('e') || c == QLatin1Char('E') || c == QLatin1Char('d') || c == QLatin1Char('D')) {
         std::string exponent = "e";
@@ -56,6 +55,17 @@ double numericValue(const QString& text) {
         }
         if (expDigits) number += exponent;
     }
+    return number;
+}
+} // namespace
+
+QString numericText(const QString& text) {
+    return QString::fromStdString(collectNumber(text));
+}
+
+double numericValue(const QString& text) {
+    const std::string number = collectNumber(text);
+    if (number.empty()) return 0.0;
     // from_chars reads the C format whatever the process locale: on a desktop with comma decimals
     // "12.25" still means twelve and a quarter.
     // It takes no plus sign.

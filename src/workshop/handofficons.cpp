@@ -17,7 +17,9 @@ QPainterPath pagePath(const QRectF& r, qreal fold) {
     return path;
 }
 
-void drawPage(QPainter& p, const QRectF& r, const QColor& paper) {
+} // namespace
+
+void drawIconPage(QPainter& p, const QRectF& r, const QColor& paper) {
     const qreal fold = r.width() * 0.28;
     p.setPen(QPen(QColor(70, 70, 70), 1));
     p.setBrush(paper);
@@ -30,6 +32,8 @@ void drawPage(QPainter& p, const QRectF& r, const QColor& paper) {
     p.setBrush(QColor(200, 200, 200));
     p.drawPath(corner);
 }
+
+namespace {
 
 void drawTextLines(QPainter& p, const QRectF& area, int lines) {
     p.setPen(QPen(QColor(110, 110, 110), 1.5));
@@ -45,8 +49,8 @@ void drawTextLines(QPainter& p, const QRectF& area, int lines) {
 void drawOfficeSuite(QPainter& p, const QRectF& cell) {
     const qreal h = cell.height() * 0.78, w = h * 0.72;
     const QRectF front(cell.center().x() - w / 2 + w * 0.12, cell.center().y() - h / 2 + h * 0.06, w, h);
-    drawPage(p, front.translated(-w * 0.24, -h * 0.1), QColor(90, 170, 90));
-    drawPage(p, front, Qt::white);
+    drawIconPage(p, front.translated(-w * 0.24, -h * 0.1), QColor(90, 170, 90));
+    drawIconPage(p, front, Qt::white);
     const QRectF chart(front.left() + w * 0.15, front.top() + h * 0.3, w * 0.7, h * 0.3);
     const QColor bars[] = {QColor(220, 60, 50), QColor(240, 180, 30), QColor(50, 120, 210)};
     const qreal heights[] = {0.5, 0.9, 0.7};
@@ -64,7 +68,7 @@ void drawOfficeSuite(QPainter& p, const QRectF& cell) {
 void drawDocument(QPainter& p, const QRectF& cell) {
     const qreal h = cell.height() * 0.8, w = h * 0.74;
     const QRectF page(cell.center().x() - w / 2, cell.center().y() - h / 2, w, h);
-    drawPage(p, page, Qt::white);
+    drawIconPage(p, page, Qt::white);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(40, 90, 190));
     p.drawRect(QRectF(page.left() + w * 0.14, page.top() + h * 0.14, w * 0.5, h * 0.12));
@@ -101,6 +105,23 @@ void drawPictureEditor(QPainter& p, const QRectF& cell) {
 }
 
 } // namespace
+
+void drawHandOffIcon(QPainter& p, HandOffIcon icon, const QRectF& cell) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    switch (icon) {
+    case HandOffIcon::OfficeSuite:
+        drawOfficeSuite(p, cell);
+        break;
+    case HandOffIcon::Document:
+        drawDocument(p, cell);
+        break;
+    case HandOffIcon::PictureEditor:
+        drawPictureEditor(p, cell);
+        break;
+    }
+    p.restore();
+}
 
 QImage drawHandOffIcons(QSize size) {
     QImage panel(size.expandedTo(QSize(3, 1)), QImage::Format_RGB32);

@@ -1,8 +1,19 @@
 #pragma once
+#include <QColor>
 #include <QImage>
+#include <QRectF>
 #include <QSize>
+
+class QPainter;
 
 // The icon panel of the composing windows' hand-off buttons: three icons side by side, from left
 // to right the office suite (a stack of office sheets), a text document and the picture editor
 // (a painter's palette with a brush), each filling a third of the panel on a light ground.
 QImage drawHandOffIcons(QSize size);
+
+// One icon of that panel, drawn to fit cell, for windows that lay their own icon bars out.
+enum class HandOffIcon { OfficeSuite, Document, PictureEditor };
+void drawHandOffIcon(QPainter& painter, HandOffIcon icon, const QRectF& cell);
+
+// The icons' sheet of paper: a page with a folded top-right corner filling rect.
+void drawIconPage(QPainter& painter, const QRectF& rect, const QColor& paper);

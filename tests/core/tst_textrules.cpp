@@ -47,6 +47,35 @@ private Q_SLOTS:
         QCOMPARE(::numericValue(text), value);
     }
 
+    // The same grammar, every digit kept, for readers that work in decimal.
+    void numericText_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("number");
+        QTest::newRow("empty") << ""
+                               << "";
+        QTest::newRow("letters") << "Label10"
+                                 << "";
+        QTest::newRow("sign alone") << "-"
+                                    << "";
+        QTest::newRow("blanks and sign") << " - 1 2.5 0x"
+                                         << "-12.50";
+        QTest::newRow("comma ends") << "3,5"
+                                    << "3";
+        QTest::newRow("D exponent") << "12d-2"
+                                    << "12e-2";
+        QTest::newRow("exponent without digits") << "12E+"
+                                                 << "12";
+        QTest::newRow("beyond a double") << "1E999"
+                                         << "1e999";
+        QTest::newRow("many digits") << "0.123456789012345678901234567890"
+                                     << "0.123456789012345678901234567890";
+    }
+    void numericText() {
+        QFETCH(QString, text);
+        QFETCH(QString, number);
+        QCOMPARE(::numericText(text), number);
+    }
+
     // The suite runs as our users do, under a Catalan locale, whose decimal sign is a comma: the
     // numbers above are read the same there. Run by hand without that locale, this says so.
     void processLocaleIsCatalan() {
