@@ -65,7 +65,7 @@ const Entry Entries[EntryCount] = {
     {"El peix arriba a la llotja cada tarda, quan les barques tornen de mar amb les gavines al darrere. "
      "Els mariners descarreguen les caixes de sardines, de lluços i de calamars, i les posen en fila damunt del terra mullat. "
      "La subhasta comença a les cinc en punt: els preus baixen en una pantalla i el primer comprador que prem el botó s'emporta el lot. "
-     "Mentrestant, al moll, els més vells cusen les xarxes i parlen del temps, del vent de llevant i de la pesca d'abans. Al vespre, la llotja queda en silenci i només se sent el vaivé de barques.",
+     "Mentrestant, al moll, els més vells cusen les xarxes i parlen del temps, del vent de llevant i de la pesca d'abans. Al vespre, la llotja queda en silenci i només se sent el vaivé de l'aigua.",
      "Taller Taudrin"},
     // 8 (Catalan)
     {"Hi havia una vegada, en un poble petit de muntanya, un noi que es deia Biel i que tenia por de la foscor. "
@@ -102,8 +102,8 @@ const Entry Entries[EntryCount] = {
     {"A la platja, de bon matí, només hi ha les gavines, el soroll de les onades i un home que passeja el gos. "
      "La sorra encara és freda i humida, i a la vora de l'aigua hi ha petxines, algues i trossos de fusta que el mar ha deixat durant la nit. "
      "Més tard arriben les famílies amb para-sols, tovalloles i neveres, i els nens construeixen castells amb fossats que les onades esborren. "
-     "A migdia, la calor es fa sentir i tothom busca l'ombra o es llança a l'aigua. "
-     "Quan el sol es pon, la platja es buida de nou i les barques dels pescadors surten cap a alta mar, amb els llums encesos que gronxa l'aigua. Aleshores la platja torna a ser de les gavines.",
+     "Al migdia, la calor es fa sentir i tothom busca l'ombra o es llança a l'aigua. "
+     "Quan el sol es pon, la platja es buida de nou i les barques dels pescadors surten cap a alta mar, amb els llums encesos damunt de l'aigua. Aleshores la platja torna a ser de les gavines.",
      "Taller Taudrin"},
     // 13 (Catalan)
     {"El mercat del dissabte ocupa tota la rambla, des de l'església fins a la plaça de la Vila. "
@@ -215,9 +215,9 @@ const Entry Entries[EntryCount] = {
      "Més tard, la música omple els carrers i la gent balla fins a la matinada, perquè és la nit més curta de l'any. Els bombers vigilen que les guspires no arribin als arbres, i a primera hora del matí la brigada municipal escombra les cendres i el paper. Tothom diu que l'any vinent hi tornarà.",
      "Taller Taudrin"},
     // 29 (Catalan)
-    {"La cuinera de l'escola arriba cada dia a les set per preparar el dinar de més de tres-cents alumnes. "
+    {"La cuinera de l'escola arriba cada dia a les vuit per preparar el dinar de més de tres-cents alumnes. "
      "Primer renta les verdures, pela les patates i posa l'aigua a bullir en unes olles enormes. "
-     "Els dilluns fa arròs amb tomàquet, els dimarts, llenties estofades, i els divendres peix al forn amb amanida. "
+     "Els dilluns fa arròs amb tomàquet, els dimarts llenties estofades, i els divendres peix al forn amb amanida. "
      "Diu que els nens són els crítics més sincers del món: si una cosa no els agrada, el plat torna ple a la cuina. Per això, a l'hora del pati, va a les aules a preguntar què han trobat bo i què no. Aquest curs ha après a fer croquetes de verdures que fins i tot agraden als més llepafils, i la seva recepta de pollastre amb prunes ja és coneguda a tot el barri.",
      "Taller Taudrin"},
     // 30 (Catalan)
