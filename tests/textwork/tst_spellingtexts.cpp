@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <sys/stat.h>
 
 using namespace spellingtexts;
 
@@ -294,6 +295,21 @@ private Q_SLOTS:
         w.t.dialogs.answerOpen(w.path("curt.txt"));
         w.f->obroirirr->trigger();
         QCOMPARE(w.f->Text1->toPlainText(), QString("abc").leftJustified(RecordLength));
+    }
+
+    // A pipe in a saved text's place neither blocks opening nor saving.
+    void pipeNeverBlocks() {
+        Window w;
+        QDir().mkpath(w.folder());
+        QVERIFY(::mkfifo(QFile::encodeName(w.path("tub.txt")).constData(), 0600) == 0);
+        w.f->Text1->setPlainText("text");
+        w.t.dialogs.answerOpen(w.path("tub.txt"));
+        w.f->obroirirr->trigger();
+        QCOMPARE(w.f->Text1->toPlainText(), QString("text"));
+        w.t.dialogs.answerOpen(w.path("tub.txt"));
+        w.f->desareee->trigger();
+        QVERIFY(!w.t.dialogs.messages.isEmpty());
+        QVERIFY(!QFileInfo(w.path("tub.txt")).isFile());
     }
 
     void presets_data() {
