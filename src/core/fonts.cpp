@@ -11,4 +11,8 @@ void installFontSubstitutions() {
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
     // The handwriting font the windows offer: Breip (Debian fonts-breip) has every Catalan letter.
     QFont::insertSubstitution(QStringLiteral("Zahareña"), QStringLiteral("Breip"));
+    // The spelling window's presets and font icons.
+    QFont::insertSubstitution(QStringLiteral("Cuagat"), QStringLiteral("Breip"));
+    QFont::insertSubstitution(QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans"));
+    QFont::insertSubstitution(QStringLiteral("Courier"), QStringLiteral("Liberation Mono"));
 }

@@ -112,6 +112,7 @@ cancions::cancions(Services& services) : MainForm(services) {
     setColours(Label17, QPalette::Window, HintYellow, QPalette::WindowText, Qt::black);
     Picture2->hide();
     makeExerciseButtons();
+    makeTextTools();
     Picture2->raise(); // the hint panel shows over the exercise buttons
 
     typing = new GapTypingBinding(engine,

@@ -5,9 +5,12 @@
 
 #include <array>
 
+class ClickZone;
 class GapTextBox;
 class GapTypingBinding;
 class PictureBox;
+class QAction;
+class QMenu;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -53,6 +56,34 @@ public:
     // Puts the text on the clipboard into Text1 and Text3.
     void pasteClipboardText();
 
+    // Text buttons, files, styling and hand-offs.
+    static constexpr int TextButtonCount = 76;
+    static constexpr int TextButtonsPerRow = 38;
+    static constexpr int SizeStep = 5; // points
+    void Command4_MouseUp(int Index);  // loads built-in text Index
+    void Command4_Click(int Index);
+    void desareee_Click();  // "Desar"
+    void obroirirr_Click(); // "Obrir"
+    void DDDD_Click();      // "NAVEGADOR"
+    void Label13_Click(int Index);
+    void Label21_Click();
+    void Label22_Click();
+    void Label23_Click();
+    void Label24_Click();
+    void Label19_Click();
+    void Label20_Click();
+    void Label25_Click();
+    void Label26_Click();
+    void Label17_Click();
+    void Picture2_Click();
+    void Picture1_MouseUp(Qt::MouseButton Button, QPointF pos);
+    void Label18_Click();
+    void Label19eeee_Click();
+    // Opens an empty scratch text in the desktop's text editor; nothing calls it.
+    bool StartNotepad();
+    // "ortografia" in the program folder, where the file dialogs start.
+    QString spellingFolder() const;
+
     QWidget* client = nullptr; // the window's background, below the menu bar
     QFrame* Shape1 = nullptr;  // frames the work area
     GapTextBox* Text1 = nullptr;
@@ -77,11 +108,41 @@ public:
     QPushButton* Command9 = nullptr;    // hides the letter groups
     QLabel* etis = nullptr;             // the exercise last built
 
+    std::array<QPushButton*, TextButtonCount> Command4{};
+    QLabel* Label16 = nullptr;      // the text button last clicked, hidden
+    QLabel* este = nullptr;         // hidden
+    PictureBox* Picture3 = nullptr; // the tool strip
+    PictureBox* Picture1 = nullptr; // its palette
+    PictureBox* Picture4 = nullptr; // a white swatch
+    ClickZone* Label26 = nullptr;
+    ClickZone* Label25 = nullptr;
+    ClickZone* Label23 = nullptr;
+    ClickZone* Label24 = nullptr;
+    ClickZone* Label22 = nullptr;
+    ClickZone* Label21 = nullptr;
+    ClickZone* Label20 = nullptr;
+    ClickZone* Label19 = nullptr;
+    ClickZone* Label18 = nullptr;
+    ClickZone* Label19eeee = nullptr;
+    PictureBox* presetSamples = nullptr; // what lies under the presets
+    std::array<ClickZone*, 4> Label13{};
+    QMenu* asdd = nullptr; // "ARXIUS"
+    QAction* desareee = nullptr;
+    QAction* obroirirr = nullptr;
+    QAction* DDDD = nullptr;
+    // The dialog keeps the filter of the last "Desar"; "Obrir" sets none of its own.
+    QString CommonDialog2Filter;
+    // The window's own font name, which the presets set.
+    QString fontName = QStringLiteral("MS Sans Serif");
+
     // The engine keeps the pending edit (Label3 to Label6) and Label11.
     GapTypingEngine engine{GapTypingEngine::Variant::Spelling};
     GapTypingBinding* typing = nullptr;
 
 private:
     void makeExerciseButtons();
+    void makeTextTools(); // the tool strip, presets, text buttons and menus
+    void setText1Font(const QString& name);
+    void stepText1Size(int delta);
     void buildExercise(spellinggaps::Family family, const QString& caption);
 };
