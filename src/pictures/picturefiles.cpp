@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QMenu>
@@ -78,6 +79,8 @@ std::optional<HeldPicture> loadPictureEntry(const PictureFileList* list, int ind
                                             const std::function<QSize(QSize)>& shrink) {
     if (index < 0 || index >= list->count()) return HeldPicture{};
     const QString path = QDir(list->Path()).filePath(list->item(index)->text());
+    // Only a regular file: a folder or a pipe put there since the list was made would fail or block.
+    if (!QFileInfo(path).isFile()) return std::nullopt;
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
     const QSize whole = reader.size();

@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 namespace {
 const QSizeF Screen1024(15360, 11520);
@@ -189,6 +190,10 @@ private Q_SLOTS:
         QVERIFY(small.has_value());
         QCOMPARE(small->size, QSize(40, 30));
         QCOMPARE(small->image.size(), QSize(20, 15));
+        // A pipe put in a listed file's place since the list was made neither loads nor blocks.
+        QVERIFY(QFile::remove(dir.filePath("a.bmp")));
+        QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath("a.bmp")).constData(), 0600), 0);
+        QVERIFY(!loadPictureEntry(&list, 0, whole).has_value());
     }
 };
 
