@@ -73,6 +73,10 @@ Form10::Form10(Services& services) : MainForm(services), screen(pictureScreenTwi
     ground.setColor(QPalette::Window, QColor(224, 224, 224));
     client->setPalette(ground);
 
+    // Twenty items in a bar of fixed width: narrow padding keeps "PUNTS" and "DESAR A:" in view.
+    menuBar()->setStyleSheet(QStringLiteral(
+        "QMenuBar { spacing: 0px; } QMenuBar::item { padding: 2px 2px; background: transparent; }"
+        " QMenuBar::item:selected { background: palette(highlight); color: palette(highlighted-text); }"));
     SSSS = menuBarItem(this, "SSSS", QStringLiteral("ARXIUS"));
     WWW = menuBar()->addMenu(QStringLiteral("GRAFICS/FOTOS"));
     WWW->setObjectName(QStringLiteral("WWW"));
