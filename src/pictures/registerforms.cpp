@@ -1,10 +1,12 @@
 #include "pictures/registerforms.h"
 #include "core/placeholderform.h"
+#include "pictures/form10.h"
+#include "pictures/form3.h"
 
 // Windows still to be built stand as placeholders under their own names and captions.
 void registerPictureForms(Forms& forms) {
-    addPlaceholderForm(forms, QStringLiteral("Form3"), QStringLiteral("Taudrin'TXT  LA TISORA DE RETALLAR"));
-    addPlaceholderForm(forms, QStringLiteral("Form10"), QStringLiteral("Taudrin'TXT-EFECTE ESPECIALS"));
+    forms.add<Form10>();
+    forms.add<Form3>();
     addPlaceholderForm(forms, QStringLiteral("Form9"),
                        QStringLiteral("Taudrin'TXT MONTATGE DE TEXT I GRAFICS"));
     addPlaceholderForm(forms, QStringLiteral("Form4"), QStringLiteral("Taudrin'TXT  PUZZLES"));

@@ -43,6 +43,10 @@ public:
     virtual void question(QWidget* parent, const QString& text, const QString& title) {
         message(parent, text, title);
     }
+    // The same box with the warning icon, OK only.
+    virtual void warning(QWidget* parent, const QString& text, const QString& title) {
+        message(parent, text, title);
+    }
     // A box with OK and Cancel and the critical icon, OK the default; true for OK.
     virtual bool okCancel(QWidget* parent, const QString& text, const QString& title) = 0;
     // A question with Yes and No, No the default (Enter and Escape answer No); true for Yes.

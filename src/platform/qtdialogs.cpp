@@ -49,6 +49,11 @@ void QtDialogs::question(QWidget* parent, const QString& text, const QString& ti
     box.exec();
 }
 
+void QtDialogs::warning(QWidget* parent, const QString& text, const QString& title) {
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
 bool QtDialogs::okCancel(QWidget* parent, const QString& text, const QString& title) {
     QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok | QMessageBox::Cancel, parent);
     box.setDefaultButton(QMessageBox::Ok);

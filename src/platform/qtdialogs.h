@@ -10,6 +10,7 @@ public:
     OpenAnswer showOpen(QWidget* parent, const OpenRequest& request) override;
     void message(QWidget* parent, const QString& text, const QString& title) override;
     void question(QWidget* parent, const QString& text, const QString& title) override;
+    void warning(QWidget* parent, const QString& text, const QString& title) override;
     bool okCancel(QWidget* parent, const QString& text, const QString& title) override;
     bool yesNo(QWidget* parent, const QString& text, const QString& title) override;
     std::optional<QString> input(QWidget* parent, const QString& prompt, const QString& title,

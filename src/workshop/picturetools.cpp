@@ -16,9 +16,9 @@
 #include <QUrl>
 #include <QtMath>
 
-OpenRequest pictureFolderRequest(const QString& programFolder) {
+OpenRequest pictureFolderRequest(const QString& programFolder, const QString& startFolder) {
     OpenRequest request;
-    request.initDir = QDir::cleanPath(QDir(programFolder).filePath(QStringLiteral("dibuixos")));
+    request.initDir = QDir::cleanPath(QDir(programFolder).filePath(startFolder));
     request.filter = QStringLiteral("GRÀFICS (*.gif;*.jpg;*.ico;*.bmp;*.wmf)|*.gif;*.jpg;*.ico;*.bmp;*.wmf|"
                                     "GIF Files (*.gif)|*.gif|"
                                     "JPEG Files (*.jpg)|*.jpg|"
@@ -28,9 +28,10 @@ OpenRequest pictureFolderRequest(const QString& programFolder) {
     return request;
 }
 
-bool ChoosePictureFolder(Services& services, QWidget* parent, PictureFileList* list) {
+bool ChoosePictureFolder(Services& services, QWidget* parent, PictureFileList* list,
+                         const QString& startFolder) {
     const std::optional<QString> file =
-        chooseFile(services, parent, pictureFolderRequest(services.programFolder));
+        chooseFile(services, parent, pictureFolderRequest(services.programFolder, startFolder));
     if (!file) return false;
     const QString folder = QFileInfo(*file).absolutePath();
     services.pictureFolder = folder;

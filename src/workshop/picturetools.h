@@ -17,13 +17,15 @@ struct Services;
 
 // The picture routines the composing windows share; each window wires its own controls to them.
 
-// The open dialog of the picture-folder chooser: "dibuixos" in the program folder, the graphics
-// filter and its five single types.
-OpenRequest pictureFolderRequest(const QString& programFolder);
+// The open dialog of the picture-folder chooser: startFolder ("dibuixos" unless a window names
+// another) in the program folder, the graphics filter and its five single types.
+OpenRequest pictureFolderRequest(const QString& programFolder,
+                                 const QString& startFolder = QStringLiteral("dibuixos"));
 
 // Asks for a picture file and lists its folder in list (nothing is selected or loaded). The folder
 // becomes the one new picture lists start on. Cancel does nothing; a failed dialog shows "Error".
-bool ChoosePictureFolder(Services& services, QWidget* parent, PictureFileList* list);
+bool ChoosePictureFolder(Services& services, QWidget* parent, PictureFileList* list,
+                         const QString& startFolder = QStringLiteral("dibuixos"));
 
 // Loads a picture file; with a size, stretched to exactly that size (decoding large pictures
 // straight at a smaller scale). A file that does not load gives a null image.

@@ -1,0 +1,3 @@
+#include "pictures/log.h"
+
+Q_LOGGING_CATEGORY(lcPictures, "taudrin.pictures")
