@@ -1,13 +1,18 @@
 // The business-card window: its design, the card text typed once onto all 24 cards, the fonts of
-// the tool panel and the font dialog, the layout switch, the card tints and a fresh start after
-// closing.
+// the tool panel and the font dialog, the layout switch, the card tints, a fresh start after
+// closing, pictures painted onto the cards from the picture list, and the visible sheet handed on.
 #include "core/controls.h"
 #include "core/twips.h"
 #include "documents/businesscards.h"
 #include "documents/cardwidgets.h"
 #include "testservices.h"
+#include "workshop/handoff.h"
 #include "workshop/picturefilelist.h"
 #include "workshop/tint.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPainter>
 
 #include <QAction>
 #include <QLabel>
@@ -40,6 +45,29 @@ struct Cards {
         return out;
     }
     QImage shot() const { return f->client->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+    // A picture folder under the program folder: a picture red on its left half and blue on its
+    // right, a file with no dot that is not a picture, and a text file that is not listed.
+    QString pictures() {
+        const QString folder = QDir(t.programFolder()).filePath(QStringLiteral("dibuixos/targetes"));
+        QDir().mkpath(folder);
+        QImage duo(400, 300, QImage::Format_RGB32);
+        duo.fill(Qt::blue);
+        QPainter(&duo).fillRect(0, 0, 200, 300, Qt::red);
+        duo.save(QDir(folder).filePath(QStringLiteral("duo.bmp")));
+        for (const char* name : {"logowmf", "notes.txt"}) {
+            QFile other(QDir(folder).filePath(QString::fromLatin1(name)));
+            if (other.open(QIODevice::WriteOnly)) other.write("not a picture");
+        }
+        f->File1->setPath(folder);
+        return folder;
+    }
+    void choose(const QString& name) {
+        const QList<QListWidgetItem*> found = f->File1->findItems(name, Qt::MatchExactly);
+        QCOMPARE(found.size(), 1);
+        f->File1->setCurrentItem(found.first()); // as a click on the entry
+    }
+    QString handOff() { return handOffPicturePath(t.services()); }
 };
 
 QStringList repeated(const QString& text) {
@@ -52,6 +80,14 @@ QStringList repeated(const QString& text) {
 QRgb rgbAt(const QImage& image, QPoint at) {
     return image.pixel(at) | 0xff000000u;
 }
+
+QImage seenOn(QWidget* w) {
+    return w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+const QRgb Red = qRgb(255, 0, 0);
+const QRgb Blue = qRgb(0, 0, 255);
+const QRgb White = qRgb(255, 255, 255);
 
 QLineEdit* boxOf(const Form17& f, Field field) {
     switch (field) {
@@ -389,6 +425,212 @@ private Q_SLOTS:
         QVERIFY(again.fons->isChecked() && !again.quadre->isChecked());
         QVERIFY(again.Picture7->isVisible() && again.bases->isHidden());
         QCOMPARE(again.Shape4[0]->FillColor(), QColor(0xE0, 0xE0, 0xE0));
+    }
+
+    void pictureMode() {
+        Cards c;
+        QTest::mouseClick(c.f->Label1, Qt::LeftButton);
+        QVERIFY(c.f->Shape1->isHidden() && c.f->Shape2->isVisible());
+        QVERIFY(!c.f->pictureMode());
+        QTest::mouseClick(c.f->Label3, Qt::LeftButton);
+        QVERIFY(c.f->Shape1->isVisible() && c.f->Shape2->isHidden());
+        QVERIFY(c.f->pictureMode());
+        // The marker inverts the panel under its outline.
+        const QImage panel = c.f->Picture5->Picture();
+        const QPoint corner = c.f->Shape1->pos() - QPoint(2, 2);
+        const QImage seen = seenOn(c.f->Picture5);
+        QCOMPARE(rgbAt(seen, c.f->Shape1->pos()), ~panel.pixel(corner) | 0xff000000u);
+    }
+
+    // "imatges": the list shows the chosen file's folder, nothing is painted; cancel is silent and a
+    // failed dialog says "Error".
+    void pictureFolder() {
+        Cards c;
+        const QString folder = c.pictures();
+        c.f->File1->setPath(QString());
+        c.t.dialogs.answerOpen(QDir(folder).filePath(QStringLiteral("duo.bmp")));
+        c.f->ssss3->trigger();
+        QCOMPARE(c.t.dialogs.openRequests.size(), 1);
+        QCOMPARE(c.t.dialogs.openRequests.first().initDir,
+                 QDir::cleanPath(QDir(c.t.programFolder()).filePath(QStringLiteral("dibuixos"))));
+        QCOMPARE(c.f->File1->Path(), QDir::cleanPath(folder));
+        QCOMPARE(c.f->File1->count(), 2);
+        QVERIFY(!c.f->File1->selectedFile());
+        QCOMPARE(c.f->Picture2[0]->BorderStyle(), BorderedBox::Border::Single);
+
+        c.t.dialogs.cancelOpen();
+        c.f->ssss3_Click();
+        QVERIFY(c.t.dialogs.messages.isEmpty());
+        QCOMPARE(c.f->File1->Path(), QDir::cleanPath(folder));
+        c.t.dialogs.failOpen();
+        c.f->ssss3_Click();
+        QCOMPARE(c.t.dialogs.messages, QStringList{"Error"});
+    }
+
+    // The list's pattern takes names that merely end in wmf, cur or ico.
+    void dotlessNamesListed() {
+        Cards c;
+        c.pictures();
+        QCOMPARE(c.f->File1->Pattern(), QString("*.bmp;*.jpg;*wmf;*.gif;*cur;*ico"));
+        QStringList names;
+        for (int i = 0; i < c.f->File1->count(); ++i)
+            names << c.f->File1->item(i)->text();
+        QCOMPARE(names, (QStringList{"duo.bmp", "logowmf"}));
+    }
+
+    // Background sheet shown, picture mode on: every background card is filled, every frame
+    // shows the picture's top-left part, the frames lose their borders, and the tints cover the
+    // new pictures.
+    void listChoiceOnBackground() {
+        Cards c;
+        c.pictures();
+        const QString elsewhere = QDir::currentPath();
+        QDir::setCurrent(QDir::tempPath()); // the list loads from its own folder
+        c.choose(QStringLiteral("duo.bmp"));
+        QDir::setCurrent(elsewhere);
+        QCOMPARE(c.f->Picture4->Picture().size(), twSize(3795, 2130));
+        for (int i = 0; i < LabelCount; ++i) {
+            const QImage painted = c.f->Picture2[size_t(i)]->Picture();
+            QCOMPARE(painted.size(), c.f->Picture2[size_t(i)]->size());
+            if (i >= CardCount) {
+                QCOMPARE(rgbAt(painted, QPoint(10, 10)), Red);
+                QCOMPARE(rgbAt(painted, QPoint(240, 130)), Blue);
+            } else {
+                QCOMPARE(rgbAt(painted, QPoint(10, 10)), Red);
+                QCOMPARE(rgbAt(painted, QPoint(60, 70)), Red); // the top-left part only
+                QCOMPARE(c.f->Picture2[size_t(i)]->BorderStyle(), BorderedBox::Border::None);
+            }
+        }
+        // Red ORed with the grey tint.
+        QCOMPARE(rgbAt(seenOn(c.f->Picture2[15]), QPoint(20, 60)), qRgb(255, 224, 224));
+        c.f->aq1_Click();
+        QCOMPARE(rgbAt(seenOn(c.f->Picture2[15]), QPoint(20, 60)), Red);
+
+        // On the frame sheet the frames show what was painted at the time.
+        c.f->quadre_Click();
+        QCOMPARE(rgbAt(seenOn(c.f->Picture2[4]), QPoint(60, 70)), Red);
+    }
+
+    // Frame sheet shown: every frame is filled, and only the top-left corner of each background
+    // card is painted, the rest of its clip-art cleared.
+    void listChoiceOnFrames() {
+        Cards c;
+        c.pictures();
+        c.f->quadre_Click();
+        c.choose(QStringLiteral("duo.bmp"));
+        for (int i = 0; i < LabelCount; ++i) {
+            const QImage painted = c.f->Picture2[size_t(i)]->Picture();
+            QCOMPARE(rgbAt(painted, QPoint(10, 10)), Red);
+            QCOMPARE(rgbAt(painted, QPoint(60, 10)), Blue);
+            if (i >= CardCount) {
+                QCOMPARE(rgbAt(painted, QPoint(100, 10)), White);
+                QCOMPARE(rgbAt(painted, QPoint(200, 130)), White);
+            }
+        }
+    }
+
+    // Picture mode off: a list choice paints nothing but removes the borders; a card click still
+    // paints that card, at twice the frame's size on the background sheet, clearing its clip-art.
+    void pictureModeOff() {
+        Cards c;
+        c.pictures();
+        QTest::mouseClick(c.f->Label1, Qt::LeftButton);
+        const QImage art = c.f->Picture2[14]->Picture();
+        c.choose(QStringLiteral("duo.bmp"));
+        for (int i = 0; i < CardCount; ++i) {
+            QVERIFY(c.f->Picture2[size_t(i)]->Picture().isNull());
+            QCOMPARE(c.f->Picture2[size_t(i)]->BorderStyle(), BorderedBox::Border::None);
+            QCOMPARE(c.f->Picture2[size_t(i + CardCount)]->Picture(), art);
+        }
+
+        // The line over the picture box passes the click to it.
+        BorderedBox* box = c.f->Picture2[14];
+        const QPoint onName = c.f->NOM[14]->geometry().center();
+        QVERIFY(!box->childAt(onName));
+        QVERIFY(rgbAt(art, QPoint(200, 130)) != White);
+        QTest::mouseClick(box, Qt::LeftButton, {}, onName);
+        const QImage painted = box->Picture();
+        QCOMPARE(rgbAt(painted, QPoint(10, 10)), Red);
+        QCOMPARE(rgbAt(painted, QPoint(100, 10)), Blue);
+        QCOMPARE(rgbAt(painted, QPoint(200, 10)), White);  // beyond 1950 twips
+        QCOMPARE(rgbAt(painted, QPoint(200, 130)), White); // the clip-art is gone
+        QCOMPARE(c.f->Picture2[15]->Picture(), art);       // the other cards stay
+
+        // On the frame sheet a click paints a frame's size.
+        c.f->quadre_Click();
+        QTest::mouseClick(c.f->Picture2[3], Qt::LeftButton, {}, QPoint(30, 30));
+        QCOMPARE(rgbAt(c.f->Picture2[3]->Picture(), QPoint(60, 10)), Blue);
+        QVERIFY(c.f->Picture2[2]->Picture().isNull());
+    }
+
+    // A file that does not load (a WMF, or no picture at all), or a card click with no entry
+    // selected, does nothing: no painting, no border change, no message.
+    void nothingToPaint() {
+        Cards c;
+        c.pictures();
+        const QImage art = c.f->Picture2[12]->Picture();
+        QTest::mouseClick(c.f->Picture2[12], Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(c.f->Picture2[12]->Picture(), art);
+        c.choose(QStringLiteral("logowmf"));
+        QTest::mouseClick(c.f->Picture2[13], Qt::LeftButton, {}, QPoint(5, 5));
+        for (int i = 0; i < CardCount; ++i) {
+            QVERIFY(c.f->Picture2[size_t(i)]->Picture().isNull());
+            QCOMPARE(c.f->Picture2[size_t(i)]->BorderStyle(), BorderedBox::Border::Single);
+            QCOMPARE(c.f->Picture2[size_t(i + CardCount)]->Picture(), art);
+        }
+        QVERIFY(c.f->Picture4->Picture().isNull());
+        QVERIFY(c.t.dialogs.messages.isEmpty());
+    }
+
+    // Each export takes the visible sheet, never the hidden one, at the frame sheet's size.
+    void exports_data() {
+        QTest::addColumn<QString>("icon");
+        QTest::addColumn<bool>("frameSheet");
+        for (const char* icon : {"Label10", "Label11", "Label12"}) {
+            QTest::newRow(qPrintable(QString("%1 background").arg(icon))) << icon << false;
+            QTest::newRow(qPrintable(QString("%1 frames").arg(icon))) << icon << true;
+        }
+    }
+    void exports() {
+        QFETCH(QString, icon);
+        QFETCH(bool, frameSheet);
+        Cards c;
+        c.pictures();
+        c.choose(QStringLiteral("duo.bmp")); // red and blue cards and frames
+        c.f->aq1_Click();
+        if (frameSheet) c.f->quadre_Click();
+        QTest::mouseClick(c.f->findChild<ClickZone*>(icon), Qt::LeftButton);
+        QVERIFY(c.t.dialogs.messages.isEmpty());
+
+        const QImage page(c.handOff());
+        QCOMPARE(page.size(), c.f->bases->size());
+        QCOMPARE(c.f->Picture6->size(), c.f->bases->size());
+        const QImage sheet = grabSource(c.f->bases, false);
+        if (frameSheet) {
+            QCOMPARE(page.convertToFormat(QImage::Format_RGB32), sheet);
+        } else {
+            // The middle of a background card's right half is blue; on the frame sheet it is white.
+            const QPoint inCard = c.f->Picture2[16]->mapTo(c.f->Picture7, QPoint(200, 55));
+            QCOMPARE(rgbAt(page, inCard), Blue);
+            QCOMPARE(rgbAt(sheet, inCard), White);
+        }
+        if (icon == "Label11") {
+            QVERIFY(c.t.launcher.requests.isEmpty());
+            QCOMPARE(c.t.office.documents.size(), 1);
+            const OfficeDocument& doc = c.t.office.documents.first();
+            QCOMPARE(doc.orientation, OfficeDocument::Orientation::Landscape);
+            QCOMPARE(doc.margins, OfficeDocument().margins);
+            const auto& table = std::get<OfficeTable>(doc.blocks.first());
+            QCOMPARE(table.rowCount(), 2);
+            QCOMPARE(table.columnCount(), 1);
+            QCOMPARE(QImage::fromData(table.cell(1, 1).paragraphs.first().runs.first().picture.data()).size(),
+                     c.f->bases->size());
+        } else {
+            const QString kind = icon == "Label10" ? "picture: " : "office: ";
+            QCOMPARE(c.t.launcher.requests, QStringList{kind + c.handOff()});
+            QVERIFY(c.t.office.documents.isEmpty());
+        }
+        QVERIFY(c.f->isVisible()); // the window stays open
     }
 };
 
