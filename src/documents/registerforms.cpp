@@ -1,6 +1,6 @@
 #include "documents/registerforms.h"
-#include "core/placeholderform.h"
 #include "documents/billsheet.h"
+#include "documents/businesscards.h"
 #include "documents/familyletter.h"
 #include "documents/identitydocument.h"
 #include "documents/phonelist.h"
@@ -12,6 +12,5 @@ void registerDocumentForms(Forms& forms) {
     forms.add<Form12>();
     forms.add<Form11>();
     forms.add<COMPRAWWW>();
-    // Windows still to be built stand as placeholders under their own names and captions.
-    addPlaceholderForm(forms, QStringLiteral("Form17"), QStringLiteral("Taudrin-Targetes"));
+    forms.add<Form17>();
 }

@@ -5,7 +5,7 @@
 #include <QPainter>
 
 bool isTintMode(int mode) {
-    return mode == 5 || mode == 6 || mode == 8 || mode == 14;
+    return mode == 5 || mode == 6 || mode == 8 || mode == 14 || mode == 15;
 }
 
 QRgb tintPixel(TintMode mode, QRgb pen, QRgb destination) {
@@ -24,6 +24,9 @@ QRgb tintPixel(TintMode mode, QRgb pen, QRgb destination) {
     case TintMode::MergePenNot:
         mixed = p | ~d;
         break;
+    case TintMode::MergePen:
+        mixed = p | d;
+        break;
     }
     return (mixed & RGB_MASK) | 0xff000000u;
 }
@@ -40,6 +43,8 @@ QPainter::CompositionMode rasterOp(TintMode mode) {
         return QPainter::RasterOp_NotSourceOrNotDestination;
     case TintMode::MergePenNot:
         return QPainter::RasterOp_SourceOrNotDestination;
+    case TintMode::MergePen:
+        return QPainter::RasterOp_SourceOrDestination;
     }
     return QPainter::RasterOp_SourceOrNotDestination;
 }
@@ -70,9 +75,13 @@ ColourTintOverlay::ColourTintOverlay(QWidget* parent) : QWidget(parent) {
 }
 
 void ColourTintOverlay::showTint(TintMode mode, int paletteIndex) {
+    showTint(mode, paletteColour(paletteIndex));
+}
+
+void ColourTintOverlay::showTint(TintMode mode, const QColor& fill) {
     show();
     mode_ = mode;
-    fill_ = paletteColour(paletteIndex);
+    fill_ = QColor(fill.rgb());
     update();
 }
 

@@ -12,6 +12,7 @@ enum class TintMode {
     Not = 6,          // not destination; the colour plays no part
     NotMaskPen = 8,   // not (pen and destination)
     MergePenNot = 14, // pen or not destination
+    MergePen = 15,    // pen or destination: the colour is laid into the picture, never hiding it
 };
 
 // Whether a number is one of the draw modes above.
@@ -36,6 +37,8 @@ public:
 
     // A colour button: shows the shape with the mode and the entry of the 16-colour palette.
     void showTint(TintMode mode, int paletteIndex);
+    // The same with any RGB colour.
+    void showTint(TintMode mode, const QColor& fill);
     // The hide button: hidden, with its mode and colour kept.
     void hideTint() { hide(); }
 

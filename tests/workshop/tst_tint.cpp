@@ -4,6 +4,7 @@
 #include "core/palette.h"
 #include "workshop/tint.h"
 
+#include <QPainter>
 #include <QTest>
 
 Q_DECLARE_METATYPE(TintMode)
@@ -42,6 +43,11 @@ private Q_SLOTS:
             << TintMode::MaskPenNot << 14 << qRgb(255, 255, 255) << qRgb(0, 0, 0);
         QTest::newRow("5 yellow on blue")
             << TintMode::MaskPenNot << 14 << qRgb(0, 0, 255) << qRgb(255, 255, 0);
+        // 15: pen or destination.
+        QTest::newRow("15 green on white")
+            << TintMode::MergePen << 10 << qRgb(255, 255, 255) << qRgb(255, 255, 255);
+        QTest::newRow("15 green on black") << TintMode::MergePen << 10 << qRgb(0, 0, 0) << qRgb(0, 255, 0);
+        QTest::newRow("15 maroon on navy") << TintMode::MergePen << 4 << qRgb(0, 0, 128) << qRgb(128, 0, 128);
     }
     void tintPixel() {
         QFETCH(TintMode, mode);
@@ -68,8 +74,8 @@ private Q_SLOTS:
             picture.setPixel(x, 0, qRgb(x, 255 - x, (x * 7) & 255));
         QPainterPath all;
         all.addRect(0, 0, 256, 1);
-        for (TintMode mode :
-             {TintMode::MaskPenNot, TintMode::Not, TintMode::NotMaskPen, TintMode::MergePenNot}) {
+        for (TintMode mode : {TintMode::MaskPenNot, TintMode::Not, TintMode::NotMaskPen,
+                              TintMode::MergePenNot, TintMode::MergePen}) {
             for (int entry = 0; entry < PaletteSize; ++entry) {
                 const QImage tinted = tintImage(picture, all, mode, paletteColour(entry));
                 for (int x = 0; x < 256; ++x)
@@ -77,8 +83,33 @@ private Q_SLOTS:
                              ::tintPixel(mode, paletteColour(entry).rgb(), picture.pixel(x, 0)));
             }
         }
-        QVERIFY(isTintMode(14) && isTintMode(6) && isTintMode(8) && isTintMode(5));
-        QVERIFY(!isTintMode(0) && !isTintMode(13));
+        QVERIFY(isTintMode(14) && isTintMode(6) && isTintMode(8) && isTintMode(5) && isTintMode(15));
+        QVERIFY(!isTintMode(0) && !isTintMode(13) && !isTintMode(16));
+    }
+
+    // Merge pen with any RGB colour: white stays white, black takes the colour, and a pixel
+    // between keeps every bit it had, so the picture is tinted and never hidden.
+    void mergePenRgb_data() {
+        QTest::addColumn<QRgb>("fill");
+        QTest::addColumn<QRgb>("under");
+        QTest::addColumn<QRgb>("seen");
+        const QRgb blue = qRgb(122, 188, 222);
+        QTest::newRow("white stays white") << blue << qRgb(255, 255, 255) << qRgb(255, 255, 255);
+        QTest::newRow("black takes the fill") << blue << qRgb(0, 0, 0) << blue;
+        QTest::newRow("bits of both") << blue << qRgb(1, 2, 4) << qRgb(123, 190, 222);
+        QTest::newRow("grey of the design on red")
+            << qRgb(0xE0, 0xE0, 0xE0) << qRgb(200, 0, 0) << qRgb(0xE8, 0xE0, 0xE0);
+    }
+    void mergePenRgb() {
+        QFETCH(QRgb, fill);
+        QFETCH(QRgb, under);
+        QFETCH(QRgb, seen);
+        QCOMPARE(::tintPixel(TintMode::MergePen, fill, under), seen);
+        QImage picture(2, 1, QImage::Format_RGB32);
+        picture.fill(under);
+        QPainterPath all;
+        all.addRect(0, 0, 2, 1);
+        QCOMPARE(tintImage(picture, all, TintMode::MergePen, QColor(fill)).pixel(1, 0), seen);
     }
 
     // The overlay tints the frame on screen and in a snapshot; hiding only hides it.
@@ -116,6 +147,18 @@ private Q_SLOTS:
         QCOMPARE(frame->grab().toImage().convertToFormat(QImage::Format_RGB32).pixel(40, 40),
                  qRgb(255, 255, 255));
         QCOMPARE(frame->Picture(), white); // the frame's own picture is never changed
+
+        // An RGB fill in merge-pen mode: the white frame stays white, its black part takes the fill.
+        QImage half = white;
+        QPainter(&half).fillRect(0, 0, 50, 100, Qt::black);
+        frame->setPicture(half);
+        shape->setShape(ColourTintOverlay::Shape::Rectangle);
+        shape->showTint(TintMode::MergePen, QColor(122, 188, 222, 40)); // the alpha plays no part
+        QCOMPARE(shape->FillColor(), QColor(122, 188, 222));
+        const QImage merged = frame->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(merged.pixel(30, 40), qRgb(122, 188, 222));
+        QCOMPARE(merged.pixel(55, 40), qRgb(255, 255, 255));
+        QCOMPARE(merged.pixel(5, 5), qRgb(0, 0, 0)); // outside the shape
     }
 };
 
