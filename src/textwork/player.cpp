@@ -19,6 +19,7 @@
 #include <QLoggingCategory>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QKeyEvent>
 #include <QTime>
 #include <QTimer>
 
@@ -83,6 +84,7 @@ Form14::Form14(Services& services) : MainForm(services) {
     List1 = control<QListWidget>(client, "List1", 360, 345, 2550, 6240);
     List1->setFont(makeFont("Courier New", 15.75, true));
     setColours(List1, QPalette::Base, Qt::white, QPalette::Text, Qt::black);
+    List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     Picture1 = control<PictureBox>(client, "Picture1", 450, 6735, 2280, 3000);
     Picture1->setBackColor(Background);
@@ -149,7 +151,7 @@ Form14::Form14(Services& services) : MainForm(services) {
     connect(SAAAA, &QAction::triggered, this, &Form14::SAAAA_Click);
     // A click loads, even on the entry already selected; Enter loads the entry the arrows reached.
     connect(List1, &QListWidget::itemClicked, this, &Form14::List1_Click);
-    connect(List1, &QListWidget::itemActivated, this, &Form14::List1_Click);
+    List1->installEventFilter(this);
     connect(Label25, &ClickZone::Click, this, &Form14::Label25_Click);
     connect(Label27, &ClickZone::Click, this, &Form14::Label27_Click);
     connect(Label28, &ClickZone::Click, this, &Form14::Label28_Click);
@@ -190,6 +192,17 @@ void Form14::makeFrames() {
     Combo3 = control<QComboBox>(Frame4, "Combo3", 2820, 180, 1815, 315);
     Combo3->setEditable(true);
     Label20 = hiddenLabel(Frame4, "Label20", QStringLiteral("0"));
+}
+
+bool Form14::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == List1 && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            List1_Click();
+            return true;
+        }
+    }
+    return MainForm::eventFilter(watched, event);
 }
 
 void Form14::Form_Load() {

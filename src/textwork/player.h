@@ -95,6 +95,9 @@ public:
     GapTypingEngine engine{GapTypingEngine::Variant::Player};
     GapTypingBinding* typing = nullptr;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void makeFrames();
     void applyLayout(playerrules::Layout layout);

@@ -48,7 +48,7 @@ QStringList exerciseTitles(const QString& programFolder) {
     titles.reserve(gapexercise::LastNumber);
     for (int n = 1; n <= gapexercise::LastNumber; ++n) {
         const std::optional<GapExercise> read =
-            readGapExercise(numberedGapExercisePath(programFolder, n), gapexercise::TitleListLength);
+            readGapExercise(numberedGapExercisePath(programFolder, n), gapexercise::FieldLength);
         titles << (read ? read->title : QString(gapexercise::FieldLength, QLatin1Char(' ')));
     }
     return titles;

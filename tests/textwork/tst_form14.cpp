@@ -111,6 +111,11 @@ private Q_SLOTS:
         QCOMPARE(w.f->List1->item(0)->text(), QString("Formatges").leftJustified(30));
         QCOMPARE(w.f->List1->item(1)->text().trimmed(), QString());
         QCOMPARE(w.f->List1->item(2)->text().trimmed(), QString("Tercer"));
+        // The arrows move the selection; Enter loads the entry reached.
+        w.f->List1->setFocus();
+        w.f->List1->setCurrentRow(2);
+        QTest::keyClick(w.f->List1, Qt::Key_Return);
+        QCOMPARE(boxText(w.f->Text1).trimmed(), QString("c_s_"));
         QCOMPARE(QDir(w.t.programFolder() + "/data/automatic").entryList(QDir::Files).size(), 2);
     }
 
