@@ -55,10 +55,7 @@ QLabel* heading(QWidget* sheet, int index, const QString& text, int left, int to
 COMPRAWWW::COMPRAWWW(Services& services) : Form(services) {
     setWindowTitle(caption());
     setFixedSize(twSize(ClientWidthTwips, ClientHeightTwips));
-    setAutoFillBackground(true);
-    QPalette ground = palette();
-    ground.setColor(QPalette::Window, BackColour);
-    setPalette(ground);
+    setGround(this, BackColour);
 
     Picture1 = control<PictureBox>(this, "Picture1", 630, 360, 14085, 9495);
     Picture2 = control<PictureBox>(this, "Picture2", 630, 9945, 14085, 645);

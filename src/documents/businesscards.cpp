@@ -46,10 +46,7 @@ QAction* menuItem(QMenu* menu, const char* name, const QString& caption, bool ch
 Form17::Form17(Services& services) : MainForm(services) {
     setWindowTitle(caption());
     client = makeClient(this, ClientWidthTwips, ClientHeightTwips);
-    client->setAutoFillBackground(true);
-    QPalette ground = client->palette();
-    ground.setColor(QPalette::Window, Qt::white);
-    client->setPalette(ground);
+    setGround(client, Qt::white);
 
     ssss3 = menuBarItem(this, "ssss3", QStringLiteral("imatges"));
     tipus = menuBar()->addMenu(QStringLiteral("tipus"));

@@ -85,10 +85,7 @@ QComboBox* provinceCombo(QWidget* parent, const char* name, int left, int top) {
 Form13::Form13(Services& services) : MainForm(services) {
     setWindowTitle(caption());
     client = makeClient(this, ClientWidthTwips, ClientHeightTwips);
-    client->setAutoFillBackground(true);
-    QPalette ground = client->palette();
-    ground.setColor(QPalette::Window, BackColour);
-    client->setPalette(ground);
+    setGround(client, BackColour);
     ENTRASS = menuBarItem(this, "ENTRASS", QStringLiteral("ENTRAR DADES"));
 
     Picture1 = control<PictureBox>(client, "Picture1");

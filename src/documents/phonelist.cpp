@@ -48,10 +48,7 @@ LineControl* rule(QWidget* parent, const QByteArray& name, QPoint from, QPoint t
 Form11::Form11(Services& services) : Form(services) {
     setWindowTitle(caption());
     setFixedSize(twSize(ClientWidthTwips, ClientHeightTwips));
-    setAutoFillBackground(true);
-    QPalette ground = palette();
-    ground.setColor(QPalette::Window, BackColour);
-    setPalette(ground);
+    setGround(this, BackColour);
 
     Picture2 = control<PictureBox>(this, "Picture2", 495, 495, 14310, 8745);
     Text2 = control<QLineEdit>(Picture2, "Text2", 555, 135, 10080, 705);
