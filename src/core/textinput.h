@@ -18,6 +18,11 @@ inline bool isNfc(const QString& text) {
 void keepComposed(QPlainTextEdit* box);
 void keepComposed(QLineEdit* box);
 
+// Takes back the text a change added to a box, from where the change ended towards its start, a
+// whole character at a time, until the excess (stored characters, a line break counting two) is
+// gone or the text's start is reached. Returns the excess still left.
+int takeBackAdded(QPlainTextEdit* box, int changeEnd, int excess);
+
 // Used by core's control helper: text boxes keep their text composed; other controls need nothing.
 inline void prepareControl(QObject*) {}
 inline void prepareControl(QPlainTextEdit* box) {
