@@ -17,3 +17,8 @@ void drawHandOffIcon(QPainter& painter, HandOffIcon icon, const QRectF& cell);
 
 // The icons' sheet of paper: a page with a folded top-right corner filling rect.
 void drawIconPage(QPainter& painter, const QRectF& rect, const QColor& paper);
+
+// A page with a folded top-right corner filling rect, the fold a fraction of its width, outlined
+// in ink; the folded corner is filled when a colour is given for it.
+void drawFoldedPage(QPainter& painter, const QRectF& rect, qreal fold, const QColor& ink, const QColor& paper,
+                    const QColor& corner = {});
