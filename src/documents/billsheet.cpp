@@ -1,6 +1,7 @@
 #include "documents/billsheet.h"
 #include "core/controls.h"
 #include "core/errorbox.h"
+#include "core/fonts.h"
 #include "core/sharedstate.h"
 #include "core/twips.h"
 #include "documents/documenticons.h"
@@ -25,13 +26,6 @@ constexpr int BarWidth = 475, BarHeight = 41; // the command bar's picture, in p
 
 int rowTop(int row) {
     return 1290 + 630 * row;
-}
-
-QFont designFont(const char* family, double points, bool bold = false) {
-    QFont font(QString::fromLatin1(family));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
 }
 
 QLineEdit* box(QWidget* sheet, const char* array, int index, int left, int top, int width) {

@@ -1,5 +1,6 @@
 #include "documents/businesscards.h"
 #include "core/controls.h"
+#include "core/fonts.h"
 #include "core/mouseevents.h"
 #include "core/sharedstate.h"
 #include "core/twips.h"
@@ -21,12 +22,6 @@
 using namespace cardsheet;
 
 namespace {
-QFont designFont(const char* family, double points, bool bold = false) {
-    QFont f(QString::fromLatin1(family));
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    return f;
-}
 
 QByteArray indexedName(const char* name, int index) {
     return QByteArray(name) + '_' + QByteArray::number(index);

@@ -1,5 +1,6 @@
 #include "documents/phonelist.h"
 #include "core/controls.h"
+#include "core/fonts.h"
 #include "core/sharedstate.h"
 #include "core/twips.h"
 #include "documents/documenticons.h"
@@ -21,13 +22,6 @@ constexpr int KeyEnter = 13;
 constexpr int RowTops[Form11::Rows] = {30, 645, 1245, 1860, 2475, 3090, 3690, 4305, 4905, 5520, 6120, 6750};
 constexpr int RuleTops[Form11::Rows] = {0, 600, 1215, 1815, 2445, 3060, 3660, 4275, 4875, 5490, 6090, 6705};
 constexpr int RowHeight = 570;
-
-QFont designFont(const char* family, double points, bool bold = false) {
-    QFont font(QString::fromLatin1(family));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
 
 QLineEdit* rowBox(QWidget* grid, const char* array, int index, int left, int width) {
     const QByteArray name = QByteArray(array) + '_' + QByteArray::number(index);
