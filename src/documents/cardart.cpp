@@ -39,12 +39,7 @@ void drawKey(QPainter& p, const QRectF& r) {
 
 void drawLetter(QPainter& p, const QRectF& r, const QString& family, int pixels, const QString& text,
                 const QColor& colour = QColor(30, 30, 30), bool bold = false) {
-    QFont f(family);
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    p.setFont(f);
-    p.setPen(colour);
-    p.drawText(r, Qt::AlignCenter, text);
+    drawCentredText(p, r, text, family, pixels, colour, bold);
 }
 
 } // namespace

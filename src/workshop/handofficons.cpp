@@ -1,5 +1,6 @@
 #include "workshop/handofficons.h"
 
+#include <QFont>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -33,6 +34,16 @@ void drawFoldedPage(QPainter& p, const QRectF& r, qreal foldPart, const QColor& 
     corner.closeSubpath();
     p.setBrush(cornerColour);
     p.drawPath(corner);
+}
+
+void drawCentredText(QPainter& p, const QRectF& r, const QString& text, const QString& family, int pixels,
+                     const QColor& colour, bool bold) {
+    QFont f(family);
+    f.setPixelSize(pixels);
+    f.setBold(bold);
+    p.setFont(f);
+    p.setPen(colour);
+    p.drawText(r, Qt::AlignCenter, text);
 }
 
 void drawIconPage(QPainter& p, const QRectF& r, const QColor& paper) {
