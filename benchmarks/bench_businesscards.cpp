@@ -24,17 +24,11 @@ int main(int argc, char** argv) {
     quietOffscreenNotes();
     QApplication qapp(argc, argv);
     setUpApplication();
-    const QString convert = QStandardPaths::findExecutable(QStringLiteral("convert"));
-    if (convert.isEmpty()) {
-        std::fprintf(stderr, "ImageMagick's convert is missing (Debian package imagemagick)\n");
-        return 1;
-    }
+    const QString convert = convertProgram();
+    if (convert.isEmpty()) return 1;
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("foto.jpg"));
-    if (!photo().save(file, "JPG", 90)) {
-        std::fprintf(stderr, "cannot write the photo\n");
-        return 1;
-    }
+    if (!writePhoto(largePhoto(), file)) return 1;
     Application app;
     auto* cards = qobject_cast<Form17*>(app.services().forms.show(QStringLiteral("Form17")));
     if (!cards) {

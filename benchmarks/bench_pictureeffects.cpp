@@ -48,17 +48,11 @@ int main(int argc, char** argv) {
     BenchHome home;
     QApplication qapp(argc, argv);
     setUpApplication();
-    const QString convert = QStandardPaths::findExecutable(QStringLiteral("convert"));
-    if (convert.isEmpty()) {
-        std::fprintf(stderr, "ImageMagick's convert is not installed (tools/install-deps)\n");
-        return 1;
-    }
+    const QString convert = convertProgram();
+    if (convert.isEmpty()) return 1;
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("foto.jpg"));
-    if (!photo().save(file, "JPG", 90)) {
-        std::fprintf(stderr, "cannot write the photo\n");
-        return 1;
-    }
+    if (!writePhoto(photo(), file)) return 1;
     Application app;
     Services& services = app.services();
     auto& f = services.forms.show<Form10>();

@@ -21,10 +21,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("foto.jpg"));
-    if (!photo().save(file, "JPG", 90)) {
-        std::fprintf(stderr, "cannot write the photo\n");
-        return 1;
-    }
+    if (!writePhoto(largePhoto(), file)) return 1;
     QWidget window;
     PictureFileList list(&window);
     list.setPath(dir.path());

@@ -6,6 +6,7 @@
 #include <QMessageLogContext>
 #include <QPainter>
 #include <QPointF>
+#include <QStandardPaths>
 #include <QString>
 #include <QTemporaryDir>
 #include <QtGlobal>
@@ -34,7 +35,7 @@ inline void quietOffscreenNotes() {
 }
 
 // A photo-like picture of 4000 x 3000: gradients and shapes, so the JPEG is not trivially small.
-inline QImage photo() {
+inline QImage largePhoto() {
     QImage image(4000, 3000, QImage::Format_RGB32);
     QPainter p(&image);
     QLinearGradient sky(0, 0, 4000, 3000);
@@ -47,4 +48,22 @@ inline QImage photo() {
         p.drawEllipse(QPointF((i * 733) % 4000, (i * 411) % 3000), 40 + i % 150, 30 + i % 90);
     }
     return image;
+}
+
+// Writes a photo as a JPEG of quality 90; false, and says so, where it cannot.
+inline bool writePhoto(const QImage& photo, const QString& file) {
+    if (photo.save(file, "JPG", 90)) return true;
+    std::fprintf(stderr, "cannot write the photo\n");
+    return false;
+}
+
+// ImageMagick's convert, which the picture benchmarks time themselves against; empty, and says
+// so, where it is not installed.
+inline QString convertProgram() {
+    const QString convert = QStandardPaths::findExecutable(QStringLiteral("convert"));
+    if (convert.isEmpty())
+        std::fprintf(
+            stderr,
+            "ImageMagick's convert is not installed (Debian package imagemagick, tools/install-deps)\n");
+    return convert;
 }
