@@ -11,6 +11,15 @@ QString toNfc(const QString& text) {
     return text.normalized(QString::NormalizationForm_C);
 }
 
+QString withoutEndSpaces(const QString& text) {
+    qsizetype from = 0, to = text.size();
+    while (from < to && text[from] == QLatin1Char(' '))
+        ++from;
+    while (to > from && text[to - 1] == QLatin1Char(' '))
+        --to;
+    return text.mid(from, to - from);
+}
+
 int takeBackAdded(QPlainTextEdit* box, int changeEnd, int excess) {
     const QString text = box->toPlainText();
     const int end = qBound(0, changeEnd, int(text.size()));

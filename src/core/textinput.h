@@ -13,6 +13,10 @@ inline bool isNfc(const QString& text) {
     return text.isEmpty() || text.normalized(QString::NormalizationForm_C) == text;
 }
 
+// The text without the spaces at either end; tabs and line breaks stay, as typed answers and word
+// list entries are compared.
+QString withoutEndSpaces(const QString& text);
+
 // Keeps a text box composed: whatever is pasted, dropped, typed or set lands in NFC, the caret
 // after it as before.
 void keepComposed(QPlainTextEdit* box);
