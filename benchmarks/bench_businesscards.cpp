@@ -2,6 +2,7 @@
 // JPEG painted onto all 24 cards, timed next to ImageMagick's convert making the same 24 resized
 // copies of that file in the same run. The window must not be slower.
 #include "app/application.h"
+#include "benchsetup.h"
 #include "core/twips.h"
 #include "documents/businesscards.h"
 #include "documents/cardsheet.h"
@@ -18,49 +19,16 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
-namespace {
-
-// A photo-like picture: gradients and shapes, so the JPEG is not trivially small.
-QImage photo() {
-    QImage image(4000, 3000, QImage::Format_RGB32);
-    QPainter p(&image);
-    QLinearGradient sky(0, 0, 4000, 3000);
-    sky.setColorAt(0, QColor(40, 120, 220));
-    sky.setColorAt(1, QColor(250, 200, 120));
-    p.fillRect(image.rect(), sky);
-    p.setRenderHint(QPainter::Antialiasing);
-    for (int i = 0; i < 200; ++i) {
-        p.setBrush(QColor::fromHsv((i * 37) % 360, 160, 220));
-        p.drawEllipse(QPointF((i * 733) % 4000, (i * 411) % 3000), 40 + i % 150, 30 + i % 90);
-    }
-    return image;
-}
-
-} // namespace
-
 int main(int argc, char** argv) {
-    QTemporaryDir home; // the Taudrin folder and cache of this run, not the user's
-    qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toLocal8Bit());
-    qputenv("XDG_CACHE_HOME", home.filePath(QStringLiteral("cache")).toLocal8Bit());
-    if (qEnvironmentVariableIsEmpty("DISPLAY")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    // The offscreen platform's notes on what it cannot do (raise a window) would drown the result.
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) {
-        if (!text.startsWith(QLatin1String("This plugin does not support")))
-            std::fprintf(stderr, "%s\n", qPrintable(text));
-    });
+    BenchHome home;
+    quietOffscreenNotes();
     QApplication qapp(argc, argv);
     setUpApplication();
-    const QString convert = QStandardPaths::findExecutable(QStringLiteral("convert"));
-    if (convert.isEmpty()) {
-        std::fprintf(stderr, "ImageMagick's convert is missing (Debian package imagemagick)\n");
-        return 1;
-    }
+    const QString convert = convertProgram();
+    if (convert.isEmpty()) return 1;
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("foto.jpg"));
-    if (!photo().save(file, "JPG", 90)) {
-        std::fprintf(stderr, "cannot write the photo\n");
-        return 1;
-    }
+    if (!writePhoto(largePhoto(), file)) return 1;
     Application app;
     auto* cards = qobject_cast<Form17*>(app.services().forms.show(QStringLiteral("Form17")));
     if (!cards) {

@@ -1,6 +1,7 @@
 // Time from choosing an activity item of the main window's menu to the first paint of the window
 // it opens, for every activity item, each opened afresh several times. The limit is 50 ms.
 #include "app/application.h"
+#include "benchsetup.h"
 #include "core/sharedstate.h"
 #include "shell/form1.h"
 
@@ -77,15 +78,8 @@ double percentile(std::vector<double> v, double p) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QTemporaryDir home; // the Taudrin folder and cache of this run, not the user's
-    qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toLocal8Bit());
-    qputenv("XDG_CACHE_HOME", home.filePath(QStringLiteral("cache")).toLocal8Bit());
-    if (qEnvironmentVariableIsEmpty("DISPLAY")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    // The offscreen platform's notes on what it cannot do (raise a window) would drown the result.
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) {
-        if (!text.startsWith(QLatin1String("This plugin does not support")))
-            std::fprintf(stderr, "%s\n", qPrintable(text));
-    });
+    BenchHome home;
+    quietOffscreenNotes();
     QApplication qapp(argc, argv);
     setUpApplication();
     Application app;

@@ -3,6 +3,7 @@
 // hand-off BMP, timed next to ImageMagick's convert doing the same steps (resize, negate, 4-pixel
 // sample, BMP) in the same run. The window must not be slower.
 #include "app/application.h"
+#include "benchsetup.h"
 #include "core/controls.h"
 #include "median.h"
 #include "pictures/form10.h"
@@ -44,23 +45,14 @@ QImage photo() {
 } // namespace
 
 int main(int argc, char** argv) {
-    QTemporaryDir home; // the Taudrin folder and cache of this run, not the user's
-    qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toLocal8Bit());
-    qputenv("XDG_CACHE_HOME", home.filePath(QStringLiteral("cache")).toLocal8Bit());
-    if (qEnvironmentVariableIsEmpty("DISPLAY")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    BenchHome home;
     QApplication qapp(argc, argv);
     setUpApplication();
-    const QString convert = QStandardPaths::findExecutable(QStringLiteral("convert"));
-    if (convert.isEmpty()) {
-        std::fprintf(stderr, "ImageMagick's convert is not installed (tools/install-deps)\n");
-        return 1;
-    }
+    const QString convert = convertProgram();
+    if (convert.isEmpty()) return 1;
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("foto.jpg"));
-    if (!photo().save(file, "JPG", 90)) {
-        std::fprintf(stderr, "cannot write the photo\n");
-        return 1;
-    }
+    if (!writePhoto(photo(), file)) return 1;
     Application app;
     Services& services = app.services();
     auto& f = services.forms.show<Form10>();

@@ -1,4 +1,5 @@
 #include "comicstrip/comicstripart.h"
+#include "workshop/handofficons.h"
 
 #include <QFont>
 #include <QPainter>
@@ -86,16 +87,6 @@ void textLines(QPainter& p, const QRectF& r, qreal gap) {
     p.setPen(QPen(QColor(120, 120, 120), 1));
     for (qreal y = r.top() + gap; y < r.bottom() - 1; y += gap)
         p.drawLine(QPointF(r.left() + 2, y), QPointF(r.right() - 2, y));
-}
-
-void letter(QPainter& p, const QRectF& r, const QString& text, const QString& family, int pixels,
-            QColor colour, bool bold = false) {
-    QFont f(family);
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    p.setFont(f);
-    p.setPen(colour);
-    p.drawText(r, Qt::AlignCenter, text);
 }
 
 void magnifier(QPainter& p, QPointF centre, qreal radius) {
@@ -203,23 +194,24 @@ QImage drawToolPanel() {
 
     // Row 2: the four fonts.
     page(p, QRectF(8, 50, 27, 33));
-    letter(p, QRectF(8, 54, 24, 29), QStringLiteral("A"), QStringLiteral("Arial"), 22, Ink, true);
+    drawCentredText(p, QRectF(8, 54, 24, 29), QStringLiteral("A"), QStringLiteral("Arial"), 22, Ink, true);
     page(p, QRectF(40, 51, 27, 33));
-    letter(p, QRectF(40, 55, 24, 29), QStringLiteral("T"), QStringLiteral("Zahareña"), 24,
-           QColor(20, 60, 160));
+    drawCentredText(p, QRectF(40, 55, 24, 29), QStringLiteral("T"), QStringLiteral("Zahareña"), 24,
+                    QColor(20, 60, 160));
     page(p, QRectF(72, 51, 27, 33));
-    letter(p, QRectF(72, 55, 24, 29), QStringLiteral("T"), QStringLiteral("Comic Sans MS"), 22,
-           QColor(160, 30, 30));
+    drawCentredText(p, QRectF(72, 55, 24, 29), QStringLiteral("T"), QStringLiteral("Comic Sans MS"), 22,
+                    QColor(160, 30, 30));
     page(p, QRectF(104, 49, 27, 33));
-    letter(p, QRectF(104, 53, 24, 29), QStringLiteral("T"), QStringLiteral("Courier New"), 24, Ink, true);
+    drawCentredText(p, QRectF(104, 53, 24, 29), QStringLiteral("T"), QStringLiteral("Courier New"), 24, Ink,
+                    true);
 
     // Row 3: bigger and smaller type; the palette lies to their right.
-    letter(p, QRectF(6, 88, 22, 30), QStringLiteral("T"), QStringLiteral("Arial"), 28, Ink, true);
-    letter(p, QRectF(22, 86, 14, 14), QStringLiteral("+"), QStringLiteral("Arial"), 16, QColor(0, 140, 0),
-           true);
-    letter(p, QRectF(38, 92, 18, 24), QStringLiteral("T"), QStringLiteral("Arial"), 18, Ink, true);
-    letter(p, QRectF(52, 86, 14, 14), QStringLiteral("\u2212"), QStringLiteral("Arial"), 16,
-           QColor(200, 0, 0), true);
+    drawCentredText(p, QRectF(6, 88, 22, 30), QStringLiteral("T"), QStringLiteral("Arial"), 28, Ink, true);
+    drawCentredText(p, QRectF(22, 86, 14, 14), QStringLiteral("+"), QStringLiteral("Arial"), 16,
+                    QColor(0, 140, 0), true);
+    drawCentredText(p, QRectF(38, 92, 18, 24), QStringLiteral("T"), QStringLiteral("Arial"), 18, Ink, true);
+    drawCentredText(p, QRectF(52, 86, 14, 14), QStringLiteral("\u2212"), QStringLiteral("Arial"), 16,
+                    QColor(200, 0, 0), true);
 
     // Row 4: borders off and on.
     frame(p, QRectF(2, 127, 36, 38), QColor(150, 150, 150));
@@ -232,8 +224,8 @@ QImage drawToolPanel() {
     // Row 5: the office suite, the office document, the picture editor.
     suiteEmblem(p, QRectF(8, 176, 30, 33));
     page(p, QRectF(53, 174, 30, 33));
-    letter(p, QRectF(53, 178, 27, 29), QStringLiteral("W"), QStringLiteral("Arial"), 20, QColor(30, 80, 180),
-           true);
+    drawCentredText(p, QRectF(53, 178, 27, 29), QStringLiteral("W"), QStringLiteral("Arial"), 20,
+                    QColor(30, 80, 180), true);
     paintPot(p, QRectF(96, 172, 38, 40));
     return img;
 }

@@ -57,6 +57,14 @@ template <class C = QWidget> C* makeClient(QMainWindow* window, int widthTwips, 
     return client;
 }
 
+// Fills a window, or the ground under its menu bar, with one colour.
+inline void setGround(QWidget* widget, const QColor& colour) {
+    widget->setAutoFillBackground(true);
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+}
+
 // The ground of a window that opens maximized: a widget under the menu bar, at least the designed
 // size, filled with the colour when one is given.
 inline QWidget* makeMaximizedClient(QMainWindow* window, int widthTwips, int heightTwips,
@@ -64,12 +72,7 @@ inline QWidget* makeMaximizedClient(QMainWindow* window, int widthTwips, int hei
     auto* client = new QWidget(window);
     client->setObjectName(QStringLiteral("client"));
     client->setMinimumSize(twSize(widthTwips, heightTwips));
-    if (colour.isValid()) {
-        client->setAutoFillBackground(true);
-        QPalette palette = client->palette();
-        palette.setColor(QPalette::Window, colour);
-        client->setPalette(palette);
-    }
+    if (colour.isValid()) setGround(client, colour);
     window->setCentralWidget(client);
     window->setWindowState(Qt::WindowMaximized);
     return client;

@@ -11,6 +11,32 @@ QString toNfc(const QString& text) {
     return text.normalized(QString::NormalizationForm_C);
 }
 
+QString withoutEndSpaces(const QString& text) {
+    qsizetype from = 0, to = text.size();
+    while (from < to && text[from] == QLatin1Char(' '))
+        ++from;
+    while (to > from && text[to - 1] == QLatin1Char(' '))
+        --to;
+    return text.mid(from, to - from);
+}
+
+int takeBackAdded(QPlainTextEdit* box, int changeEnd, int excess) {
+    const QString text = box->toPlainText();
+    const int end = qBound(0, changeEnd, int(text.size()));
+    int start = end;
+    while (excess > 0 && start > 0) {
+        --start;
+        const QChar c = text.at(start);
+        excess -= c == QLatin1Char('\n') ? 2 : 1;
+        if (c.isLowSurrogate() && start > 0 && text.at(start - 1).isHighSurrogate()) --start;
+    }
+    QTextCursor cursor(box->document());
+    cursor.setPosition(start);
+    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
+    return excess;
+}
+
 namespace {
 // A combining mark composes with what stands before it, so a change is looked at from the
 // character before its first mark and up to the last mark after it.

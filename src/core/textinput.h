@@ -13,10 +13,19 @@ inline bool isNfc(const QString& text) {
     return text.isEmpty() || text.normalized(QString::NormalizationForm_C) == text;
 }
 
+// The text without the spaces at either end; tabs and line breaks stay, as typed answers and word
+// list entries are compared.
+QString withoutEndSpaces(const QString& text);
+
 // Keeps a text box composed: whatever is pasted, dropped, typed or set lands in NFC, the caret
 // after it as before.
 void keepComposed(QPlainTextEdit* box);
 void keepComposed(QLineEdit* box);
+
+// Takes back the text a change added to a box, from where the change ended towards its start, a
+// whole character at a time, until the excess (stored characters, a line break counting two) is
+// gone or the text's start is reached. Returns the excess still left.
+int takeBackAdded(QPlainTextEdit* box, int changeEnd, int excess);
 
 // Used by core's control helper: text boxes keep their text composed; other controls need nothing.
 inline void prepareControl(QObject*) {}

@@ -1,6 +1,7 @@
 #include "documents/billsheet.h"
 #include "core/controls.h"
 #include "core/errorbox.h"
+#include "core/fonts.h"
 #include "core/sharedstate.h"
 #include "core/twips.h"
 #include "documents/documenticons.h"
@@ -27,13 +28,6 @@ int rowTop(int row) {
     return 1290 + 630 * row;
 }
 
-QFont designFont(const char* family, double points, bool bold = false) {
-    QFont font(QString::fromLatin1(family));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
 QLineEdit* box(QWidget* sheet, const char* array, int index, int left, int top, int width) {
     const QByteArray name = QByteArray(array) + '_' + QByteArray::number(index);
     auto* b = control<QLineEdit>(sheet, name.constData(), left, top, width, BoxHeight);
@@ -55,10 +49,7 @@ QLabel* heading(QWidget* sheet, int index, const QString& text, int left, int to
 COMPRAWWW::COMPRAWWW(Services& services) : Form(services) {
     setWindowTitle(caption());
     setFixedSize(twSize(ClientWidthTwips, ClientHeightTwips));
-    setAutoFillBackground(true);
-    QPalette ground = palette();
-    ground.setColor(QPalette::Window, BackColour);
-    setPalette(ground);
+    setGround(this, BackColour);
 
     Picture1 = control<PictureBox>(this, "Picture1", 630, 360, 14085, 9495);
     Picture2 = control<PictureBox>(this, "Picture2", 630, 9945, 14085, 645);

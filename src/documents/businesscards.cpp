@@ -1,5 +1,6 @@
 #include "documents/businesscards.h"
 #include "core/controls.h"
+#include "core/fonts.h"
 #include "core/mouseevents.h"
 #include "core/sharedstate.h"
 #include "core/twips.h"
@@ -21,12 +22,6 @@
 using namespace cardsheet;
 
 namespace {
-QFont designFont(const char* family, double points, bool bold = false) {
-    QFont f(QString::fromLatin1(family));
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    return f;
-}
 
 QByteArray indexedName(const char* name, int index) {
     return QByteArray(name) + '_' + QByteArray::number(index);
@@ -46,10 +41,7 @@ QAction* menuItem(QMenu* menu, const char* name, const QString& caption, bool ch
 Form17::Form17(Services& services) : MainForm(services) {
     setWindowTitle(caption());
     client = makeClient(this, ClientWidthTwips, ClientHeightTwips);
-    client->setAutoFillBackground(true);
-    QPalette ground = client->palette();
-    ground.setColor(QPalette::Window, Qt::white);
-    client->setPalette(ground);
+    setGround(client, Qt::white);
 
     ssss3 = menuBarItem(this, "ssss3", QStringLiteral("imatges"));
     tipus = menuBar()->addMenu(QStringLiteral("tipus"));

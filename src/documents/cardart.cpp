@@ -1,4 +1,5 @@
 #include "documents/cardart.h"
+#include "workshop/handofficons.h"
 
 #include <QFont>
 #include <QPainter>
@@ -38,12 +39,7 @@ void drawKey(QPainter& p, const QRectF& r) {
 
 void drawLetter(QPainter& p, const QRectF& r, const QString& family, int pixels, const QString& text,
                 const QColor& colour = QColor(30, 30, 30), bool bold = false) {
-    QFont f(family);
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    p.setFont(f);
-    p.setPen(colour);
-    p.drawText(r, Qt::AlignCenter, text);
+    drawCentredText(p, r, text, family, pixels, colour, bold);
 }
 
 } // namespace
@@ -142,17 +138,7 @@ QImage drawCardToolPanel() {
     // Fourth row: the office suite (a green sheet behind a white one with coloured tiles), a document
     // (a page of lines under a blue title) and a paint pot with its brush.
     auto page = [&p](const QRectF& r, const QColor& paper) {
-        QPainterPath path;
-        const qreal fold = r.width() * 0.28;
-        path.moveTo(r.topLeft());
-        path.lineTo(r.right() - fold, r.top());
-        path.lineTo(r.right(), r.top() + fold);
-        path.lineTo(r.bottomRight());
-        path.lineTo(r.bottomLeft());
-        path.closeSubpath();
-        p.setPen(QPen(QColor(70, 70, 70), 1));
-        p.setBrush(paper);
-        p.drawPath(path);
+        drawFoldedPage(p, r, 0.28, QColor(70, 70, 70), paper);
     };
     page(QRectF(14, 149, 26, 34), QColor(90, 170, 90));
     page(QRectF(21, 154, 26, 34), Qt::white);

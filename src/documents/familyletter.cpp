@@ -79,10 +79,7 @@ const std::array<QString, letterfile::PartCount>& Form12::sampleLetter() {
 Form12::Form12(Services& services) : MainForm(services) {
     setWindowTitle(caption());
     client = makeClient(this, ClientWidthTwips, ClientHeightTwips);
-    client->setAutoFillBackground(true);
-    QPalette ground = client->palette();
-    ground.setColor(QPalette::Window, BackColour);
-    client->setPalette(ground);
+    setGround(client, BackColour);
 
     AAAASX = menuBar()->addMenu(QStringLiteral("ARXIUS"));
     AAAASX->setObjectName(QStringLiteral("AAAASX"));

@@ -1,6 +1,7 @@
 #include "documents/identitydocument.h"
 #include "core/basepanel.h"
 #include "core/controls.h"
+#include "core/fonts.h"
 #include "core/palette.h"
 #include "core/random.h"
 #include "core/sharedstate.h"
@@ -24,13 +25,6 @@ const QColor ModelColour(64, 64, 64);
 constexpr double ModelPoints = 14.25;
 constexpr double LeastModelPoints = 8;
 constexpr int ListMargin = 12; // pixels beside the longest entry of an open combo list
-
-QFont designFont(const char* family, double points, bool bold) {
-    QFont font(QString::fromLatin1(family));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
 
 void setTextColour(QWidget* w, const QColor& colour) {
     QPalette p = w->palette();
@@ -85,10 +79,7 @@ QComboBox* provinceCombo(QWidget* parent, const char* name, int left, int top) {
 Form13::Form13(Services& services) : MainForm(services) {
     setWindowTitle(caption());
     client = makeClient(this, ClientWidthTwips, ClientHeightTwips);
-    client->setAutoFillBackground(true);
-    QPalette ground = client->palette();
-    ground.setColor(QPalette::Window, BackColour);
-    client->setPalette(ground);
+    setGround(client, BackColour);
     ENTRASS = menuBarItem(this, "ENTRASS", QStringLiteral("ENTRAR DADES"));
 
     Picture1 = control<PictureBox>(client, "Picture1");

@@ -1,4 +1,5 @@
 #include "documents/letterbox.h"
+#include "core/textinput.h"
 #include "documents/letterfile.h"
 
 #include <QApplication>
@@ -45,23 +46,11 @@ void LetterTextBox::setBorderStyle(int style) {
 
 void LetterTextBox::keepWithinRecord() {
     if (trimming_) return;
-    const QString text = toPlainText();
-    int excess = letterfile::storedLength(text) - letterfile::RecordLength;
+    int excess = letterfile::storedLength(toPlainText()) - letterfile::RecordLength;
     if (excess <= 0) return;
     trimming_ = true;
     // What the change added is taken back from its end until the text fits again.
-    const int end = qBound(0, changeEnd_, int(text.size()));
-    int start = end;
-    while (excess > 0 && start > 0) {
-        --start;
-        const QChar c = text.at(start);
-        excess -= c == QLatin1Char('\n') ? 2 : 1;
-        if (c.isLowSurrogate() && start > 0 && text.at(start - 1).isHighSurrogate()) --start;
-    }
-    QTextCursor cursor(document());
-    cursor.setPosition(start);
-    cursor.setPosition(end, QTextCursor::KeepAnchor);
-    cursor.removeSelectedText();
+    excess = takeBackAdded(this, changeEnd_, excess);
     if (excess > 0) setPlainText(letterfile::fitText(toPlainText()));
     trimming_ = false;
     QApplication::beep();

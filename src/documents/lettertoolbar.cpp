@@ -1,5 +1,6 @@
 #include "documents/lettertoolbar.h"
 #include "core/twips.h"
+#include "workshop/handofficons.h"
 
 #include <QFont>
 #include <QPainter>
@@ -19,24 +20,7 @@ QRectF zoneRect(size_t index) {
 
 // A page with a folded top-right corner.
 void drawPage(QPainter& p, const QRectF& r, const QColor& paper) {
-    const qreal fold = r.width() * 0.3;
-    QPainterPath page;
-    page.moveTo(r.topLeft());
-    page.lineTo(r.right() - fold, r.top());
-    page.lineTo(r.right(), r.top() + fold);
-    page.lineTo(r.bottomRight());
-    page.lineTo(r.bottomLeft());
-    page.closeSubpath();
-    p.setPen(QPen(Ink, 1));
-    p.setBrush(paper);
-    p.drawPath(page);
-    QPainterPath corner;
-    corner.moveTo(r.right() - fold, r.top());
-    corner.lineTo(r.right() - fold, r.top() + fold);
-    corner.lineTo(r.right(), r.top() + fold);
-    corner.closeSubpath();
-    p.setBrush(QColor(205, 205, 205));
-    p.drawPath(corner);
+    drawFoldedPage(p, r, 0.3, Ink, paper, QColor(205, 205, 205));
 }
 
 void drawLines(QPainter& p, const QRectF& area, int lines, const QColor& colour, qreal width = 1.2) {

@@ -1,5 +1,6 @@
 #include "documents/phonelist.h"
 #include "core/controls.h"
+#include "core/fonts.h"
 #include "core/sharedstate.h"
 #include "core/twips.h"
 #include "documents/documenticons.h"
@@ -22,13 +23,6 @@ constexpr int RowTops[Form11::Rows] = {30, 645, 1245, 1860, 2475, 3090, 3690, 43
 constexpr int RuleTops[Form11::Rows] = {0, 600, 1215, 1815, 2445, 3060, 3660, 4275, 4875, 5490, 6090, 6705};
 constexpr int RowHeight = 570;
 
-QFont designFont(const char* family, double points, bool bold = false) {
-    QFont font(QString::fromLatin1(family));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
 QLineEdit* rowBox(QWidget* grid, const char* array, int index, int left, int width) {
     const QByteArray name = QByteArray(array) + '_' + QByteArray::number(index);
     auto* box = control<QLineEdit>(grid, name.constData(), left, RowTops[index], width, RowHeight);
@@ -48,10 +42,7 @@ LineControl* rule(QWidget* parent, const QByteArray& name, QPoint from, QPoint t
 Form11::Form11(Services& services) : Form(services) {
     setWindowTitle(caption());
     setFixedSize(twSize(ClientWidthTwips, ClientHeightTwips));
-    setAutoFillBackground(true);
-    QPalette ground = palette();
-    ground.setColor(QPalette::Window, BackColour);
-    setPalette(ground);
+    setGround(this, BackColour);
 
     Picture2 = control<PictureBox>(this, "Picture2", 495, 495, 14310, 8745);
     Text2 = control<QLineEdit>(Picture2, "Text2", 555, 135, 10080, 705);

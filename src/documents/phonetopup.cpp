@@ -36,10 +36,7 @@ void setTextColour(QWidget* w, const QColor& colour) {
 movile::movile(Services& services) : Form(services) {
     setWindowTitle(caption());
     setFixedSize(twSize(ClientWidthTwips, ClientHeightTwips));
-    setAutoFillBackground(true);
-    QPalette ground = palette();
-    ground.setColor(QPalette::Window, BackColour);
-    setPalette(ground);
+    setGround(this, BackColour);
 
     base = control<PictureBox>(this, "base", 1470, 600, 12630, 8685);
     Picture1 = control<PictureBox>(base, "Picture1", 720, 960, 11265, 6090);

@@ -1,4 +1,5 @@
 #include "documents/sampleperson.h"
+#include "core/textinput.h"
 
 #include <algorithm>
 #include <cmath>
@@ -163,15 +164,6 @@ qint64 wholeBelow(double r, qint64 n) {
 
 QString rowOf(const QStringList& table, double r) {
     return table.isEmpty() ? QString() : table[qsizetype(wholeBelow(r, table.size()))];
-}
-
-QString withoutEndSpaces(const QString& text) {
-    qsizetype from = 0, to = text.size();
-    while (from < to && text[from] == QLatin1Char(' '))
-        ++from;
-    while (to > from && text[to - 1] == QLatin1Char(' '))
-        --to;
-    return text.mid(from, to - from);
 }
 } // namespace
 

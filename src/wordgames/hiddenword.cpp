@@ -52,10 +52,7 @@ QImage casePicture(QSize size, const QColor& back, const QString& letters) {
 amaga::amaga(Services& services) : MainForm(services) {
     setWindowTitle(caption());
     client = makeClient(this, ClientWidthTwips, ClientHeightTwips);
-    client->setAutoFillBackground(true);
-    QPalette grey = client->palette();
-    grey.setColor(QPalette::Window, QColor(128, 128, 128));
-    client->setPalette(grey);
+    setGround(client, QColor(128, 128, 128));
 
     SASASA = menuBarItem(this, "SASASA", QStringLiteral("LLISTES"));
 

@@ -9,6 +9,7 @@
 #include "core/recordfile.h"
 #include "core/sharedstate.h"
 #include "core/tata.h"
+#include "core/textinput.h"
 #include "core/twips.h"
 #include "wordgames/wordlistfile.h"
 #include "wordgames/writeawordart.h"
@@ -41,15 +42,6 @@ public:
     explicit InjectedBackspace(QEvent::Type type)
         : QKeyEvent(type, Qt::Key_Backspace, Qt::NoModifier, QStringLiteral("\b")) {}
 };
-
-QString withoutEndBlanks(const QString& text) {
-    qsizetype from = 0, to = text.size();
-    while (from < to && text[from] == QLatin1Char(' '))
-        ++from;
-    while (to > from && text[to - 1] == QLatin1Char(' '))
-        --to;
-    return text.mid(from, to - from);
-}
 
 QFont bigFont() {
     QFont f(QStringLiteral("Courier New"), 72);
@@ -292,7 +284,7 @@ void escritors::Text1_KeyUp() {
     const QString model = Text2->text();
     // An e may stand for an é still to be written.
     const bool eForE = n <= model.size() && model[n - 1] == QChar(0xE9) && typed[n - 1] == QLatin1Char('e');
-    if (!eForE && withoutEndBlanks(typed).toLower() != withoutEndBlanks(model.left(n)).toLower())
+    if (!eForE && withoutEndSpaces(typed).toLower() != withoutEndSpaces(model.left(n)).toLower())
         injectBackspace();
     Text1->end(false);
 }
@@ -307,7 +299,7 @@ void escritors::injectBackspace() {
 
 void escritors::Text1_KeyPress(int KeyAscii) {
     if (KeyAscii != KeyEnter) return;
-    if (withoutEndBlanks(Text1->text()).size() != withoutEndBlanks(Text2->text()).size()) return;
+    if (withoutEndSpaces(Text1->text()).size() != withoutEndSpaces(Text2->text()).size()) return;
     List5->addItem(Text1->text());
     DealModelWord(Picture::Show, Typing::Keep);
 }

@@ -1,4 +1,5 @@
 #include "wordgames/writeawordfilters.h"
+#include "core/textinput.h"
 
 #include <array>
 
@@ -12,15 +13,6 @@ const QString SmallAccentedVowels = QStringLiteral("áàéèíìóòúù");
 
 QString at(const QString& word, int j) { // character j counting from 1; empty past the end
     return j >= 1 && j <= word.size() ? QString(word[j - 1]) : QString();
-}
-
-QString withoutEndBlanks(const QString& word) {
-    qsizetype from = 0, to = word.size();
-    while (from < to && word[from] == QLatin1Char(' '))
-        ++from;
-    while (to > from && word[to - 1] == QLatin1Char(' '))
-        --to;
-    return word.mid(from, to - from);
 }
 
 void select(const WordFilter& filter, const QString& w, QStringList& out) {
@@ -42,7 +34,7 @@ void select(const WordFilter& filter, const QString& w, QStringList& out) {
         bool accented = false;
         for (int j = 1; j <= AccentPositions && j <= w.size(); ++j)
             accented = accented || SmallAccentedVowels.contains(w[j - 1]);
-        const QString trimmed = withoutEndBlanks(w);
+        const QString trimmed = withoutEndSpaces(w);
         if (!accented && trimmed.size() <= ShortWord) out << trimmed;
         return;
     }

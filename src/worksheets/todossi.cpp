@@ -73,10 +73,7 @@ struct BusyCursor {
 todossi::todossi(Services& services) : MainForm(services), printer_(services.printing) {
     setWindowTitle(caption());
     client = makeClient(this, ClientWidthTwips, ClientHeightTwips);
-    QPalette grey = client->palette();
-    grey.setColor(QPalette::Window, Background);
-    client->setPalette(grey);
-    client->setAutoFillBackground(true);
+    setGround(client, Background);
 
     IMOSS = menuBarItem(this, "IMOSS", QStringLiteral("IMPRIMIR"));
     SSSS = menuBarItem(this, "SSSS", QStringLiteral("CONFIGURAR IMPRESSORA"));

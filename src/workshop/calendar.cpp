@@ -1,5 +1,6 @@
 #include "workshop/calendar.h"
 #include "core/controls.h"
+#include "core/fonts.h"
 #include "core/mouseevents.h"
 #include "core/palette.h"
 #include "core/sharedstate.h"
@@ -42,13 +43,6 @@ constexpr Tint Tint9{TintMode::MergePenNot, 1};
 
 constexpr int FirstYear = 1900;
 constexpr int Years = 126;
-
-QFont designFont(const char* family, qreal points, bool bold) {
-    QFont font(QString::fromLatin1(family));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
 
 // A tint button shows what its tint does to white (left) and to black (right).
 void paintTintSwatch(QPushButton* button, Tint tint) {

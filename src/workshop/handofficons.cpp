@@ -1,5 +1,6 @@
 #include "workshop/handofficons.h"
 
+#include <QFont>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -19,18 +20,34 @@ QPainterPath pagePath(const QRectF& r, qreal fold) {
 
 } // namespace
 
-void drawIconPage(QPainter& p, const QRectF& r, const QColor& paper) {
-    const qreal fold = r.width() * 0.28;
-    p.setPen(QPen(QColor(70, 70, 70), 1));
+void drawFoldedPage(QPainter& p, const QRectF& r, qreal foldPart, const QColor& ink, const QColor& paper,
+                    const QColor& cornerColour) {
+    const qreal fold = r.width() * foldPart;
+    p.setPen(QPen(ink, 1));
     p.setBrush(paper);
     p.drawPath(pagePath(r, fold));
+    if (!cornerColour.isValid()) return;
     QPainterPath corner;
     corner.moveTo(r.right() - fold, r.top());
     corner.lineTo(r.right() - fold, r.top() + fold);
     corner.lineTo(r.right(), r.top() + fold);
     corner.closeSubpath();
-    p.setBrush(QColor(200, 200, 200));
+    p.setBrush(cornerColour);
     p.drawPath(corner);
+}
+
+void drawCentredText(QPainter& p, const QRectF& r, const QString& text, const QString& family, int pixels,
+                     const QColor& colour, bool bold) {
+    QFont f(family);
+    f.setPixelSize(pixels);
+    f.setBold(bold);
+    p.setFont(f);
+    p.setPen(colour);
+    p.drawText(r, Qt::AlignCenter, text);
+}
+
+void drawIconPage(QPainter& p, const QRectF& r, const QColor& paper) {
+    drawFoldedPage(p, r, 0.28, QColor(70, 70, 70), paper, QColor(200, 200, 200));
 }
 
 namespace {

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QRectF>
 #include <QSize>
+#include <QString>
 
 class QPainter;
 
@@ -17,3 +18,12 @@ void drawHandOffIcon(QPainter& painter, HandOffIcon icon, const QRectF& cell);
 
 // The icons' sheet of paper: a page with a folded top-right corner filling rect.
 void drawIconPage(QPainter& painter, const QRectF& rect, const QColor& paper);
+
+// A page with a folded top-right corner filling rect, the fold a fraction of its width, outlined
+// in ink; the folded corner is filled when a colour is given for it.
+void drawFoldedPage(QPainter& painter, const QRectF& rect, qreal fold, const QColor& ink, const QColor& paper,
+                    const QColor& corner = {});
+
+// A text centred in rect, in the family at a size in pixels, bold or not.
+void drawCentredText(QPainter& painter, const QRectF& rect, const QString& text, const QString& family,
+                     int pixels, const QColor& colour, bool bold = false);

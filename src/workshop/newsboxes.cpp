@@ -1,4 +1,5 @@
 #include "workshop/newsboxes.h"
+#include "core/textinput.h"
 #include "workshop/newsstore.h"
 
 #include <QApplication>
@@ -46,23 +47,11 @@ void NewsTextBox::setMaxLength(int length) {
 
 void NewsTextBox::keepWithinMaxLength() {
     if (maxLength_ <= 0 || trimming_) return;
-    const QString text = toPlainText();
-    int excess = newsStoredLength(text) - maxLength_;
+    int excess = newsStoredLength(toPlainText()) - maxLength_;
     if (excess <= 0) return;
     trimming_ = true;
     // What the change added is taken back from its end until the text fits again.
-    const int end = qBound(0, changeEnd_, int(text.size()));
-    int start = end;
-    while (excess > 0 && start > 0) {
-        --start;
-        const QChar c = text.at(start);
-        excess -= c == QLatin1Char('\n') ? 2 : 1;
-        if (c.isLowSurrogate() && start > 0 && text.at(start - 1).isHighSurrogate()) --start;
-    }
-    QTextCursor cursor(document());
-    cursor.setPosition(start);
-    cursor.setPosition(end, QTextCursor::KeepAnchor);
-    cursor.removeSelectedText();
+    excess = takeBackAdded(this, changeEnd_, excess);
     if (excess > 0) setPlainText(newsFitText(toPlainText(), maxLength_));
     trimming_ = false;
     QApplication::beep();

@@ -1,5 +1,6 @@
 #include "workshop/postcard.h"
 #include "core/controls.h"
+#include "core/fonts.h"
 #include "core/log.h"
 #include "core/mouseevents.h"
 #include "core/palette.h"
@@ -20,12 +21,6 @@ namespace {
 const QColor Beige(245, 240, 215);
 const QColor DividerColour(192, 192, 255);
 
-QFont designFont(const char* family, double points, bool bold = false) {
-    QFont f(QString::fromLatin1(family));
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    return f;
-}
 // The caption cannot show on buttons this small: each face shows its tint's colour instead.
 QString tintButtonStyle(const TintButton& b) {
     QColor face(225, 225, 225);

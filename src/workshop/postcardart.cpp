@@ -1,5 +1,6 @@
 #include "workshop/postcardart.h"
 #include "core/twips.h"
+#include "workshop/handofficons.h"
 #include "workshop/postcardrules.h"
 
 #include <QFont>
@@ -386,24 +387,7 @@ void drawTT(QPainter& p, const QRectF& r, const QString& family, double big) {
 }
 
 void drawPage(QPainter& p, const QRectF& r) {
-    const double fold = r.width() * 0.28;
-    QPainterPath page;
-    page.moveTo(r.topLeft());
-    page.lineTo(r.right() - fold, r.top());
-    page.lineTo(r.right(), r.top() + fold);
-    page.lineTo(r.bottomRight());
-    page.lineTo(r.bottomLeft());
-    page.closeSubpath();
-    p.setPen(QPen(QColor(110, 115, 130), 1));
-    p.setBrush(Qt::white);
-    p.drawPath(page);
-    QPainterPath corner;
-    corner.moveTo(r.right() - fold, r.top());
-    corner.lineTo(r.right() - fold, r.top() + fold);
-    corner.lineTo(r.right(), r.top() + fold);
-    corner.closeSubpath();
-    p.setBrush(QColor(215, 220, 230));
-    p.drawPath(corner);
+    drawFoldedPage(p, r, 0.28, QColor(110, 115, 130), Qt::white, QColor(215, 220, 230));
 }
 
 } // namespace

@@ -107,9 +107,7 @@ private Q_SLOTS:
 
     // Where the disk refuses the new picture, the old one stays byte for byte.
     void aFullDiskKeepsTheOldPicture_data() {
-        QTest::addColumn<int>("kind");
-        QTest::newRow("write limit") << int(RefusingPlace::WriteLimited);
-        QTest::newRow("full tmpfs") << int(RefusingPlace::FullDisk);
+        addRefusingPlaceRows();
     }
     void aFullDiskKeepsTheOldPicture() {
         QFETCH(int, kind);

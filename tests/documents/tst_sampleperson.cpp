@@ -3,6 +3,7 @@
 #include "core/random.h"
 #include "documents/sampleperson.h"
 #include "documents/textfit.h"
+#include "fractions.h"
 
 #include <QTest>
 #include <vector>
@@ -10,17 +11,6 @@
 using namespace sampleperson;
 
 namespace {
-// A source giving these fractions in turn, then the last one for ever; counts its calls.
-struct Fractions {
-    std::vector<double> values;
-    size_t calls = 0;
-    double operator()() {
-        const double r = values[std::min(calls, values.size() - 1)];
-        ++calls;
-        return r;
-    }
-};
-
 constexpr double Highest = 0.9999999999999999;
 
 bool isPlainNumber(const QString& text, int least, int most) {

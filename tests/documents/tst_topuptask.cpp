@@ -2,22 +2,10 @@
 // line, the amount buttons' sum and the exact check.
 #include "core/random.h"
 #include "documents/topuptask.h"
+#include "fractions.h"
 
 #include <QTest>
 #include <vector>
-
-namespace {
-// A source giving these fractions in turn, then the last one for ever; counts its calls.
-struct Fractions {
-    std::vector<double> values;
-    size_t calls = 0;
-    double operator()() {
-        const double r = values[std::min(calls, values.size() - 1)];
-        ++calls;
-        return r;
-    }
-};
-} // namespace
 
 class TestTopUpTask : public QObject {
     Q_OBJECT

@@ -81,9 +81,7 @@ private Q_SLOTS:
 
     // A document the disk refuses launches nothing and leaves no file, not even a short one.
     void aFullDiskLaunchesNothing_data() {
-        QTest::addColumn<int>("kind");
-        QTest::newRow("write limit") << int(RefusingPlace::WriteLimited);
-        QTest::newRow("full tmpfs") << int(RefusingPlace::FullDisk);
+        addRefusingPlaceRows();
     }
     void aFullDiskLaunchesNothing() {
         QFETCH(int, kind);

@@ -179,9 +179,7 @@ private Q_SLOTS:
 
     // A job the disk refuses fails, and the file keeps the jobs before it, byte for byte.
     void aFullDiskKeepsTheLastCompleteFile_data() {
-        QTest::addColumn<int>("kind");
-        QTest::newRow("write limit") << int(RefusingPlace::WriteLimited);
-        QTest::newRow("full tmpfs") << int(RefusingPlace::FullDisk);
+        addRefusingPlaceRows();
     }
     void aFullDiskKeepsTheLastCompleteFile() {
         QFETCH(int, kind);

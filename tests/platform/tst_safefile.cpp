@@ -131,9 +131,7 @@ private Q_SLOTS:
 
     // Of a set, a file that cannot be written keeps every other one old too.
     void aSetIsAllOrNothing_data() {
-        QTest::addColumn<int>("kind");
-        QTest::newRow("write limit") << int(RefusingPlace::WriteLimited);
-        QTest::newRow("full tmpfs") << int(RefusingPlace::FullDisk);
+        addRefusingPlaceRows();
     }
     void aSetIsAllOrNothing() {
         QFETCH(int, kind);

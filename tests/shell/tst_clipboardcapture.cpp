@@ -151,9 +151,7 @@ private Q_SLOTS:
     // A disk that refuses the capture: no file, not even a short one, the earlier captures as
     // they were, and the picture still on the clipboard.
     void aFullDiskKeepsThePictureOnTheClipboard_data() {
-        QTest::addColumn<int>("kind");
-        QTest::newRow("write limit") << int(RefusingPlace::WriteLimited);
-        QTest::newRow("full tmpfs") << int(RefusingPlace::FullDisk);
+        addRefusingPlaceRows();
     }
     void aFullDiskKeepsThePictureOnTheClipboard() {
         QFETCH(int, kind);

@@ -8,6 +8,7 @@
 #include <QMap>
 #include <QString>
 #include <QTemporaryDir>
+#include <QTest>
 #include <csignal>
 #include <cstring>
 #include <memory>
@@ -118,6 +119,13 @@ private:
     std::unique_ptr<WriteLimit> limit_;
     QString reason_;
 };
+
+// The rows of a test run in both kinds of refusing place: a column "kind", a row for each.
+inline void addRefusingPlaceRows() {
+    QTest::addColumn<int>("kind");
+    QTest::newRow("write limit") << int(RefusingPlace::WriteLimited);
+    QTest::newRow("full tmpfs") << int(RefusingPlace::FullDisk);
+}
 
 // Every file below the folder, hidden ones too, by relative path, with its bytes; a folder maps
 // to "/".

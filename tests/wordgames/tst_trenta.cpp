@@ -297,9 +297,7 @@ private Q_SLOTS:
     // A list the disk refuses: "Error", the editor stays open, and the lists already there are
     // as they were, with no piece of the new one beside them.
     void aFullDiskShowsError_data() {
-        QTest::addColumn<int>("kind");
-        QTest::newRow("write limit") << int(RefusingPlace::WriteLimited);
-        QTest::newRow("full tmpfs") << int(RefusingPlace::FullDisk);
+        addRefusingPlaceRows();
     }
     void aFullDiskShowsError() {
         QFETCH(int, kind);

@@ -90,9 +90,7 @@ private Q_SLOTS:
 
     // A list saved over an older one where the disk refuses it: false, and the older list whole.
     void aFullDiskKeepsTheOldList_data() {
-        QTest::addColumn<int>("kind");
-        QTest::newRow("write limit") << int(RefusingPlace::WriteLimited);
-        QTest::newRow("full tmpfs") << int(RefusingPlace::FullDisk);
+        addRefusingPlaceRows();
     }
     void aFullDiskKeepsTheOldList() {
         QFETCH(int, kind);

@@ -402,9 +402,7 @@ private Q_SLOTS:
     // No printer and a disk that refuses the PDF: "Error", no message that the sheets are there,
     // no file of the run, and the PDFs of earlier runs as they were.
     void noPrinterOnAFullDisk_data() {
-        QTest::addColumn<int>("kind");
-        QTest::newRow("write limit") << int(RefusingPlace::WriteLimited);
-        QTest::newRow("full tmpfs") << int(RefusingPlace::FullDisk);
+        addRefusingPlaceRows();
     }
     void noPrinterOnAFullDisk() {
         QFETCH(int, kind);

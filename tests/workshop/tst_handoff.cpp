@@ -377,9 +377,7 @@ private Q_SLOTS:
 
     // A picture the disk refuses: "Error", nothing launched, the last one handed on unchanged.
     void aFullDiskKeepsTheLastPicture_data() {
-        QTest::addColumn<int>("kind");
-        QTest::newRow("write limit") << int(RefusingPlace::WriteLimited);
-        QTest::newRow("full tmpfs") << int(RefusingPlace::FullDisk);
+        addRefusingPlaceRows();
     }
     void aFullDiskKeepsTheLastPicture() {
         QFETCH(int, kind);

@@ -202,9 +202,7 @@ private Q_SLOTS:
     // A disk that refuses the stretched picture: the cube is cut all the same, the picture left
     // before stays as it was, and the log says why.
     void aFullDiskKeepsTheLastPicture_data() {
-        QTest::addColumn<int>("kind");
-        QTest::newRow("write limit") << int(RefusingPlace::WriteLimited);
-        QTest::newRow("full tmpfs") << int(RefusingPlace::FullDisk);
+        addRefusingPlaceRows();
     }
     void aFullDiskKeepsTheLastPicture() {
         QFETCH(int, kind);
