@@ -13,6 +13,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFrame>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -163,6 +165,38 @@ private Q_SLOTS:
         w.type("t");
         QCOMPARE(w.typed(), QString("gat"));
         QVERIFY(!w.marker());
+    }
+
+    void heldKeyLosesOnlyItsLastRepeat() {
+        Window w;
+        w.checkMode();
+        w.f->setModel("gat");
+        for (int i = 0; i < 3; ++i) {
+            const bool repeat = i > 0;
+            if (repeat) {
+                QKeyEvent up(QEvent::KeyRelease, Qt::Key_X, Qt::NoModifier, "x", true);
+                QApplication::sendEvent(w.f->Text1, &up);
+            }
+            QKeyEvent down(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, "x", repeat);
+            QApplication::sendEvent(w.f->Text1, &down);
+        }
+        QKeyEvent up(QEvent::KeyRelease, Qt::Key_X, Qt::NoModifier, "x");
+        QApplication::sendEvent(w.f->Text1, &up);
+        QCOMPARE(w.typed(), QString("xx"));
+        QVERIFY(w.marker());
+    }
+
+    void composedLettersAreChecked() {
+        Window w;
+        w.checkMode();
+        w.f->setModel("àa");
+        QInputMethodEvent grave;
+        grave.setCommitString("à");
+        QApplication::sendEvent(w.f->Text1, &grave);
+        QCOMPARE(w.typed(), QString("à"));
+        QApplication::sendEvent(w.f->Text1, &grave);
+        QCOMPARE(w.typed(), QString("à"));
+        QCOMPARE(w.position(), QString("2"));
     }
 
     void lineBreaksOfTheModelAreTyped() {
