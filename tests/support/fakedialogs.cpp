@@ -18,6 +18,11 @@ void FakeDialogs::question(QWidget* parent, const QString& text, const QString& 
     questions << text;
 }
 
+void FakeDialogs::warning(QWidget* parent, const QString& text, const QString& title) {
+    message(parent, text, title);
+    warnings << text;
+}
+
 bool FakeDialogs::okCancel(QWidget*, const QString& text, const QString& title) {
     okCancelTexts << text;
     okCancelTitles << title;

@@ -11,6 +11,7 @@ public:
     OpenAnswer showOpen(QWidget* parent, const OpenRequest& request) override;
     void message(QWidget* parent, const QString& text, const QString& title) override;
     void question(QWidget* parent, const QString& text, const QString& title) override;
+    void warning(QWidget* parent, const QString& text, const QString& title) override;
     bool okCancel(QWidget* parent, const QString& text, const QString& title) override;
     bool yesNo(QWidget* parent, const QString& text, const QString& title) override;
     std::optional<QString> input(QWidget* parent, const QString& prompt, const QString& title,
@@ -51,6 +52,7 @@ public:
     QList<OpenRequest> openRequests;
     QStringList messages;  // texts of the message boxes shown
     QStringList questions; // those of them shown with the question icon
+    QStringList warnings;  // those of them shown with the warning icon
     QStringList messageTitles;
     QStringList inputPrompts;
     QStringList inputTitles;
