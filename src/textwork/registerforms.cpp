@@ -1,5 +1,6 @@
 #include "textwork/registerforms.h"
 #include "core/placeholderform.h"
+#include "textwork/exerciseeditor.h"
 #include "textwork/letterordering.h"
 #include "textwork/spelling.h"
 
@@ -9,7 +10,7 @@ void registerTextWorkForms(Forms& forms) {
     addPlaceholderForm(forms, QStringLiteral("form50"), QStringLiteral("Taudrin'TXT Escriu un text"));
     addPlaceholderForm(forms, QStringLiteral("Form14"),
                        QStringLiteral("Taudrin'TXT Omplir lletres d'una paraula"));
-    addPlaceholderForm(forms, QStringLiteral("grabaci"), QStringLiteral("Edició de textes"));
+    forms.add<grabaci>();
     addPlaceholderForm(forms, QStringLiteral("Form18"), QStringLiteral("TAUDRIN'PROCESSADOR DE TEXT"));
     forms.add<Form26>();
 }
