@@ -2,6 +2,7 @@
 #include "core/placeholderform.h"
 #include "textwork/letterordering.h"
 #include "textwork/spelling.h"
+#include "textwork/wordprocessor.h"
 
 // Windows still to be built stand as placeholders under their own names and captions.
 void registerTextWorkForms(Forms& forms) {
@@ -10,6 +11,6 @@ void registerTextWorkForms(Forms& forms) {
     addPlaceholderForm(forms, QStringLiteral("Form14"),
                        QStringLiteral("Taudrin'TXT Omplir lletres d'una paraula"));
     addPlaceholderForm(forms, QStringLiteral("grabaci"), QStringLiteral("Edició de textes"));
-    addPlaceholderForm(forms, QStringLiteral("Form18"), QStringLiteral("TAUDRIN'PROCESSADOR DE TEXT"));
+    forms.add<Form18>();
     forms.add<Form26>();
 }
