@@ -1,6 +1,7 @@
 #include "textwork/wordprocessing.h"
 #include "core/folders.h"
 
+#include <QPainter>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -107,6 +108,24 @@ QString documentFolder(const QString& programFolder) {
 
 double indentPixels(int twips) {
     return twips / 15.0;
+}
+
+QSize scaledPictureSize(QSize picture, int k) {
+    if (k <= 0) return {};
+    return QSize(qRound((picture.width() + 2) / double(k)), qRound((picture.height() + 2) / double(k)));
+}
+
+QImage scaledPicture(const QImage& picture, int k) {
+    const QSize size = scaledPictureSize(picture.size(), k);
+    if (picture.isNull() || size.isEmpty()) return {};
+    QImage out(size, QImage::Format_RGB32);
+    out.fill(Qt::white);
+    QPainter p(&out);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    const double less = 10 / 15.0;
+    p.drawImage(QRectF(0, 0, std::max(1.0, size.width() - less), std::max(1.0, size.height() - less)),
+                picture);
+    return out;
 }
 
 } // namespace wordprocessing

@@ -1,4 +1,6 @@
 #pragma once
+#include <QImage>
+#include <QSize>
 #include <QString>
 #include <QTextCharFormat>
 #include <optional>
@@ -36,5 +38,10 @@ QString documentFolder(const QString& programFolder);
 
 // A left indent in twips as the document measures it.
 double indentPixels(int twips);
+
+// The scaled copy of a picture: the size of its holder (the picture and a one-pixel border each
+// side) divided by k and rounded, on white, the picture stretched over it less 10 twips.
+QSize scaledPictureSize(QSize picture, int k);
+QImage scaledPicture(const QImage& picture, int k);
 
 } // namespace wordprocessing

@@ -9,6 +9,7 @@
 #include "core/sharedstate.h"
 #include "platform/officesuite.h"
 #include "textwork/richtext.h"
+#include "textwork/richtextbox.h"
 #include "textwork/wordprocessing.h"
 #include "textwork/wordprocessorart.h"
 #include "workshop/picturetools.h"
@@ -34,7 +35,7 @@ Form18::Form18(Services& services) : MainForm(services) {
     setWindowTitle(caption());
     client = makeClient(this, ClientWidthTwips, ClientHeightTwips);
 
-    RichTextBox1 = control<QTextEdit>(client, "RichTextBox1", 2670, 60, 12615, 10305);
+    RichTextBox1 = control<RichTextBox>(client, "RichTextBox1", 2670, 60, 12615, 10305);
     QFont font(QStringLiteral("Courier New"));
     font.setPointSizeF(StartPointSize);
     RichTextBox1->setFont(font);
@@ -64,6 +65,7 @@ Form18::Form18(Services& services) : MainForm(services) {
     connect(Combo1, &QComboBox::activated, this, &Form18::Combo1_Click);
 
     makeToolGrid();
+    makePictureTools();
 }
 
 void Form18::makeToolGrid() {

@@ -2,10 +2,12 @@
 #include "core/formwindow.h"
 
 class ClickZone;
+class ImageBox;
 class PictureBox;
+class PictureFileList;
 class QComboBox;
 class QTextCharFormat;
-class QTextEdit;
+class RichTextBox;
 
 // The word processor: a rich-text document on the right, a column of tools on the left that
 // format the selection, edit, open, save and print it.
@@ -51,8 +53,26 @@ public:
     // Hands the text to the office suite; nothing invokes it.
     void ExportDocumentToWord();
 
+    // Pictures and objects.
+    void IMATGESS_Click();
+    void OBRE_Click();
+    void File1_Click();
+    void Image1_Click();
+    void Label28_Click(); // the previewed picture at its own size
+    void Label30_Click(); // at a quarter
+    void Label29_Click(); // at an eighth
+    void Label35_Click(); // the ruled lines of Picture8
+    void Label26_Click(); // Picture9
+    void Label36_Click(); // Picture4
+    void Label37_Click(); // Picture7
+    void Label38_Click(); // Picture4
+    // The picture at the caret, replacing the selection, then on the clipboard.
+    void PastePictureIntoDocument(const QImage& picture);
+    // The same, then a paragraph break.
+    void PasteFourLinePicture(const QImage& picture);
+
     QWidget* client = nullptr;
-    QTextEdit* RichTextBox1 = nullptr;
+    RichTextBox* RichTextBox1 = nullptr;
     PictureBox* Picture2 = nullptr; // the tool column
     PictureBox* Picture3 = nullptr; // the palette
     QComboBox* Combo1 = nullptr;    // the font list
@@ -81,11 +101,33 @@ public:
     ClickZone* Label24 = nullptr;
     ClickZone* Label25 = nullptr;
 
+    QAction* IMATGESS = nullptr; // "IMATGES"
+    QAction* OBRE = nullptr;     // "OBJECTES"
+    PictureFileList* File1 = nullptr;
+    ImageBox* Image1 = nullptr;     // the preview
+    PictureBox* Picture5 = nullptr; // holder of the picture to be scaled, hidden
+    PictureBox* Picture6 = nullptr; // the scaled picture, hidden
+    PictureBox* Picture4 = nullptr; // the ruled-line pictures, hidden
+    PictureBox* Picture7 = nullptr;
+    PictureBox* Picture8 = nullptr;
+    PictureBox* Picture9 = nullptr;
+    ClickZone* Label26 = nullptr;
+    ClickZone* Label28 = nullptr;
+    ClickZone* Label29 = nullptr;
+    ClickZone* Label30 = nullptr;
+    ClickZone* Label35 = nullptr;
+    ClickZone* Label36 = nullptr;
+    ClickZone* Label37 = nullptr;
+    ClickZone* Label38 = nullptr;
+    QString previewedFile; // the file whose picture Image1 shows
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void makeToolGrid();
+    void makePictureTools();
+    void insertScaled(int k);
     void mergeFormat(const QTextCharFormat& format);
     void toggle(int flag);
     void preset(const QString& family, int paletteIndex, double points);

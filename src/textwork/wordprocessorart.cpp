@@ -141,6 +141,34 @@ QImage drawPalette() {
     return image;
 }
 
+QImage drawRuledLines(RuledLines which) {
+    const QColor grey(192, 192, 192);
+    const QColor cyan(128, 255, 255);
+    struct Lines {
+        int height;
+        QList<std::pair<int, QColor>> rows;
+    };
+    const Lines lines = [&]() -> Lines {
+        switch (which) {
+        case RuledLines::Picture8:
+            return {35, {{6, grey}, {22, cyan}}};
+        case RuledLines::Picture9:
+            return {39, {{6, grey}, {32, cyan}}};
+        case RuledLines::Picture4:
+            return {86, {{7, grey}, {28, grey}, {50, grey}, {73, grey}}};
+        case RuledLines::Picture7:
+            return {77, {{6, grey}, {22, grey}, {44, grey}, {60, grey}}};
+        }
+        return {};
+    }();
+    QImage image(948, lines.height, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    for (const auto& [row, colour] : lines.rows)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixelColor(x, row, colour);
+    return image;
+}
+
 QImage drawToolColumn() {
     QImage image(ColumnWidth, ColumnHeight, QImage::Format_RGB32);
     image.fill(Ground);

@@ -32,6 +32,10 @@ QList<QColor> swatchColours();
 QRect swatchRect(int row, int column);
 
 QImage drawPalette();
+
+// The four ruled-line pictures, 948 pixels wide, white with one-pixel lines across.
+enum class RuledLines { Picture8, Picture9, Picture4, Picture7 };
+QImage drawRuledLines(RuledLines which);
 QImage drawToolColumn();
 
 } // namespace wordprocessorart

@@ -6,19 +6,23 @@
 #include "fulldisk.h"
 #include "testservices.h"
 #include "textwork/richtext.h"
+#include "textwork/richtextbox.h"
 #include "textwork/wordprocessing.h"
 #include "textwork/wordprocessor.h"
 #include "textwork/wordprocessorart.h"
+#include "workshop/picturefilelist.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
+#include <QTextImageFormat>
 
 namespace {
 struct Window {
@@ -50,7 +54,44 @@ struct Window {
     }
     QPoint swatch(int row, int column) const { return wordprocessorart::swatchRect(row, column).center(); }
     QString documents() const { return QDir(t.programFolder()).filePath("procesador"); }
+
+    // A file in the list's folder, listed and clicked.
+    void listAndClick(const QString& name) {
+        f->File1->Refresh();
+        const QList<QListWidgetItem*> items = f->File1->findItems(name, Qt::MatchExactly);
+        QVERIFY(!items.isEmpty());
+        f->File1->setCurrentItem(items.first());
+        f->File1_Click();
+    }
+    QString inList(const QString& name) const {
+        QDir().mkpath(f->File1->Path());
+        return QDir(f->File1->Path()).filePath(name);
+    }
 };
+
+// The pictures of a document: the paragraph each lies in and its shown size.
+struct Placed {
+    int block;
+    QSize size;
+    bool operator==(const Placed&) const = default;
+};
+QList<Placed> picturesOf(const QTextDocument& doc) {
+    QList<Placed> out;
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
+        for (auto it = b.begin(); !it.atEnd(); ++it)
+            if (it.fragment().charFormat().isImageFormat()) {
+                const QTextImageFormat f = it.fragment().charFormat().toImageFormat();
+                for (int i = 0; i < it.fragment().length(); ++i)
+                    out << Placed{b.blockNumber(), QSize(qRound(f.width()), qRound(f.height()))};
+            }
+    return out;
+}
+QImage pictureOfSize(QSize size) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(QColor(30, 140, 90));
+    return image;
+}
+
 } // namespace
 
 class TestForm18 : public QObject {
@@ -401,6 +442,139 @@ private Q_SLOTS:
         w.t.office.answer = false;
         w.f->ExportDocumentToWord();
         QCOMPARE(w.t.dialogs.messages, QStringList{"Error"});
+    }
+    void ruledLinePictures_data() {
+        QTest::addColumn<int>("which");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<QList<int>>("grey");
+        QTest::addColumn<QList<int>>("cyan");
+        using R = wordprocessorart::RuledLines;
+        QTest::newRow("Picture8") << int(R::Picture8) << 35 << QList<int>{6} << QList<int>{22};
+        QTest::newRow("Picture9") << int(R::Picture9) << 39 << QList<int>{6} << QList<int>{32};
+        QTest::newRow("Picture4") << int(R::Picture4) << 86 << QList<int>{7, 28, 50, 73} << QList<int>{};
+        QTest::newRow("Picture7") << int(R::Picture7) << 77 << QList<int>{6, 22, 44, 60} << QList<int>{};
+    }
+    void ruledLinePictures() {
+        QFETCH(int, which);
+        QFETCH(int, height);
+        QFETCH(QList<int>, grey);
+        QFETCH(QList<int>, cyan);
+        const QImage image = wordprocessorart::drawRuledLines(wordprocessorart::RuledLines(which));
+        QCOMPARE(image.size(), QSize(948, height));
+        for (int y = 0; y < height; ++y) {
+            const QColor expected = grey.contains(y)   ? QColor(192, 192, 192)
+                                    : cyan.contains(y) ? QColor(128, 255, 255)
+                                                       : QColor(Qt::white);
+            for (int x : {0, 474, 947})
+                QCOMPARE(image.pixelColor(x, y), expected);
+        }
+    }
+
+    void ruledLinesGoInOnParagraphsOfTheirOwn() {
+        Window w;
+        w.text()->setPlainText("text");
+        w.caretAt(4);
+        w.click(w.f->Label35);
+        QCOMPARE(picturesOf(*w.text()->document()), (QList<Placed>{{0, QSize(948, 35)}}));
+        QCOMPARE(w.text()->textCursor().block().blockNumber(), 1);
+        QVERIFY(w.text()->textCursor().block().text().isEmpty());
+        w.click(w.f->Label37);
+        QCOMPARE(picturesOf(*w.text()->document()),
+                 (QList<Placed>{{0, QSize(948, 35)}, {1, QSize(948, 77)}}));
+        // Over a selection the picture takes its place.
+        w.text()->setPlainText("abcd");
+        w.select(1, 3);
+        w.click(w.f->Label26);
+        QCOMPARE(w.text()->toPlainText(), QString("a") + QChar::ObjectReplacementCharacter + "\nd");
+        QCOMPARE(QApplication::clipboard()->image().size(), QSize(948, 39));
+    }
+
+    void previewAndLargeBirdInsertTheFileAtItsOwnSize() {
+        Window w;
+        QVERIFY(pictureOfSize(QSize(1600, 1200)).save(w.inList("gran.jpg")));
+        w.listAndClick("gran.jpg");
+        QVERIFY(!w.f->Image1->Picture().isNull());
+        QTest::mouseClick(w.f->Image1, Qt::LeftButton);
+        w.click(w.f->Label28);
+        QCOMPARE(picturesOf(*w.text()->document()),
+                 (QList<Placed>{{0, QSize(1600, 1200)}, {0, QSize(1600, 1200)}}));
+        QCOMPARE(QApplication::clipboard()->image().size(), QSize(1600, 1200));
+        w.click(w.f->Label9);
+        QCOMPARE(picturesOf(*w.text()->document()).size(), 3);
+    }
+
+    void scaledInsertion_data() {
+        QTest::addColumn<int>("zone");
+        QTest::addColumn<QSize>("expected");
+        QTest::newRow("quarter") << 30 << QSize(200, 150);
+        QTest::newRow("eighth") << 29 << QSize(100, 75);
+    }
+    void scaledInsertion() {
+        QFETCH(int, zone);
+        QFETCH(QSize, expected);
+        QCOMPARE(wordprocessing::scaledPictureSize(QSize(798, 598), zone == 30 ? 4 : 8), expected);
+        Window w;
+        QVERIFY(pictureOfSize(QSize(798, 598)).save(w.inList("foto.bmp")));
+        w.listAndClick("foto.bmp");
+        // A document dialog elsewhere moves the current folder, not the list's.
+        const QString elsewhere = QDir(w.t.programFolder()).filePath("altres/carta.rtf");
+        QDir().mkpath(QFileInfo(elsewhere).path());
+        w.t.dialogs.answerOpen(elsewhere);
+        w.click(w.f->Label23);
+        QVERIFY(QFile::exists(elsewhere));
+        w.click(zone == 30 ? w.f->Label30 : w.f->Label29);
+        QCOMPARE(picturesOf(*w.text()->document()), (QList<Placed>{{0, expected}}));
+        const QImage scaled = QApplication::clipboard()->image();
+        QCOMPARE(scaled.size(), expected);
+        QCOMPARE(scaled.pixelColor(expected.width() / 2, expected.height() / 2), QColor(30, 140, 90));
+    }
+
+    void aFileWithoutAPictureInsertsNothing() {
+        Window w;
+        QVERIFY(writeFileBytes(w.inList("notes.ico"), "no és cap dibuix"));
+        w.listAndClick("notes.ico");
+        QVERIFY(w.f->Image1->Picture().isNull());
+        w.click(w.f->Label30);
+        w.click(w.f->Label28);
+        QTest::mouseClick(w.f->Image1, Qt::LeftButton);
+        QVERIFY(picturesOf(*w.text()->document()).isEmpty());
+        QVERIFY(w.t.dialogs.messages.isEmpty());
+    }
+
+    void objectsBringPicturesAndLinks() {
+        Window w;
+        const QString picture = QDir(w.t.programFolder()).filePath("dibuix.png");
+        QVERIFY(pictureOfSize(QSize(40, 30)).save(picture));
+        const QString other = QDir(w.t.programFolder()).filePath("full de càlcul.ods");
+        QVERIFY(writeFileBytes(other, "PK"));
+        w.t.dialogs.answerOpen(picture);
+        w.f->OBRE_Click();
+        w.t.dialogs.answerOpen(other);
+        w.f->OBRE_Click();
+        w.t.dialogs.cancelOpen();
+        w.f->OBRE_Click();
+        QCOMPARE(picturesOf(*w.text()->document()), (QList<Placed>{{0, QSize(40, 30)}}));
+        QCOMPARE(w.text()->toPlainText(), QString(QChar::ObjectReplacementCharacter) + "full de càlcul.ods");
+        const QString href = QUrl::fromLocalFile(other).toString();
+        QCOMPARE(w.formatAt(3).anchorHref(), href);
+        // What is typed next is no link.
+        w.type("x");
+        QVERIFY(!w.formatAt(w.text()->toPlainText().size() - 1).isAnchor());
+
+        // Saved and opened again, with the picture and the link; Ctrl+click opens the link.
+        const QString path = QDir(w.documents()).filePath("objectes.rtf");
+        w.t.dialogs.answerOpen(path);
+        w.click(w.f->Label23);
+        Window again;
+        again.t.dialogs.answerOpen(path);
+        again.click(again.f->Label22);
+        QCOMPARE(picturesOf(*again.text()->document()), (QList<Placed>{{0, QSize(40, 30)}}));
+        QCOMPARE(again.formatAt(3).anchorHref(), href);
+        QTextCursor c(again.text()->document());
+        c.setPosition(4);
+        const QRect at = again.text()->cursorRect(c);
+        QTest::mouseClick(again.text()->viewport(), Qt::LeftButton, Qt::ControlModifier, at.center());
+        QCOMPARE(again.t.launcher.requests, QStringList{"url: " + href});
     }
 };
 
