@@ -4,6 +4,15 @@
 
 QList<FilterEntry> parseFileFilter(const QString& filter) {
     QList<FilterEntry> entries;
+    // Without "|", a text holding wildcards is its own pattern list ("*.RTF;*.doc").
+    if (!filter.contains(QLatin1Char('|')) &&
+        (filter.contains(QLatin1Char('*')) || filter.contains(QLatin1Char('?')))) {
+        FilterEntry e;
+        for (const QString& p : filter.split(QLatin1Char(';'), Qt::SkipEmptyParts))
+            if (!p.trimmed().isEmpty()) e.patterns << p.trimmed();
+        e.description = e.patterns.join(QLatin1Char(';'));
+        return {e};
+    }
     const QStringList parts = filter.split(QLatin1Char('|'));
     for (int i = 0; i < parts.size(); i += 2) {
         const QString pattern = i + 1 < parts.size() ? parts[i + 1] : QString();

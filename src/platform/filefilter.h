@@ -3,7 +3,8 @@
 #include <QStringList>
 
 // A filter of description/pattern pairs separated by "|", as the windows write them:
-// "(*.bak)|*.bak|" or "GRÀFICS (*.gif;*.jpg)|*.gif;*.jpg|JPG|*.jpg".
+// "(*.bak)|*.bak|" or "GRÀFICS (*.gif;*.jpg)|*.gif;*.jpg|JPG|*.jpg". A text without "|" that holds
+// wildcards is one entry of its own patterns ("*.RTF;*.doc").
 struct FilterEntry {
     QString description;
     QStringList patterns;

@@ -32,6 +32,7 @@ private Q_SLOTS:
                                           << QStringList{QString::fromUtf8("GRÀFICS (*.gif *.jpg *.bmp)")};
         QTest::newRow("empty") << "" << QStringList{};
         QTest::newRow("description only") << "Tots" << QStringList{"Tots (*)"};
+        QTest::newRow("patterns only") << "*.RTF;*.doc" << QStringList{"*.RTF;*.doc (*.RTF *.doc)"};
     }
     void parseFilter() {
         QFETCH(QString, filter);
@@ -52,6 +53,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("filter");
         QTest::newRow("saving a list") << "(*.bak)|*.bak|";
         QTest::newRow("opening a list") << "(*.bak)|*.bak;)";
+        QTest::newRow("patterns only") << "*.BAK;*.doc";
     }
     void dialogListsMatchingNames() {
         QFETCH(QString, filter);
