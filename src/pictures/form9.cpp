@@ -1,5 +1,6 @@
 #include "pictures/form9.h"
 #include "core/mouseevents.h"
+#include "core/printer.h"
 #include "core/services.h"
 #include "core/sharedstate.h"
 #include "core/twips.h"
@@ -7,7 +8,9 @@
 #include "pictures/montageart.h"
 #include "pictures/montagerules.h"
 #include "platform/dialogs.h"
+#include "platform/launcher.h"
 #include "platform/safefile.h"
+#include "workshop/handoff.h"
 #include "workshop/picturefilelist.h"
 #include "workshop/picturetools.h"
 
@@ -213,6 +216,20 @@ Form9::Form9(Services& services) : MainForm(services) {
     connect(Label6, &ClickZone::Click, this, &Form9::Label6_Click);
     connect(Label2, &ClickZone::Click, this, &Form9::Label2_Click);
     connect(Label3, &ClickZone::Click, this, &Form9::Label3_Click);
+    connect(Label4, &ClickZone::Click, this, &Form9::Label4_Click);
+    connect(Label10, &ClickZone::Click, this, &Form9::Label10_Click);
+    connect(new MouseEvents(Label7), &MouseEvents::MouseDown, this, &Form9::Label7_MouseDown);
+    connect(new MouseEvents(Picture2), &MouseEvents::MouseUp, this,
+            [this](Qt::MouseButton button, Qt::KeyboardModifiers, QPointF pos) {
+                Picture2_MouseUp(button, pos);
+            });
+    connect(Label14, &ClickZone::Click, this, &Form9::Label14_Click);
+    connect(List2, &QListWidget::currentRowChanged, this, &Form9::List2_Click);
+    connect(Label13, &ClickZone::Click, this, &Form9::Label13_Click);
+    connect(Label9, &ClickZone::Click, this, &Form9::Label9_Click);
+    connect(Label8, &ClickZone::Click, this, &Form9::Label8_Click);
+    connect(SASASA, &QAction::triggered, this, &Form9::SASASA_Click);
+    connect(ERER, &QAction::triggered, this, &Form9::ERER_Click);
     connect(Text1, &QLineEdit::returnPressed, this, [this] { Text1_KeyUp(Qt::Key_Return); });
 
     // Every pointer event over the canvas and its layers comes through one filter.
@@ -285,7 +302,7 @@ QString Form9::askText() {
 void Form9::placeText(const QString& kind, bool fromInputBox) {
     Label61 = QStringLiteral("T");
     const int n = Label59;
-    List1->item(n)->setText(kind);
+    if (QListWidgetItem* entry = List1->item(n)) entry->setText(kind);
     TextLayer* layer = label23[size_t(n)];
     layer->show();
     layer->raise();
@@ -453,8 +470,98 @@ void Form9::Label23_MouseUp(int Index, Qt::MouseButton Button) {
     if (Button == Qt::RightButton) label23[size_t(Index)]->setBordered(true);
 }
 
+void Form9::Label4_Click() {
+    // Read from the list's own folder; a file that does not load leaves the canvas as it was.
+    const QImage whole = loadListedPicture(File1);
+    if (whole.isNull()) return;
+    Picture6->setPicture(whole);
+    Picture6->resize(whole.size() + QSize(HolderBorder, HolderBorder));
+    // Stretched over the canvas's outer size: its right and bottom edges fall under the border.
+    Picture32->surface->setPicture(
+        whole.scaled(Picture32->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+}
+
+void Form9::setCanvasColour(const QColor& colour) {
+    Picture32->surface->setPicture({});
+    Picture32->surface->setBackColor(colour);
+}
+
+void Form9::Label10_Click() {
+    setCanvasColour(Picture68->BackColor());
+}
+
+void Form9::Label7_MouseDown() {
+    setCanvasColour(Picture7->BackColor());
+}
+
+void Form9::Picture2_MouseUp(Qt::MouseButton Button, QPointF pos) {
+    const std::optional<QColor> c = PickPaletteColour(Picture2, pos);
+    if (!c) return;
+    Label11 = Label61;
+    Picture68->setBackColor(*c);
+    Picture7->setBackColor(*c);
+    if (Label61 != QLatin1String("T")) return;
+    TextLayer* layer = label23[size_t(LABEL58)];
+    if (Button == Qt::LeftButton) setTextColour(layer, *c);
+    if (Button == Qt::RightButton) setBackColour(layer, *c);
+}
+
+void Form9::Label14_Click() {
+    List2->show();
+    List2->raise();
+    List2->clear();
+    Printer printer(services.printing);
+    const int fonts = printer.fontCount();
+    for (int i = 0; i < fonts; ++i)
+        List2->addItem(printer.font(i));
+}
+
+void Form9::List2_Click() {
+    const QListWidgetItem* item = List2->currentItem();
+    if (!item) return;
+    const int s = LABEL58;
+    if (Label26 == PictureKind) {
+        QFont f = Picture33[size_t(s)]->font();
+        f.setFamily(item->text());
+        Picture33[size_t(s)]->setFont(f);
+    }
+    if (Label26 == TextKind) label23[size_t(s)]->setFontName(item->text());
+}
+
+Snapshot Form9::page() const {
+    // The canvas as it shows, with its layers.
+    Snapshot s;
+    s.source = Picture32->surface;
+    s.scratch = Picture8;
+    s.refreshScratch = true;
+    s.paintedPictureOnly = false;
+    return s;
+}
+
+void Form9::Label13_Click() {
+    ExportPictureToWord(services, this, page(), OfficeDocument::Orientation::Portrait, WordLayout::Margins40);
+}
+
+void Form9::Label9_Click() {
+    EditPictureInPaint(services, this, page());
+}
+
+void Form9::Label8_Click() {
+    OpenPictureInOfficeSuite(services, this, page());
+}
+
+void Form9::SASASA_Click() {
+    if (ChoosePictureFolder(services, this, File1)) setWindowTitle(File1->Path());
+}
+
+void Form9::ERER_Click() {
+    services.launcher.openFolder(services.programFolder);
+}
+
 bool Form9::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
+    // A text layer shows its text from the top: the wheel does not scroll it out of sight.
+    if (type == QEvent::Wheel && watched != Picture32->surface) return true;
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick &&
         type != QEvent::MouseMove && type != QEvent::MouseButtonRelease)
         return MainForm::eventFilter(watched, event);

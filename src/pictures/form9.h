@@ -11,6 +11,7 @@ class ClickZone;
 class PictureFileList;
 class QLineEdit;
 class QListWidget;
+struct Snapshot;
 
 // A picture layer of the montage: a picture box that may take a single sunken border.
 class LayerPicture : public PictureBox {
@@ -94,6 +95,17 @@ public:
     void Picture32_MouseUp(Qt::MouseButton Button, QPointF pos);
     void Picture33_MouseUp(int Index, Qt::MouseButton Button);
     void Label23_MouseUp(int Index, Qt::MouseButton Button);
+    void Label4_Click();
+    void Picture2_MouseUp(Qt::MouseButton Button, QPointF pos);
+    void Label10_Click();
+    void Label7_MouseDown();
+    void Label14_Click();
+    void List2_Click();
+    void Label13_Click();
+    void Label9_Click();
+    void Label8_Click();
+    void SASASA_Click();
+    void ERER_Click();
 
     QWidget* client = nullptr;
     QAction* SASASA = nullptr; // "IMATGES"
@@ -151,6 +163,8 @@ private:
     void resizeTextLayer(int slot, bool enlarge);
     QString askText();
     QWidget* layerWidget(int kind, int index) const;
+    void setCanvasColour(const QColor& colour);
+    Snapshot page() const;
 
     // The layer the last press went to (kind 1 picture, 2 text; 0 the canvas itself).
     int pressedKind_ = 0;

@@ -1,12 +1,16 @@
 // The montage: placing, selecting, dragging and resizing picture and text layers.
 #include "core/sharedstate.h"
 #include "pictures/form9.h"
+#include "platform/officedocument.h"
 #include "testservices.h"
+#include "workshop/handoff.h"
 #include "workshop/picturefilelist.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
@@ -341,6 +345,173 @@ private Q_SLOTS:
         QTest::mouseClick(f.Label42, Qt::LeftButton);
         QCOMPARE(f.label23[0]->toPlainText(), QStringLiteral("deu"));
         QVERIFY(f.Picture33[0]->isVisible()); // the picture of slot 0 stays
+    }
+
+    // Issue 61: colours, background, fonts, picture folder and hand-offs.
+
+    void paletteColoursTheSelectedText() {
+        Montage m;
+        Form9& f = *m.f;
+        const QPoint red(6, 54), yellow(30, 54), green(42, 54);
+        QCOMPARE(f.Picture2->Picture().pixelColor(red), QColor(255, 0, 0));
+        QCOMPARE(f.Picture2->Picture().pixelColor(yellow), QColor(255, 255, 0));
+        m.typeText("sol");
+        QTest::mouseClick(f.Label42, Qt::LeftButton);
+        QTest::mouseClick(f.Label42, Qt::LeftButton);
+        m.selectText(1);
+        QTest::mouseClick(f.Picture2, Qt::LeftButton, {}, red);
+        QCOMPARE(f.label23[1]->palette().color(QPalette::Text), QColor(255, 0, 0));
+        QCOMPARE(f.Picture7->BackColor(), QColor(255, 0, 0));
+        QCOMPARE(f.Picture68->BackColor(), QColor(255, 0, 0));
+        QTest::mouseClick(f.Picture2, Qt::RightButton, {}, yellow);
+        QCOMPARE(f.label23[1]->palette().color(QPalette::Base), QColor(255, 255, 0));
+        QCOMPARE(f.label23[1]->palette().color(QPalette::Text), QColor(255, 0, 0));
+        QTest::mouseClick(f.Picture2, Qt::MiddleButton, {}, green);
+        QCOMPARE(f.Picture7->BackColor(), f.Picture2->Picture().pixelColor(green));
+        QCOMPARE(f.label23[1]->palette().color(QPalette::Text), QColor(255, 0, 0));
+        QCOMPARE(f.label23[1]->palette().color(QPalette::Base), QColor(255, 255, 0));
+        QCOMPARE(f.label23[0]->palette().color(QPalette::Text),
+                 f.label23[2]->palette().color(QPalette::Text));
+        // A picture placed since: only the swatch changes, and the resize buttons turn to pictures.
+        QTest::mouseClick(f.Image2, Qt::LeftButton);
+        QTest::mouseClick(f.Picture2, Qt::LeftButton, {}, yellow);
+        QCOMPARE(f.Picture7->BackColor(), QColor(255, 255, 0));
+        QCOMPARE(f.label23[1]->palette().color(QPalette::Text), QColor(255, 0, 0));
+        QCOMPARE(f.Label11, QStringLiteral("P"));
+    }
+
+    void aReleaseOffThePalettePicksNothing() {
+        Montage m;
+        Form9& f = *m.f;
+        const QColor before = f.Picture7->BackColor();
+        QTest::mousePress(f.Picture2, Qt::LeftButton, {}, QPoint(6, 54));
+        QTest::mouseRelease(f.Picture2, Qt::LeftButton, {}, QPoint(300, 54));
+        QCOMPARE(f.Picture7->BackColor(), before);
+        QCOMPARE(f.Label11, QString());
+    }
+
+    void backgroundPictureAndCanvasColours() {
+        Montage m;
+        Form9& f = *m.f;
+        PictureBox* surface = f.Picture32->surface;
+        QTest::mouseClick(f.Label4, Qt::LeftButton); // nothing chosen: the canvas stays
+        QVERIFY(surface->Picture().isNull());
+        m.choosePicture(QSize(40, 30), qRgb(10, 120, 200));
+        QTest::mouseClick(f.Image2, Qt::LeftButton);
+        QTest::mouseClick(f.Label4, Qt::LeftButton);
+        QCOMPARE(surface->Picture().size(), f.Picture32->size());
+        QCOMPARE(m.canvas()->grab().toImage().pixel(400, 100), qRgb(10, 120, 200));
+        // A file that no longer reads leaves the background as it was.
+        QFile::remove(QDir(m.pictures.path()).filePath("foto.bmp"));
+        QTest::mouseClick(f.Label4, Qt::LeftButton);
+        QCOMPARE(surface->Picture().size(), f.Picture32->size());
+
+        QTest::mouseClick(f.Picture2, Qt::LeftButton, {}, QPoint(6, 54));
+        QTest::mouseClick(f.Label10, Qt::LeftButton);
+        QVERIFY(surface->Picture().isNull());
+        QCOMPARE(m.canvas()->grab().toImage().pixel(400, 100), qRgb(255, 0, 0));
+        QVERIFY(f.Picture33[0]->isVisible());
+        QTest::mouseClick(f.Label4, Qt::LeftButton); // gone from the list: nothing
+        QTest::mouseClick(f.Picture2, Qt::LeftButton, {}, QPoint(30, 54));
+        QTest::mousePress(f.Label7, Qt::RightButton);
+        QCOMPARE(surface->BackColor(), QColor(255, 255, 0));
+    }
+
+    void fontListAndFontChoice() {
+        Montage m;
+        Form9& f = *m.f;
+        QVERIFY(!f.List2->isVisible());
+        QTest::mouseClick(f.Label14, Qt::LeftButton);
+        QVERIFY(f.List2->isVisible());
+        QCOMPARE(f.client->childAt(f.File1->geometry().center())->parentWidget(), f.List2);
+        QCOMPARE(f.List2->count(), 3);
+        QCOMPARE(f.List2->item(0)->text(), QStringLiteral("Arial"));
+        QTest::mouseClick(f.Label14, Qt::LeftButton); // filled afresh, not twice
+        QCOMPARE(f.List2->count(), 3);
+
+        m.typeText("sol");
+        QTest::mouseClick(f.Label42, Qt::LeftButton);
+        QTest::mouseClick(f.Image2, Qt::LeftButton);
+        m.selectText(0);
+        QTest::mouseClick(f.Label3, Qt::LeftButton);
+        f.List2->setCurrentRow(2);
+        QCOMPARE(f.label23[0]->font().family(), QStringLiteral("Times New Roman"));
+        QCOMPARE(f.label23[0]->pointSize(), 17);
+        QVERIFY(f.label23[0]->font().bold());
+        m.selectPicture(1);
+        f.List2->setCurrentRow(0);
+        QCOMPARE(f.label23[0]->font().family(), QStringLiteral("Times New Roman"));
+        QCOMPARE(f.label23[1]->font().family(), QStringLiteral("Courier New"));
+    }
+
+    void theFontListIsNeverEmptyWithoutAPrinter() {
+        Montage m;
+        m.t.printing.present = false;
+        QTest::mouseClick(m.f->Label14, Qt::LeftButton);
+        QVERIFY(m.f->List2->count() > 0);
+    }
+
+    void pictureFolder() {
+        Montage m;
+        Form9& f = *m.f;
+        const QString caption = f.windowTitle();
+        f.File1->setPath(m.pictures.path());
+        m.t.dialogs.cancelOpen();
+        f.SASASA->trigger();
+        QCOMPARE(f.windowTitle(), caption);
+        QCOMPARE(f.File1->Path(), QDir::cleanPath(m.pictures.path()));
+        QVERIFY(m.t.dialogs.messages.isEmpty());
+        QCOMPARE(m.t.dialogs.openRequests.last().initDir, QDir(m.t.programFolder()).filePath("dibuixos"));
+
+        QTemporaryDir other;
+        for (const char* name : {"b.jpg", "a.bmp", "notes.txt"}) {
+            QImage(4, 4, QImage::Format_RGB32)
+                .save(QDir(other.path()).filePath(name), name[2] == 't' ? "PNG" : nullptr);
+        }
+        m.t.dialogs.answerOpen(QDir(other.path()).filePath("b.jpg"));
+        f.SASASA->trigger();
+        QCOMPARE(f.File1->count(), 2);
+        QCOMPARE(f.File1->item(0)->text(), QStringLiteral("a.bmp"));
+        QCOMPARE(f.windowTitle(), QDir::cleanPath(other.path()));
+
+        m.t.dialogs.failOpen();
+        f.SASASA->trigger();
+        QCOMPARE(m.t.dialogs.messages, QStringList({"Error"}));
+        QCOMPARE(f.windowTitle(), QDir::cleanPath(other.path()));
+
+        f.ERER->trigger();
+        QCOMPARE(m.t.launcher.requests.last(), "folder: " + m.t.programFolder());
+    }
+
+    void handOffsCarryTheLayers() {
+        Montage m;
+        Form9& f = *m.f;
+        m.choosePicture(QSize(40, 30), qRgb(10, 200, 30));
+        QTest::mouseClick(f.Image2, Qt::LeftButton);
+        const QPoint inLayer = f.Picture33[0]->geometry().center();
+        QTest::mouseClick(f.Label13, Qt::LeftButton);
+        QCOMPARE(m.t.office.documents.size(), 1);
+        const OfficeDocument& doc = m.t.office.documents[0];
+        QCOMPARE(doc.orientation, OfficeDocument::Orientation::Portrait);
+        QCOMPARE(doc.margins, QMarginsF(40, 40, 40, 40));
+        const OfficeTable* table = nullptr;
+        for (const OfficeDocument::Block& b : doc.blocks)
+            if (const auto* t = std::get_if<OfficeTable>(&b)) table = t;
+        QVERIFY(table);
+        QCOMPARE(table->rowCount(), 2);
+        QCOMPARE(table->columnCount(), 1);
+        const OfficePicture& picture = table->cell(1, 1).paragraphs.first().runs.first().picture;
+        QCOMPARE(picture.pixelSize(), m.canvas()->size());
+        const QImage onPage = QImage::fromData(picture.data());
+        QCOMPARE(onPage.pixel(inLayer), qRgb(10, 200, 30));
+        QCOMPARE(f.Picture8->size(), m.canvas()->size());
+
+        const QString handOff = handOffPicturePath(m.t.services());
+        QTest::mouseClick(f.Label9, Qt::LeftButton);
+        QTest::mouseClick(f.Label8, Qt::LeftButton);
+        QCOMPARE(m.t.launcher.requests, QStringList({"picture: " + handOff, "office: " + handOff}));
+        QCOMPARE(QImage(handOff).pixel(inLayer), qRgb(10, 200, 30));
+        QVERIFY(m.t.dialogs.messages.isEmpty());
     }
 
     void closingClearsTheCodeAndReopeningStartsAfresh() {
