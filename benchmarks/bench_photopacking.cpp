@@ -4,8 +4,8 @@
 // stretching each photo to the same size and writing it as a JPEG of quality 100, in the same run.
 // The packing must not be slower.
 #include "median.h"
-#include "pictures/picturefiles.h"
 #include "pictures/photopacking.h"
+#include "pictures/picturefiles.h"
 #include "platform/flatodt.h"
 
 #include <QApplication>
@@ -63,7 +63,8 @@ int main(int argc, char** argv) {
         files.append(file);
     }
     const QSize size = photoSizePixels(cappedScreenTwips(DesignScreenPixels), 1);
-    const PhotoScratch scratch{dir.filePath(QStringLiteral("dibuix.bmp")), dir.filePath(QStringLiteral("dibuix.jpg"))};
+    const PhotoScratch scratch{dir.filePath(QStringLiteral("dibuix.bmp")),
+                               dir.filePath(QStringLiteral("dibuix.jpg"))};
     const QString theirs = dir.filePath(QStringLiteral("convert.jpg"));
     const QString stretched = QStringLiteral("%1x%2!").arg(size.width()).arg(size.height());
 
@@ -80,11 +81,13 @@ int main(int argc, char** argv) {
         t.restart();
         int failed = 0;
         for (const QString& file : files)
-            failed += QProcess::execute(convert, {file, QStringLiteral("-resize"), stretched,
-                                                  QStringLiteral("-quality"), QStringLiteral("100"), theirs}) != 0;
+            failed +=
+                QProcess::execute(convert, {file, QStringLiteral("-resize"), stretched,
+                                            QStringLiteral("-quality"), QStringLiteral("100"), theirs}) != 0;
         const double magickMs = t.nsecsElapsed() / 1e6;
         if (!written || failed || QImage(scratch.jpeg).size() != size || QImage(theirs).size() != size) {
-            std::fprintf(stderr, "a packing failed (document %d, convert failures %d)\n", int(written), failed);
+            std::fprintf(stderr, "a packing failed (document %d, convert failures %d)\n", int(written),
+                         failed);
             return 1;
         }
         if (round == 0) continue; // the first round warms caches

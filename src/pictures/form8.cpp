@@ -131,25 +131,30 @@ void Form8::Label20_MouseMove(int Index) {
 }
 
 void Form8::Label20_MouseUp(int) {
-    const BusyCursor busy;
-    const PhotoLayout layout = photoLayout(Label33);
-    const QSize size = photoSizePixels(screen, layout.perRow);
-    Picture3->resize(size);
-    // The photos come from the list's own folder, whatever the caption says.
-    QStringList files;
-    const QDir folder(File1->Path());
-    for (int i = 0; i < File1->count(); ++i)
-        files.append(folder.filePath(File1->item(i)->text()));
-    // The main window's scratch holder takes each photo when it is open; it is never loaded for this.
-    QWidget* main = services.forms.loaded(QStringLiteral("form1"));
-    PictureBox* GRANDE = main ? main->findChild<PictureBox*>(QStringLiteral("GRANDE")) : nullptr;
-    const PhotoScratch scratch{handOffPicturePath(services),
-                               QDir(services.scratchFolder).filePath(QStringLiteral("dibuix.jpg"))};
-    const OfficeDocument document = packPhotos(files, layout, size, scratch, [&](const QImage& photo) {
-        if (GRANDE) GRANDE->setPicture(photo);
-        Picture3->setPicture(photo);
-    });
-    if (!services.office.open(document)) {
+    bool opened = false;
+    {
+        const BusyCursor busy;
+        const PhotoLayout layout = photoLayout(Label33);
+        const QSize size = photoSizePixels(screen, layout.perRow);
+        Picture3->resize(size);
+        // The photos come from the list's own folder, whatever the caption says.
+        QStringList files;
+        const QDir folder(File1->Path());
+        for (int i = 0; i < File1->count(); ++i)
+            files.append(folder.filePath(File1->item(i)->text()));
+        // The main window's scratch holder takes each photo when it is open; it is never loaded
+        // for this.
+        QWidget* main = services.forms.loaded(QStringLiteral("form1"));
+        PictureBox* GRANDE = main ? main->findChild<PictureBox*>(QStringLiteral("GRANDE")) : nullptr;
+        const PhotoScratch scratch{handOffPicturePath(services),
+                                   QDir(services.scratchFolder).filePath(QStringLiteral("dibuix.jpg"))};
+        const OfficeDocument document = packPhotos(files, layout, size, scratch, [&](const QImage& photo) {
+            if (GRANDE) GRANDE->setPicture(photo);
+            Picture3->setPicture(photo);
+        });
+        opened = services.office.open(document);
+    }
+    if (!opened) {
         qCInfo(lcPictures) << "photo packing: the document did not open";
         showError(services, this);
     }

@@ -56,9 +56,9 @@ public:
     PictureBox* Picture51 = nullptr;
     RectangleShape* Shape1 = nullptr;
     PictureFileList* File1 = nullptr;
-    PictureBox* Picture64 = nullptr;        // the layout picture
+    PictureBox* Picture64 = nullptr;                 // the layout picture
     std::array<QLabel*, PhotoLayoutCount> Label20{}; // no members 4 and 5
-    PictureBox* Picture1 = nullptr;         // the preview frame
+    PictureBox* Picture1 = nullptr;                  // the preview frame
     ImageBox* Image1 = nullptr;
     PictureBox* Picture3 = nullptr; // scratch: the last photo at its layout's size
 

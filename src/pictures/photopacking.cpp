@@ -2,8 +2,8 @@
 #include "core/jpegsave.h"
 #include "core/officelayouts.h"
 #include "core/twips.h"
-#include "platform/safefile.h"
 #include "pictures/log.h"
+#include "platform/safefile.h"
 #include "workshop/picturetools.h"
 
 #include <QPainter>

@@ -49,5 +49,4 @@ struct PhotoScratch {
 // size, written to the scratch bitmap and JPEG (quality 100) and put in as those JPEG bytes. A file
 // that does not load leaves its cell empty. loaded, when given, sees each photo as stretched.
 OfficeDocument packPhotos(const QStringList& files, PhotoLayout layout, QSize photoPixels,
-                          const PhotoScratch& scratch,
-                          const std::function<void(const QImage&)>& loaded = {});
+                          const PhotoScratch& scratch, const std::function<void(const QImage&)>& loaded = {});

@@ -171,7 +171,7 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("files");
         QTest::addColumn<QString>("broken"); // a file of them that is no picture
         QTest::addColumn<int>("index");
-        QTest::addColumn<int>("rows"); // 0: no table
+        QTest::addColumn<int>("rows");           // 0: no table
         QTest::addColumn<QList<bool>>("photos"); // cell by cell, row by row
         QTest::newRow("two at two to a row: a second, empty row")
             << QStringList{"a.jpg", "b.jpg"} << QString() << 1 << 2 << QList<bool>{true, true, false, false};
