@@ -141,6 +141,28 @@ private Q_SLOTS:
         QCOMPARE(k.File1->Path(), QDir::cleanPath(k.dir.path()));
     }
 
+    // The silent chooser: the same dialog and folder, and never a word of a cancel or a failure.
+    void choosePictureFolderSilently() {
+        Kit k;
+        QVERIFY(writePicture(k.path("sol.jpg"), {8, 8}, Qt::yellow));
+        const QString start = k.File1->Path();
+        k.t.dialogs.cancelOpen();
+        k.t.dialogs.failOpen();
+        k.t.dialogs.answerOpen(k.dir.path()); // a folder is no file
+        for (int i = 0; i < 3; ++i)
+            QVERIFY(!ChoosePictureFolderSilently(k.t.services(), &k.window, k.File1));
+        QCOMPARE(k.File1->Path(), start);
+        QCOMPARE(k.t.dialogs.messages, QStringList{});
+        k.t.dialogs.answerOpen(k.path("sol.jpg"));
+        QVERIFY(ChoosePictureFolderSilently(k.t.services(), &k.window, k.File1, "dibuixos/altres"));
+        QCOMPARE(k.t.dialogs.openRequests.last().initDir,
+                 QDir(k.t.programFolder()).filePath("dibuixos/altres"));
+        QCOMPARE(k.File1->Path(), QDir::cleanPath(k.dir.path()));
+        QCOMPARE(k.File1->count(), 1);
+        QCOMPARE(k.t.services().currentFolder, QDir::cleanPath(k.dir.path()));
+        QCOMPARE(k.t.services().pictureFolder, QDir::cleanPath(k.dir.path()));
+    }
+
     void initialFolderIgnoresTrailingSeparator() {
         QCOMPARE(pictureFolderRequest("/home/nen/Taudrin").initDir, QString("/home/nen/Taudrin/dibuixos"));
         QCOMPARE(pictureFolderRequest("/home/nen/Taudrin/").initDir, QString("/home/nen/Taudrin/dibuixos"));
