@@ -1,6 +1,7 @@
 #include "workshop/picturetools.h"
 #include "core/choosefile.h"
 #include "core/controls.h"
+#include "core/folders.h"
 #include "core/palette.h"
 #include "core/services.h"
 #include "core/userfile.h"
@@ -36,6 +37,21 @@ bool ChoosePictureFolder(Services& services, QWidget* parent, PictureFileList* l
     const QString folder = QFileInfo(*file).absolutePath();
     services.pictureFolder = folder;
     list->setPath(folder);
+    return true;
+}
+
+bool ChoosePictureFolderSilently(Services& services, QWidget* parent, PictureFileList* list,
+                                 const QString& startFolder) {
+    const OpenRequest request = pictureFolderRequest(services.programFolder, startFolder);
+    const OpenAnswer answer = services.dialogs.showOpen(parent, request);
+    if (!answer.chosen() || answer.fileName.isEmpty()) return false;
+    // A name given without its folder lies in the folder the dialog showed.
+    const QString path = QDir::cleanPath(QDir(request.initDir).absoluteFilePath(answer.fileName));
+    const QFileInfo info(path);
+    if (!isSafeFileName(info.fileName()) || info.isDir()) return false;
+    services.moveCurrentFolderTo(path);
+    services.pictureFolder = info.absolutePath();
+    list->setPath(info.absolutePath());
     return true;
 }
 

@@ -27,6 +27,11 @@ OpenRequest pictureFolderRequest(const QString& programFolder,
 bool ChoosePictureFolder(Services& services, QWidget* parent, PictureFileList* list,
                          const QString& startFolder = QStringLiteral("dibuixos"));
 
+// The same without a word to the user: a cancel, a failed dialog or a name that cannot be a file
+// changes nothing and shows nothing.
+bool ChoosePictureFolderSilently(Services& services, QWidget* parent, PictureFileList* list,
+                                 const QString& startFolder = QStringLiteral("dibuixos"));
+
 // Loads a picture file; with a size, stretched to exactly that size (decoding large pictures
 // straight at a smaller scale). A file that does not load gives a null image.
 QImage loadPicture(const QString& path, QSize stretchTo = {});
