@@ -319,11 +319,11 @@ QImage treeAgainstLight() {
     canopy.addPath(polygon({{295, 380}, {305, 372}, {200, 250}, {190, 262}}));
     canopy.addPath(polygon({{300, 340}, {310, 350}, {420, 230}, {410, 222}}));
     shadePath(tree, merged(canopy), [](double x, double y) {
-        const double n = fbm(x / 10.0, y / 10.0, 62, 4);
+        const double n = fbm(x / 5.0, y / 5.0, 62, 3);
         // Sunlight breaking through the leaves.
-        return mix(qRgb(40, 36, 22), qRgb(200, 160, 90), std::pow(n, 2.2) * 1.6);
+        return mix(qRgb(34, 30, 20), qRgb(170, 130, 74), std::pow(n, 3) * 2.2);
     });
-    img = blurred(tree, 7);
+    img = blurred(blurred(blurred(tree, 3), 4), 3);
     finish(img, 4, {330, 220});
     return img;
 }
