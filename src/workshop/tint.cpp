@@ -5,7 +5,7 @@
 #include <QPainter>
 
 bool isTintMode(int mode) {
-    return mode == 5 || mode == 6 || mode == 8 || mode == 14 || mode == 15;
+    return mode == 5 || mode == 6 || mode == 8 || mode == 12 || mode == 14 || mode == 15;
 }
 
 QRgb tintPixel(TintMode mode, QRgb pen, QRgb destination) {
@@ -20,6 +20,9 @@ QRgb tintPixel(TintMode mode, QRgb pen, QRgb destination) {
         break;
     case TintMode::NotMaskPen:
         mixed = ~(p & d);
+        break;
+    case TintMode::MergeNotPen:
+        mixed = ~p | d;
         break;
     case TintMode::MergePenNot:
         mixed = p | ~d;
@@ -41,6 +44,8 @@ QPainter::CompositionMode rasterOp(TintMode mode) {
         return QPainter::RasterOp_NotDestination;
     case TintMode::NotMaskPen:
         return QPainter::RasterOp_NotSourceOrNotDestination;
+    case TintMode::MergeNotPen:
+        return QPainter::RasterOp_NotSourceOrDestination;
     case TintMode::MergePenNot:
         return QPainter::RasterOp_SourceOrNotDestination;
     case TintMode::MergePen:
@@ -82,6 +87,11 @@ void ColourTintOverlay::showTint(TintMode mode, const QColor& fill) {
     show();
     mode_ = mode;
     fill_ = QColor(fill.rgb());
+    update();
+}
+
+void ColourTintOverlay::setDrawMode(TintMode mode) {
+    mode_ = mode;
     update();
 }
 

@@ -11,6 +11,7 @@ enum class TintMode {
     MaskPenNot = 5,   // pen and not destination
     Not = 6,          // not destination; the colour plays no part
     NotMaskPen = 8,   // not (pen and destination)
+    MergeNotPen = 12, // not pen or destination
     MergePenNot = 14, // pen or not destination
     MergePen = 15,    // pen or destination: the colour is laid into the picture, never hiding it
 };
@@ -43,6 +44,8 @@ public:
     void hideTint() { hide(); }
 
     TintMode DrawMode() const { return mode_; }
+    // The mode the next colour button that keeps the mode shows it with.
+    void setDrawMode(TintMode mode);
     QColor FillColor() const { return fill_; }
     void setShape(Shape shape);
     Shape shape() const { return shape_; }

@@ -48,6 +48,13 @@ private Q_SLOTS:
             << TintMode::MergePen << 10 << qRgb(255, 255, 255) << qRgb(255, 255, 255);
         QTest::newRow("15 green on black") << TintMode::MergePen << 10 << qRgb(0, 0, 0) << qRgb(0, 255, 0);
         QTest::newRow("15 maroon on navy") << TintMode::MergePen << 4 << qRgb(0, 0, 128) << qRgb(128, 0, 128);
+        // 12: not pen or destination.
+        QTest::newRow("12 blue on black")
+            << TintMode::MergeNotPen << 1 << qRgb(0, 0, 0) << qRgb(255, 255, 127);
+        QTest::newRow("12 blue on grey")
+            << TintMode::MergeNotPen << 1 << qRgb(96, 160, 96) << qRgb(255, 255, 127 | 96);
+        QTest::newRow("12 white on navy")
+            << TintMode::MergeNotPen << 15 << qRgb(0, 0, 128) << qRgb(0, 0, 128);
     }
     void tintPixel() {
         QFETCH(TintMode, mode);
@@ -75,7 +82,7 @@ private Q_SLOTS:
         QPainterPath all;
         all.addRect(0, 0, 256, 1);
         for (TintMode mode : {TintMode::MaskPenNot, TintMode::Not, TintMode::NotMaskPen,
-                              TintMode::MergePenNot, TintMode::MergePen}) {
+                              TintMode::MergeNotPen, TintMode::MergePenNot, TintMode::MergePen}) {
             for (int entry = 0; entry < PaletteSize; ++entry) {
                 const QImage tinted = tintImage(picture, all, mode, paletteColour(entry));
                 for (int x = 0; x < 256; ++x)
@@ -83,8 +90,9 @@ private Q_SLOTS:
                              ::tintPixel(mode, paletteColour(entry).rgb(), picture.pixel(x, 0)));
             }
         }
-        QVERIFY(isTintMode(14) && isTintMode(6) && isTintMode(8) && isTintMode(5) && isTintMode(15));
-        QVERIFY(!isTintMode(0) && !isTintMode(13) && !isTintMode(16));
+        QVERIFY(isTintMode(14) && isTintMode(6) && isTintMode(8) && isTintMode(5) && isTintMode(15) &&
+                isTintMode(12));
+        QVERIFY(!isTintMode(0) && !isTintMode(13) && !isTintMode(16) && !isTintMode(11));
     }
 
     // Merge pen with any RGB colour: white stays white, black takes the colour, and a pixel
