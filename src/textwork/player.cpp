@@ -13,13 +13,13 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLoggingCategory>
 #include <QPlainTextEdit>
 #include <QScreen>
-#include <QKeyEvent>
 #include <QTime>
 #include <QTimer>
 
@@ -111,6 +111,7 @@ Form14::Form14(Services& services) : MainForm(services) {
     Text3->setPlainText(QStringLiteral("Text3"));
 
     makeFrames();
+    makeTools();
 
     Text4 = control<QLineEdit>(client, "Text4");
     Text4->setText(QStringLiteral("Text4"));

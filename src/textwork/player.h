@@ -3,6 +3,9 @@
 #include "textwork/gaptypingengine.h"
 #include "textwork/playerrules.h"
 
+#include <QPointF>
+
+#include <array>
 #include <optional>
 
 class ClickZone;
@@ -92,6 +95,40 @@ public:
     QTimer* Timer1 = nullptr;  // the gap typing
     QTimer* clock = nullptr;   // Text6, once a second
 
+    // Fonts, sizes, colours, the printing hand-off and speech (playertools.cpp).
+    void Label22_Click(int Index);
+    void Combo3_Click();
+    void Label23_Click();
+    void Label24_Click();
+    void Picture6_Click() { showSizeMarker(0); }
+    void Picture7_Click() { showSizeMarker(1); }
+    void Picture8_Click() { showSizeMarker(2); }
+    void Picture9_Click() { showSizeMarker(3); }
+    void Picture1_MouseUp(Qt::MouseButton Button, QPointF pos);
+    void Picture10_MouseUp(QPointF pos);
+    void Picture2_MouseDown(QPointF pos);
+    void Label26_Click();
+    void Picture3_Click(int Index);
+    void Picture5_MouseDown();
+    // Carried for completeness; nothing invokes them.
+    void SetGappedFontCourier();
+    void SetGappedFontArial();
+    void SetGappedFontComic();
+    void SetGappedFontTimes();
+    void GappedCaretToStart();
+
+    std::array<ClickZone*, 4> Label22{};   // fonts: Arial, Courier New, Comic Sans MS, Times New Roman
+    ClickZone* Label23 = nullptr;          // larger text
+    ClickZone* Label24 = nullptr;          // smaller text
+    ClickZone* Label26 = nullptr;          // hand the gapped text to the text editor
+    PictureBox* Picture10 = nullptr;       // pen strip
+    PictureBox* Picture2 = nullptr;        // background strip
+    std::array<PictureBox*, 4> Picture3{}; // size markers
+    PictureBox* Picture6 = nullptr;        // size zones, 12 to 36 points
+    PictureBox* Picture7 = nullptr;
+    PictureBox* Picture8 = nullptr;
+    PictureBox* Picture9 = nullptr;
+
     GapTypingEngine engine{GapTypingEngine::Variant::Player};
     GapTypingBinding* typing = nullptr;
 
@@ -107,4 +144,7 @@ private:
     void blankKeys();
     QStringList keys() const;
     void showTime();
+    void makeTools();
+    void setGappedFont(const QString& family);
+    void showSizeMarker(int k);
 };
