@@ -51,6 +51,39 @@ public:
     // Blanks the keys of Text4 in Text1 as the boxes stand, then shows the full text.
     void BlankKeysAndShowOriginal();
 
+    // The gap rules: each blanks one class of letters or words of Text1 and sets the counters
+    // (playergaprules.cpp). Nothing in the window calls them.
+    void pb();
+    void dt();
+    void çz();
+    void ae();
+    void cç();
+    void cs();
+    void trencada();
+    void zeta();
+    void jg();
+    void mn();
+    void rl();
+    void uo();
+    void vb();
+    void vvbb();
+    void cqu();
+    void SSS();
+    void xix();
+    void aaa();
+    void eee();
+    void iii();
+    void uuu();
+    void vocals();
+    void aquid();
+    void laslos();
+    void unouna();
+    void sense();
+    void inicial();
+    void TOT();
+    void atzar();
+    void vv() {}
+
     QWidget* client = nullptr;
     QAction* AAAER = nullptr; // "ARXIUS"
     QAction* SAAAA = nullptr; // "EDITAR TEXTES"
