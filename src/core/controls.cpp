@@ -39,17 +39,26 @@ void ImageBox::setStretch(bool on) {
     update();
 }
 
+void ImageBox::setBorderStyle(int style) {
+    borderStyle_ = style;
+    update();
+}
+
 void ImageBox::paintEvent(QPaintEvent*) {
-    if (picture_.isNull()) return;
     QPainter p(this);
-    if (!stretch_) {
+    if (!picture_.isNull() && !stretch_) {
         p.drawImage(0, 0, picture_);
-        return;
+    } else if (!picture_.isNull()) {
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        const QSize fitted = picture_.size().scaled(size(), Qt::KeepAspectRatio);
+        const QRect target(QPoint((width() - fitted.width()) / 2, (height() - fitted.height()) / 2), fitted);
+        p.drawImage(target, picture_);
+        p.setRenderHint(QPainter::SmoothPixmapTransform, false);
     }
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    const QSize fitted = picture_.size().scaled(size(), Qt::KeepAspectRatio);
-    const QRect target(QPoint((width() - fitted.width()) / 2, (height() - fitted.height()) / 2), fitted);
-    p.drawImage(target, picture_);
+    if (borderStyle_ == 1) {
+        p.setPen(Qt::black);
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
 }
 
 LineControl::LineControl(QWidget* parent, QPoint from, QPoint to, const QColor& colour, int width)

@@ -57,6 +57,9 @@ public:
     void setPicture(const QImage& picture);
     bool Stretch() const { return stretch_; }
     void setStretch(bool on);
+    // 0 none, 1 a single black line around the box's edge.
+    int BorderStyle() const { return borderStyle_; }
+    void setBorderStyle(int style);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -64,6 +67,7 @@ protected:
 private:
     QImage picture_;
     bool stretch_ = false;
+    int borderStyle_ = 0;
 };
 
 // A line drawn between two points of its container, in pixels; it passes the mouse through.

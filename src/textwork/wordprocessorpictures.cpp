@@ -33,6 +33,7 @@ void Form18::makePictureTools() {
 
     Image1 = control<ImageBox>(Picture2, "Image1", 240, 7440, 2145, 1260);
     Image1->setStretch(true);
+    Image1->setBorderStyle(1);
     connect(new MouseEvents(Image1), &MouseEvents::Click, this, &Form18::Image1_Click);
 
     Picture5 = control<PictureBox>(client, "Picture5");

@@ -494,6 +494,10 @@ private Q_SLOTS:
         QVERIFY(pictureOfSize(QSize(1600, 1200)).save(w.inList("gran.jpg")));
         w.listAndClick("gran.jpg");
         QVERIFY(!w.f->Image1->Picture().isNull());
+        // The preview has its single black border, over the picture too.
+        const QImage shown = w.f->Image1->grab().toImage();
+        for (const QPoint corner : {QPoint(0, 0), QPoint(shown.width() - 1, shown.height() - 1)})
+            QCOMPARE(QColor(shown.pixel(corner)), QColor(Qt::black));
         QTest::mouseClick(w.f->Image1, Qt::LeftButton);
         w.click(w.f->Label28);
         QCOMPARE(picturesOf(*w.text()->document()),
