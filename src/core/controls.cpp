@@ -5,6 +5,14 @@
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {}
 
+void setColours(QWidget* w, QPalette::ColorRole groundRole, const QColor& ground,
+                QPalette::ColorRole textRole, const QColor& text) {
+    QPalette p = w->palette();
+    p.setColor(groundRole, ground);
+    p.setColor(textRole, text);
+    w->setPalette(p);
+}
+
 void PictureBox::setPicture(const QImage& picture) {
     picture_ = picture;
     if (autoSize_ && !picture_.isNull()) resize(picture_.size());
