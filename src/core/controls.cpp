@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <qdrawutil.h>
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {}
 
@@ -36,6 +37,12 @@ void PictureBox::paintEvent(QPaintEvent*) {
 }
 
 ImageBox::ImageBox(QWidget* parent) : QWidget(parent) {}
+
+void SunkenPictureBox::paintEvent(QPaintEvent* event) {
+    PictureBox::paintEvent(event);
+    QPainter p(this);
+    qDrawWinPanel(&p, rect(), palette(), true);
+}
 
 void ImageBox::setPicture(const QImage& picture) {
     picture_ = picture;

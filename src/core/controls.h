@@ -51,6 +51,15 @@ private:
     bool autoSize_ = false;
 };
 
+// A picture box with a sunken edge, so a blank one still shows on its panel.
+class SunkenPictureBox : public PictureBox {
+public:
+    using PictureBox::PictureBox;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
 // An image control: shows its picture at its top-left corner on a clear ground, or with Stretch
 // fitted whole into the box (its proportions kept, centred).
 class ImageBox : public QWidget {

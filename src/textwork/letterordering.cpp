@@ -27,19 +27,6 @@ using namespace letterordering;
 namespace {
 const QColor Yellow = paletteColour(14);
 
-// A track cell: a small picture box with a sunken edge, so the blank ones show on the panel.
-class TrackCell : public PictureBox {
-public:
-    using PictureBox::PictureBox;
-
-protected:
-    void paintEvent(QPaintEvent* event) override {
-        PictureBox::paintEvent(event);
-        QPainter p(this);
-        qDrawWinPanel(&p, rect(), palette(), true);
-    }
-};
-
 // A button caption shows an ampersand as itself, not as a shortcut mark.
 void setCaption(QPushButton* button, QString text) {
     button->setText(text.replace(QLatin1Char('&'), QLatin1String("&&")));
@@ -70,7 +57,8 @@ Form26::Form26(Services& services) : MainForm(services) {
     Command2 = control<QPushButton>(base, "Command2", 10140, 2160, 1545, 555);
     for (int i = 0; i < TrackCells; ++i) {
         const QByteArray name = "Picture2_" + QByteArray::number(i);
-        Picture2[i] = control<TrackCell>(base, name.constData(), trackCellLeft(i), trackCellTop(i), 195, 195);
+        Picture2[i] =
+            control<SunkenPictureBox>(base, name.constData(), trackCellLeft(i), trackCellTop(i), 195, 195);
     }
     Picture1 = control<PictureBox>(base, "Picture1", 0, 0, 480, 480);
     dis = control<PictureBox>(base, "dis");
