@@ -3,6 +3,7 @@
 // which is written as a flat OpenDocument text (not opened). Timed next to ImageMagick's convert
 // stretching each photo to the same size and writing it as a JPEG of quality 100, in the same run.
 // The packing must not be slower.
+#include "benchsetup.h"
 #include "median.h"
 #include "pictures/photopacking.h"
 #include "pictures/picturefiles.h"
@@ -22,22 +23,10 @@
 
 namespace {
 
-// A photo-like picture: gradients and shapes, so the JPEG is not trivially small.
+// A photo-like picture whose sky, like its shapes, comes from the random source.
 QImage photo(std::mt19937& random) {
-    QImage image(4000, 3000, QImage::Format_RGB32);
-    QPainter p(&image);
-    QLinearGradient sky(0, 0, 4000, 3000);
-    sky.setColorAt(0, QColor::fromHsv(int(random() % 360), 160, 210));
-    sky.setColorAt(1, QColor(245, 205, 130));
-    p.fillRect(image.rect(), sky);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    for (int i = 0; i < 200; ++i) {
-        p.setBrush(
-            QColor::fromHsv(int(random() % 360), 120 + int(random() % 120), 120 + int(random() % 130)));
-        p.drawEllipse(QPointF(random() % 4000, random() % 3000), 20 + random() % 180, 20 + random() % 120);
-    }
-    return image;
+    const QColor skyTop = QColor::fromHsv(int(random() % 360), 160, 210);
+    return randomPhoto(random, skyTop, 200);
 }
 
 } // namespace

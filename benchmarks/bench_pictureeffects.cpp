@@ -23,23 +23,10 @@
 
 namespace {
 
-// A photo-like picture from a fixed seed: gradients and shapes, so the JPEG is not trivially small.
+// A photo-like picture from a fixed seed.
 QImage photo() {
     std::mt19937 random(20261211);
-    QImage image(4000, 3000, QImage::Format_RGB32);
-    QPainter p(&image);
-    QLinearGradient sky(0, 0, 4000, 3000);
-    sky.setColorAt(0, QColor(30, 110, 210));
-    sky.setColorAt(1, QColor(245, 205, 130));
-    p.fillRect(image.rect(), sky);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    for (int i = 0; i < 300; ++i) {
-        p.setBrush(
-            QColor::fromHsv(int(random() % 360), 120 + int(random() % 120), 120 + int(random() % 130)));
-        p.drawEllipse(QPointF(random() % 4000, random() % 3000), 20 + random() % 180, 20 + random() % 120);
-    }
-    return image;
+    return randomPhoto(random, QColor(30, 110, 210), 300);
 }
 
 } // namespace

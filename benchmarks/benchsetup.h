@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QtGlobal>
 #include <cstdio>
+#include <random>
 
 // A run's own Taudrin folder and cache in a temporary folder, never the user's, and the offscreen
 // platform where there is no display. Made before the application object, which reads both.
@@ -46,6 +47,25 @@ inline QImage largePhoto() {
     for (int i = 0; i < 200; ++i) {
         p.setBrush(QColor::fromHsv((i * 37) % 360, 160, 220));
         p.drawEllipse(QPointF((i * 733) % 4000, (i * 411) % 3000), 40 + i % 150, 30 + i % 90);
+    }
+    return image;
+}
+
+// A photo-like picture of 4000 x 3000 from a random source: a gradient from skyTop and as many
+// coloured shapes as asked, so the JPEG is not trivially small.
+inline QImage randomPhoto(std::mt19937& random, const QColor& skyTop, int shapes) {
+    QImage image(4000, 3000, QImage::Format_RGB32);
+    QPainter p(&image);
+    QLinearGradient sky(0, 0, 4000, 3000);
+    sky.setColorAt(0, skyTop);
+    sky.setColorAt(1, QColor(245, 205, 130));
+    p.fillRect(image.rect(), sky);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    for (int i = 0; i < shapes; ++i) {
+        p.setBrush(
+            QColor::fromHsv(int(random() % 360), 120 + int(random() % 120), 120 + int(random() % 130)));
+        p.drawEllipse(QPointF(random() % 4000, random() % 3000), 20 + random() % 180, 20 + random() % 120);
     }
     return image;
 }

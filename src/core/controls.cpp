@@ -2,8 +2,17 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <qdrawutil.h>
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {}
+
+void setColours(QWidget* w, QPalette::ColorRole groundRole, const QColor& ground,
+                QPalette::ColorRole textRole, const QColor& text) {
+    QPalette p = w->palette();
+    p.setColor(groundRole, ground);
+    p.setColor(textRole, text);
+    w->setPalette(p);
+}
 
 void PictureBox::setPicture(const QImage& picture) {
     picture_ = picture;
@@ -28,6 +37,12 @@ void PictureBox::paintEvent(QPaintEvent*) {
 }
 
 ImageBox::ImageBox(QWidget* parent) : QWidget(parent) {}
+
+void SunkenPictureBox::paintEvent(QPaintEvent* event) {
+    PictureBox::paintEvent(event);
+    QPainter p(this);
+    qDrawWinPanel(&p, rect(), palette(), true);
+}
 
 void ImageBox::setPicture(const QImage& picture) {
     picture_ = picture;

@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QImage>
 #include <QLabel>
+#include <QPalette>
 #include <QWidget>
 
 // Makes a control of a window in one line: a T on parent, named (its objectName) and placed at
@@ -22,6 +23,10 @@ template <class T> T* control(QWidget* parent, const char* name, int left, int t
     c->setGeometry(twRect(left, top, width, height));
     return c;
 }
+
+// Sets a control's ground and text colours in one go (e.g. Window and WindowText, Base and Text).
+void setColours(QWidget* w, QPalette::ColorRole groundRole, const QColor& ground,
+                QPalette::ColorRole textRole, const QColor& text);
 
 // A picture box: shows its picture at its top-left corner over its background colour; with
 // AutoSize it takes the picture's size.
@@ -44,6 +49,15 @@ private:
     QImage picture_;
     QColor backColour_{Qt::white};
     bool autoSize_ = false;
+};
+
+// A picture box with a sunken edge, so a blank one still shows on its panel.
+class SunkenPictureBox : public PictureBox {
+public:
+    using PictureBox::PictureBox;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // An image control: shows its picture at its top-left corner on a clear ground, or with Stretch

@@ -1,4 +1,5 @@
 #include "pictures/form10.h"
+#include "core/busycursor.h"
 #include "core/controls.h"
 #include "core/errorbox.h"
 #include "core/jpegsave.h"
@@ -34,15 +35,6 @@ constexpr std::array<EffectFilter, EffectFilterCount> Filters{{
     {"RRRT", "(VERD)", 5, 14},
     {"ASSEW", "(VERM)", 14, 4},
 }};
-
-// The hourglass while a long step runs.
-class BusyCursor {
-public:
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-};
 } // namespace
 
 const EffectFilter& effectFilter(int index) {
@@ -150,11 +142,7 @@ void Form10::SSSS_Click() {
 
 void Form10::lista_Click(int Index) {
     const QSizeF screenSize = screen;
-    const auto shown = [screenSize](QSize whole) {
-        const QSizeF fitted =
-            fitPictureSize(QSizeF(toTwips(whole.width()), toTwips(whole.height())), screenSize, 0.9).size;
-        return QSize(tw(fitted.width()), tw(fitted.height()));
-    };
+    const auto shown = [screenSize](QSize whole) { return shownPictureSize(whole, screenSize, 0); };
     std::optional<HeldPicture> held;
     {
         const BusyCursor busy;
@@ -165,12 +153,7 @@ void Form10::lista_Click(int Index) {
         showError(services, this);
         return;
     }
-    if (held->image.isNull()) {
-        Picture3->setPicture({}); // an empty entry: the holder keeps its size, with no picture
-    } else {
-        Picture3->setPicture(held->image);
-        Picture3->resize(held->size);
-    }
+    holdPicture(Picture3, *held, 0);
     fitHeldPicture(0.9, true);
 }
 

@@ -263,11 +263,7 @@ void Form3::tapetas_Click() {
 void Form3::lista_Click(int Index) {
     const QSizeF screenSize = screen;
     const auto shown = [screenSize](QSize whole) {
-        const QSizeF fitted = fitPictureSize(QSizeF(toTwips(whole.width() + HolderBorder),
-                                                    toTwips(whole.height() + HolderBorder)),
-                                             screenSize, 0.9)
-                                  .size;
-        return QSize(tw(fitted.width()), tw(fitted.height()));
+        return shownPictureSize(whole, screenSize, HolderBorder);
     };
     const std::optional<HeldPicture> held = loadPictureEntry(File1, Index, shown);
     if (!held) {
@@ -275,12 +271,7 @@ void Form3::lista_Click(int Index) {
         showError(services, this);
         return;
     }
-    if (held->image.isNull()) {
-        Picture3->setPicture({}); // an empty entry: the holder keeps its size, with no picture
-    } else {
-        Picture3->setPicture(held->image);
-        Picture3->resize(held->size + QSize(HolderBorder, HolderBorder));
-    }
+    holdPicture(Picture3, *held, HolderBorder);
     fitHeldPicture(0.9);
 }
 

@@ -1,4 +1,5 @@
 #include "pictures/form8.h"
+#include "core/busycursor.h"
 #include "core/controls.h"
 #include "core/errorbox.h"
 #include "core/forms.h"
@@ -18,17 +19,6 @@
 #include <QDir>
 #include <QLabel>
 #include <QPainter>
-
-namespace {
-// The hourglass while the packing runs.
-class BusyCursor {
-public:
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-};
-} // namespace
 
 RectangleShape::RectangleShape(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -95,6 +95,23 @@ std::optional<HeldPicture> loadPictureEntry(const PictureFileList* list, int ind
     return HeldPicture{image, whole.isValid() ? whole : image.size()};
 }
 
+QSize shownPictureSize(QSize whole, QSizeF screenTwips, int border) {
+    const QSizeF fitted =
+        fitPictureSize(QSizeF(toTwips(whole.width() + border), toTwips(whole.height() + border)), screenTwips,
+                       0.9)
+            .size;
+    return QSize(tw(fitted.width()), tw(fitted.height()));
+}
+
+void holdPicture(PictureBox* holder, const HeldPicture& held, int border) {
+    if (held.image.isNull()) {
+        holder->setPicture({}); // an empty entry: the holder keeps its size, with no picture
+    } else {
+        holder->setPicture(held.image);
+        holder->resize(held.size + QSize(border, border));
+    }
+}
+
 std::optional<QImage> clipboardPicture() {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     if (!data || !data->hasImage()) return std::nullopt;

@@ -68,6 +68,14 @@ struct HeldPicture {
 std::optional<HeldPicture> loadPictureEntry(const PictureFileList* list, int index,
                                             const std::function<QSize(QSize)>& shrink);
 
+// The size a picture of whole pixels is decoded at for a holder with that border (pixels each
+// way): picture and border fitted to 0.9 of the screen.
+QSize shownPictureSize(QSize whole, QSizeF screenTwips, int border);
+
+// Puts a loaded picture in the holder, sized to the file's picture plus the border; an empty entry
+// leaves the holder its size, with no picture.
+void holdPicture(PictureBox* holder, const HeldPicture& held, int border);
+
 // The clipboard's picture; nothing when it holds none.
 std::optional<QImage> clipboardPicture();
 

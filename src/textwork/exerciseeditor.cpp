@@ -3,6 +3,7 @@
 #include "core/controls.h"
 #include "core/errorbox.h"
 #include "core/folders.h"
+#include "core/fonts.h"
 #include "core/random.h"
 #include "core/recordfile.h"
 #include "core/sharedstate.h"
@@ -39,25 +40,10 @@ constexpr int LetterWidth = 735;
 constexpr int LetterHeight = 405;
 const QColor Ground(50, 50, 50);
 
-QFont makeFont(const char* family, double points, bool bold) {
-    QFont f{QString::fromLatin1(family)};
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    return f;
-}
-
-void setColours(QWidget* w, QPalette::ColorRole groundRole, const QColor& ground,
-                QPalette::ColorRole textRole, const QColor& text) {
-    QPalette p = w->palette();
-    p.setColor(groundRole, ground);
-    p.setColor(textRole, text);
-    w->setPalette(p);
-}
-
 QLabel* captionLabel(QWidget* parent, const char* name, int left, int top, const QString& text) {
     auto* label = control<QLabel>(parent, name, left, top, 1020, 375);
     label->setText(text);
-    label->setFont(makeFont("MS Sans Serif", 9.75, true));
+    label->setFont(designFont("MS Sans Serif", 9.75, true));
     setColours(label, QPalette::Window, Ground, QPalette::WindowText, Qt::white);
     return label;
 }
@@ -94,7 +80,7 @@ grabaci::grabaci(Services& services) : MainForm(services) {
     Shape1->setFrameStyle(QFrame::Box | QFrame::Plain);
     Shape1->setAttribute(Qt::WA_TransparentForMouseEvents);
     for (int k = 0; k < LetterButtons; ++k) {
-        Command5[k]->setFont(makeFont("Courier New", 14.25, true));
+        Command5[k]->setFont(designFont("Courier New", 14.25, true));
         Command5[k]->setText(QString::fromUtf8(LetterGroups[k]));
     }
     Command1->setText(QStringLiteral("NETEJAR"));
@@ -103,19 +89,19 @@ grabaci::grabaci(Services& services) : MainForm(services) {
     HScroll1->setSingleStep(1);
     HScroll1->setPageStep(1);
     HScroll1->setValue(Label1);
-    Command2->setFont(makeFont("Courier New", 15.75, true));
+    Command2->setFont(designFont("Courier New", 15.75, true));
     Command2->setText(QStringLiteral("..."));
-    Text1->setFont(makeFont("Courier New", 15.75, false));
+    Text1->setFont(designFont("Courier New", 15.75, false));
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    List1->setFont(makeFont("MS Sans Serif", 9.75, true));
+    List1->setFont(designFont("MS Sans Serif", 9.75, true));
     setColours(List1, QPalette::Base, QColor(64, 0, 64), QPalette::Text, QColor(192, 192, 192));
     Command4->setText(QStringLiteral("DESAR CANVIS com:"));
     for (QLabel* label : {Label4, Label2})
         label->setTextFormat(Qt::PlainText);
     setColours(Label4, QPalette::Window, Ground, QPalette::WindowText, QColor(192, 192, 192));
     Label2->setText(QStringLiteral("Label2"));
-    Label2->setFont(makeFont("MS Sans Serif", 18, false));
+    Label2->setFont(designFont("MS Sans Serif", 18, false));
     setColours(Label2, QPalette::Window, Ground, QPalette::WindowText, QColor(255, 0, 0));
 
     connect(SSS, &QAction::triggered, this, &grabaci::SSS_Click);

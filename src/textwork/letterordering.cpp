@@ -4,6 +4,7 @@
 #include "core/controls.h"
 #include "core/errorbox.h"
 #include "core/folders.h"
+#include "core/fonts.h"
 #include "core/mouseevents.h"
 #include "core/palette.h"
 #include "core/recordfile.h"
@@ -25,26 +26,6 @@ using namespace letterordering;
 
 namespace {
 const QColor Yellow = paletteColour(14);
-
-// A track cell: a small picture box with a sunken edge, so the blank ones show on the panel.
-class TrackCell : public PictureBox {
-public:
-    using PictureBox::PictureBox;
-
-protected:
-    void paintEvent(QPaintEvent* event) override {
-        PictureBox::paintEvent(event);
-        QPainter p(this);
-        qDrawWinPanel(&p, rect(), palette(), true);
-    }
-};
-
-QFont makeFont(const QString& family, int points, bool bold) {
-    QFont f(family);
-    f.setPointSize(points);
-    f.setBold(bold);
-    return f;
-}
 
 // A button caption shows an ampersand as itself, not as a shortcut mark.
 void setCaption(QPushButton* button, QString text) {
@@ -76,7 +57,8 @@ Form26::Form26(Services& services) : MainForm(services) {
     Command2 = control<QPushButton>(base, "Command2", 10140, 2160, 1545, 555);
     for (int i = 0; i < TrackCells; ++i) {
         const QByteArray name = "Picture2_" + QByteArray::number(i);
-        Picture2[i] = control<TrackCell>(base, name.constData(), trackCellLeft(i), trackCellTop(i), 195, 195);
+        Picture2[i] =
+            control<SunkenPictureBox>(base, name.constData(), trackCellLeft(i), trackCellTop(i), 195, 195);
     }
     Picture1 = control<PictureBox>(base, "Picture1", 0, 0, 480, 480);
     dis = control<PictureBox>(base, "dis");
@@ -87,19 +69,19 @@ Form26::Form26(Services& services) : MainForm(services) {
     background.setColor(QPalette::Window, QColor(0x80, 0x80, 0x80));
     client->setPalette(background);
     base->setPicture(drawBasePanel());
-    List1->setFont(makeFont(QStringLiteral("Courier New"), 12, true));
+    List1->setFont(designFont("Courier New", 12, true));
     Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
     Frame1->setAutoFillBackground(true);
     QPalette face = Frame1->palette();
     face.setColor(QPalette::Window, QGuiApplication::palette().color(QPalette::Button));
     Frame1->setPalette(face);
     for (int k = 0; k < Letters; ++k) {
-        Command1[k]->setFont(makeFont(QStringLiteral("Courier New"), 48, true));
-        Command3[k]->setFont(makeFont(QStringLiteral("Times New Roman"), 60, false));
+        Command1[k]->setFont(designFont("Courier New", 48, true));
+        Command3[k]->setFont(designFont("Times New Roman", 60, false));
         Command1[k]->setText(QStringLiteral("a"));
         Command3[k]->setText(QStringLiteral("a"));
     }
-    Label15->setFont(makeFont(QStringLiteral("Courier New"), 48, true));
+    Label15->setFont(designFont("Courier New", 48, true));
     Label15->setTextFormat(Qt::PlainText);
     QPalette model = Label15->palette();
     model.setColor(QPalette::WindowText, QColor(0x40, 0x40, 0x40));

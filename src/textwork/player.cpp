@@ -2,6 +2,7 @@
 #include "core/choosefile.h"
 #include "core/controls.h"
 #include "core/folders.h"
+#include "core/fonts.h"
 #include "core/numericvalue.h"
 #include "core/sharedstate.h"
 #include "textwork/gapexercise.h"
@@ -30,21 +31,6 @@ const QColor Background(224, 224, 224);
 const QColor TextColour(64, 64, 64);
 const QColor FullTextGround(192, 192, 255);
 const QColor CounterText(0, 0, 64);
-
-QFont makeFont(const char* family, double points, bool bold) {
-    QFont f(QString::fromLatin1(family));
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    return f;
-}
-
-void setColours(QWidget* w, QPalette::ColorRole ground, const QColor& back, QPalette::ColorRole ink,
-                const QColor& text) {
-    QPalette p = w->palette();
-    p.setColor(ground, back);
-    p.setColor(ink, text);
-    w->setPalette(p);
-}
 
 QFrame* frame(QWidget* parent, const char* name, int left, int top, int width, int height) {
     auto* f = control<QFrame>(parent, name, left, top, width, height);
@@ -82,7 +68,7 @@ Form14::Form14(Services& services) : MainForm(services) {
     Shape1->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     List1 = control<QListWidget>(client, "List1", 360, 345, 2550, 6240);
-    List1->setFont(makeFont("Courier New", 15.75, true));
+    List1->setFont(designFont("Courier New", 15.75, true));
     setColours(List1, QPalette::Base, Qt::white, QPalette::Text, Qt::black);
     List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
@@ -98,10 +84,10 @@ Form14::Form14(Services& services) : MainForm(services) {
     Picture5 = control<PictureBox>(client, "Picture5", 3060, 255, 11895, 9240);
     Picture5->setBackColor(Background);
     Text1 = control<GapTextBox>(Picture5, "Text1");
-    Text1->setFont(makeFont("Courier New", 26.25, true));
+    Text1->setFont(designFont("Courier New", 26.25, true));
     setColours(Text1, QPalette::Base, Qt::white, QPalette::Text, TextColour);
     Text3 = control<QPlainTextEdit>(Picture5, "Text3");
-    Text3->setFont(makeFont("Courier New", 14.25, false));
+    Text3->setFont(designFont("Courier New", 14.25, false));
     setColours(Text3, QPalette::Base, FullTextGround, QPalette::Text, TextColour);
     for (QPlainTextEdit* box : {static_cast<QPlainTextEdit*>(Text1), Text3}) {
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -175,7 +161,7 @@ void Form14::makeFrames() {
     Text7->setText(QStringLiteral("Possició actual:"));
     Label9 = control<QLabel>(Frame5, "Label9", 2400, 150, 840, 315);
     Label11 = control<QLabel>(Frame5, "Label11", 3360, 150, 2400, 315);
-    Label11->setFont(makeFont("Arial", 12, true));
+    Label11->setFont(designFont("Arial", 12, true));
     setColours(Label11, QPalette::Window, Background, QPalette::WindowText, CounterText);
     Label10 = control<QLabel>(Frame5, "Label10", 5880, 150, 840, 315);
     Label10->hide();

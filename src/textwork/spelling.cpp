@@ -1,5 +1,6 @@
 #include "textwork/spelling.h"
 #include "core/controls.h"
+#include "core/fonts.h"
 #include "core/sharedstate.h"
 #include "textwork/gaptextbox.h"
 #include "textwork/gaptypingbinding.h"
@@ -37,21 +38,6 @@ const char* const ppppCaptions[] = {"pr-cr", "pr-cl", "tj-tg", "fr-gr", "gu-ce",
 const char* const ssiCaptions[] = {"las-los", nullptr, nullptr, nullptr,
                                    nullptr,   nullptr, nullptr, "les-els"};
 
-QFont makeFont(const char* family, double points, bool bold) {
-    QFont f(QString::fromLatin1(family));
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    return f;
-}
-
-void setColours(QWidget* w, QPalette::ColorRole ground, const QColor& back, QPalette::ColorRole ink,
-                const QColor& text) {
-    QPalette p = w->palette();
-    p.setColor(ground, back);
-    p.setColor(ink, text);
-    w->setPalette(p);
-}
-
 QFrame* frameShape(QWidget* parent, const char* name, int left, int top, int width, int height) {
     auto* shape = control<QFrame>(parent, name, left, top, width, height);
     shape->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -69,7 +55,7 @@ QLabel* counterBox(QWidget* parent, const char* name, int left) {
     label->setFrameStyle(QFrame::Box | QFrame::Plain);
     label->setAutoFillBackground(true);
     label->setAlignment(Qt::AlignCenter);
-    label->setFont(makeFont("Arial", 12, true));
+    label->setFont(designFont("Arial", 12, true));
     setColours(label, QPalette::Window, Qt::white, QPalette::WindowText, CounterText);
     return label;
 }
@@ -97,17 +83,17 @@ cancions::cancions(Services& services) : MainForm(services) {
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1);
 
-    Text1->setFont(makeFont("Courier New", 21.75, false));
+    Text1->setFont(designFont("Courier New", 21.75, false));
     setColours(Text1, QPalette::Base, Qt::white, QPalette::Text, TextColour);
     Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Text2->hide();
     Text3->hide();
     Label15->setText(QStringLiteral("espais:"));
-    Label15->setFont(makeFont("Arial", 12, true));
+    Label15->setFont(designFont("Arial", 12, true));
     Label15->setAlignment(Qt::AlignVCenter | Qt::AlignRight);
     Picture2->setBackColor(HintYellow);
-    Label17->setFont(makeFont("Courier New", 27.75, true));
+    Label17->setFont(designFont("Courier New", 27.75, true));
     Label17->setTextFormat(Qt::PlainText);
     setColours(Label17, QPalette::Window, HintYellow, QPalette::WindowText, Qt::black);
     Picture2->hide();
@@ -137,7 +123,7 @@ void cancions::makeExerciseButtons() {
         auto* button = control<QPushButton>(client, qPrintable(name), ButtonsLeft + ButtonStep * column,
                                             ButtonsTop + RowStep * row, ButtonWidth, ButtonHeight);
         button->setText(QString::fromUtf8(caption));
-        button->setFont(makeFont("Arial", 8.25, true));
+        button->setFont(designFont("Arial", 8.25, true));
         button->setFocusPolicy(Qt::TabFocus);
         return button;
     };
@@ -162,7 +148,7 @@ void cancions::makeExerciseButtons() {
 
     etis = control<QLabel>(client, "etis", 8880, ButtonsTop, 3210, 750);
     etis->setText(QStringLiteral("..."));
-    etis->setFont(makeFont("Courier New", 21.75, true));
+    etis->setFont(designFont("Courier New", 21.75, true));
     etis->setAlignment(Qt::AlignCenter);
     etis->setFrameStyle(QFrame::Box | QFrame::Plain);
     etis->setTextFormat(Qt::PlainText);
@@ -171,7 +157,7 @@ void cancions::makeExerciseButtons() {
         const QByteArray name = "Text6_" + QByteArray::number(k);
         Text6[k] =
             control<QLineEdit>(client, name.constData(), ButtonsLeft + GroupStep * k, GroupsTop, 930, 330);
-        Text6[k]->setFont(makeFont("Arial", 12, true));
+        Text6[k]->setFont(designFont("Arial", 12, true));
     }
     Command9 = control<QPushButton>(client, "Command9", ButtonsLeft + GroupStep * int(Text6.size()),
                                     GroupsTop, 600, 330);

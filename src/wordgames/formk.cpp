@@ -24,19 +24,6 @@ constexpr int ButtonHeight = 540;
 constexpr int ButtonPointSize = 22;
 const QColor HiddenText(250, 250, 250);
 
-// A score cell: a small picture box with a sunken edge, so the blank ones show on the panel.
-class ScoreCell : public PictureBox {
-public:
-    using PictureBox::PictureBox;
-
-protected:
-    void paintEvent(QPaintEvent* event) override {
-        PictureBox::paintEvent(event);
-        QPainter p(this);
-        qDrawWinPanel(&p, rect(), palette(), true);
-    }
-};
-
 QFont courierBold(double points) {
     QFont font(QStringLiteral("Courier New"));
     font.setPointSizeF(points);
@@ -72,7 +59,8 @@ formk::formk(Services& services) : Form(services) {
     for (int i = 0; i < ScoreIndexEnd; ++i) {
         if (!hasScoreCell(i)) continue;
         const QByteArray name = "Picture1_" + QByteArray::number(i);
-        Picture1[i] = control<ScoreCell>(this, name.constData(), 1320 + 225 * scoreColumn(i), 5790, 210, 180);
+        Picture1[i] =
+            control<SunkenPictureBox>(this, name.constData(), 1320 + 225 * scoreColumn(i), 5790, 210, 180);
     }
 
     base->setAutoSize(true);

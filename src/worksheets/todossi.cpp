@@ -1,4 +1,5 @@
 #include "worksheets/todossi.h"
+#include "core/busycursor.h"
 #include "core/controls.h"
 #include "core/errorbox.h"
 #include "core/folders.h"
@@ -63,11 +64,6 @@ protected:
     }
 };
 
-// The busy cursor, for as long as the run lasts.
-struct BusyCursor {
-    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
-};
 } // namespace
 
 todossi::todossi(Services& services) : MainForm(services), printer_(services.printing) {
