@@ -353,10 +353,10 @@ QImage metalCreature() {
     // The creature: a round body high on long bent legs.
     const Shader metal = [](double x, double y) {
         const double band = 0.5 + 0.5 * std::sin((x * 0.6 + y) / 26.0);
-        const double spec = std::pow(band, 8);
+        const double shine = std::pow(band, 8);
         const QRgb c =
             mix(qRgb(58, 52, 48), qRgb(170, 160, 150), band * 0.6 + 0.3 * fbm(x / 5.0, y / 5.0, 74, 3));
-        return mix(c, qRgb(250, 246, 236), spec * 0.7);
+        return mix(c, qRgb(250, 246, 236), shine * 0.7);
     };
     for (int i = 0; i < 8; ++i) {
         const double side = i < 4 ? -1 : 1, k = i % 4;
