@@ -12,28 +12,8 @@
 Q_LOGGING_CATEGORY(lcPrinting, "taudrin.printing")
 
 namespace {
-// A job on the printer from start to end; a job that fails on the way is cancelled, so no half
-// job comes out.
-template <typename Paint> bool paintJob(QPrinter& printer, Paint paint) {
-    PagePainter painter(printer);
-    if (!painter.begin()) {
-        qCWarning(lcPrinting) << "the printer" << printer.printerName() << "can't start a job";
-        return false;
-    }
-    if (!paint(painter)) {
-        printer.abort();
-        painter.end();
-        qCWarning(lcPrinting) << "a job on" << printer.printerName() << "failed and was cancelled";
-        return false;
-    }
-    return painter.end() && printer.printerState() != QPrinter::Error &&
-           printer.printerState() != QPrinter::Aborted;
-}
-
-// The job painted into a PDF in memory, on the queue's own paper and printable area, so that it
-// comes out where the printer itself would put it.
-template <typename Paint> std::optional<QByteArray> pdfFor(const QPrinterInfo& info, Paint paint) {
-    const QPageLayout layout = QPrinter(info, QPrinter::HighResolution).pageLayout();
+// The job painted into a PDF in memory on the page layout; nullopt when painting failed.
+template <typename Paint> std::optional<QByteArray> pdfFor(const QPageLayout& layout, Paint paint) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     if (!buffer.open(QIODevice::WriteOnly)) return std::nullopt;
@@ -48,15 +28,19 @@ template <typename Paint> std::optional<QByteArray> pdfFor(const QPrinterInfo& i
     return bytes;
 }
 
-// The job goes to CUPS as a PDF, so that the queue's answer is known: a queue that refuses it or
-// drops it fails the job.
-template <typename Paint> PrintStatus submitJob(const QPrinterInfo& info, Paint paint) {
-    const std::optional<QByteArray> pdf = pdfFor(info, paint);
+// The job goes to CUPS as a PDF on the queue's own paper and printable area, so that it comes out
+// where the printer itself would put it and the queue's answer is known: a queue that refuses it
+// or drops it fails the job.
+PrintStatus submitJob(const QPrinterInfo& info, const std::optional<QByteArray>& pdf) {
     if (!pdf) {
         qCWarning(lcPrinting) << "a job for" << info.printerName() << "could not be made";
         return PrintStatus::Failed;
     }
     return submitPdfToCups(info.printerName(), *pdf, QStringLiteral("Taudrin"));
+}
+
+QPageLayout layoutOf(const QPrinterInfo& info) {
+    return QPrinter(info, QPrinter::HighResolution).pageLayout();
 }
 } // namespace
 
@@ -95,11 +79,7 @@ PrintStatus QtPrinting::printJob(const QList<PrintedPage>& pages) {
         qCInfo(lcPrinting) << "no printer: the job is not printed";
         return PrintStatus::Failed;
     }
-    return submitJob(info, [&](PagePainter& painter) {
-        for (const PrintedPage& page : pages)
-            if (!painter.page(page)) return false;
-        return true;
-    });
+    return submitJob(info, jobPdf(layoutOf(info), pages));
 }
 
 bool QtPrinting::printDocument(const QTextDocument& document) {
@@ -108,19 +88,17 @@ bool QtPrinting::printDocument(const QTextDocument& document) {
         qCInfo(lcPrinting) << "no printer: the document is not printed";
         return false;
     }
-    return submitJob(info, [&](PagePainter& painter) { return painter.document(document); }) ==
-           PrintStatus::Printed;
+    return submitJob(info, jobPdf(layoutOf(info), document)) == PrintStatus::Printed;
 }
 
-bool QtPrinting::printOn(QPrinter& printer, const QList<PrintedPage>& pages) {
-    if (pages.isEmpty()) return true;
-    return paintJob(printer, [&](PagePainter& painter) {
+std::optional<QByteArray> QtPrinting::jobPdf(const QPageLayout& layout, const QList<PrintedPage>& pages) {
+    return pdfFor(layout, [&](PagePainter& painter) {
         for (const PrintedPage& page : pages)
             if (!painter.page(page)) return false;
         return true;
     });
 }
 
-bool QtPrinting::printOn(QPrinter& printer, const QTextDocument& document) {
-    return paintJob(printer, [&](PagePainter& painter) { return painter.document(document); });
+std::optional<QByteArray> QtPrinting::jobPdf(const QPageLayout& layout, const QTextDocument& document) {
+    return pdfFor(layout, [&](PagePainter& painter) { return painter.document(document); });
 }

@@ -1,9 +1,10 @@
 #pragma once
 #include "platform/printing.h"
 
+#include <QByteArray>
+#include <QPageLayout>
 #include <QPrinterInfo>
-
-class QPrinter;
+#include <optional>
 
 // The system printer: Qt finds the printers (CUPS on Linux) and paints each job into a PDF on the
 // queue's paper, which goes to CUPS through libcups so that a job the queue refuses fails. Jobs
@@ -24,9 +25,10 @@ public:
     // The printer that jobs go to; null when there is none.
     QPrinterInfo printer() const;
 
-    // One job on a printer that is already set up (a PDF file in a test).
-    static bool printOn(QPrinter& printer, const QList<PrintedPage>& pages);
-    static bool printOn(QPrinter& printer, const QTextDocument& document);
+    // The PDF a job goes to the queue as, its pages on the layout (the queue's paper and
+    // printable area); nullopt when it could not be painted.
+    static std::optional<QByteArray> jobPdf(const QPageLayout& layout, const QList<PrintedPage>& pages);
+    static std::optional<QByteArray> jobPdf(const QPageLayout& layout, const QTextDocument& document);
 
 private:
     QString printerName_;

@@ -1,7 +1,7 @@
-// The printer through Qt: a missing printer, the QPrinter path written into a PDF file, and a real
-// CUPS queue whose PDFs are read back, where one exists; in CI, that queue refusing jobs and
-// paused.
+// The printer through Qt: a missing printer, the PDF a job goes to the queue as, and a real CUPS
+// queue whose PDFs are read back, where one exists; in CI, that queue refusing jobs and paused.
 #include "core/fonts.h"
+#include "files.h"
 #include "pdfreadback.h"
 #include "platform/pdfprinting.h"
 #include "platform/qtprinting.h"
@@ -29,6 +29,19 @@ QList<PrintedPage> twoSheets() {
     PrintedPage second;
     second.texts = {{800, 2550, "Courier New", 18, "Segona"}, {1800, 14000, "Times New Roman", 12, "Clau"}};
     return {first, second};
+}
+
+// The page layout of the PDF layer, for a job that should match it.
+QPageLayout pdfLayerLayout() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    PdfPrinting::setUpPages(printer);
+    return printer.pageLayout();
+}
+
+// Writes a job's PDF into a file; false when the job could not be painted.
+bool writeJob(const std::optional<QByteArray>& pdf, const QString& file) {
+    return pdf && writeFileBytes(file, *pdf);
 }
 
 // The words of the file, by their text.
@@ -102,18 +115,15 @@ private Q_SLOTS:
             QCOMPARE(printing.printer().printerName(), QPrinterInfo::defaultPrinter().printerName());
     }
 
-    // The printer's path written into a PDF puts every word where the PDF layer puts it.
+    // The job the printer is sent, on the PDF layer's paper, puts every word where the PDF layer
+    // puts it.
     void printerPathMatchesThePdf() {
         if (!pdfToolsInstalled()) QSKIP("poppler-utils is missing (tools/debian-packages.txt)");
         QTemporaryDir dir;
         PdfPrinting pdf(dir.filePath("pdf.pdf"));
         QVERIFY(pdf.print(twoSheets()));
 
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(dir.filePath("printer.pdf"));
-        PdfPrinting::setUpPages(printer);
-        QVERIFY(QtPrinting::printOn(printer, twoSheets()));
+        QVERIFY(writeJob(QtPrinting::jobPdf(pdfLayerLayout(), twoSheets()), dir.filePath("printer.pdf")));
 
         QCOMPARE(pdfPageCount(dir.filePath("printer.pdf")), 2);
         const QMap<QString, PdfWord> expected = wordsOf(pdf.fileName());
@@ -132,12 +142,9 @@ private Q_SLOTS:
     void documentIsOneJob() {
         if (!pdfToolsInstalled()) QSKIP("poppler-utils is missing (tools/debian-packages.txt)");
         QTemporaryDir dir;
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(dir.filePath("doc.pdf"));
         QTextDocument document;
         document.setHtml("<p>Benvinguts <b>al</b> taller</p>");
-        QVERIFY(QtPrinting::printOn(printer, document));
+        QVERIFY(writeJob(QtPrinting::jobPdf(pdfLayerLayout(), document), dir.filePath("doc.pdf")));
         QCOMPARE(pdfPageCount(dir.filePath("doc.pdf")), 1);
         QVERIFY(wordsOf(dir.filePath("doc.pdf")).contains("taller"));
     }
@@ -163,12 +170,9 @@ private Q_SLOTS:
         // by their ink: each where the same job, written straight into a PDF with the queue's
         // own page layout, has it.
         QTemporaryDir dir;
-        QPrinter reference(QPrinter::HighResolution);
-        reference.setOutputFormat(QPrinter::PdfFormat);
-        reference.setOutputFileName(dir.filePath("reference.pdf"));
-        reference.setPageLayout(QPrinter(printing.printer(), QPrinter::HighResolution).pageLayout());
-        QVERIFY(QtPrinting::printOn(reference, twoSheets()));
-        const QRectF area = reference.pageLayout().paintRect(QPageLayout::Point);
+        const QPageLayout layout = QPrinter(printing.printer(), QPrinter::HighResolution).pageLayout();
+        QVERIFY(writeJob(QtPrinting::jobPdf(layout, twoSheets()), dir.filePath("reference.pdf")));
+        const QRectF area = layout.paintRect(QPageLayout::Point);
         const QList<PrintedPage> sheets = twoSheets();
         for (int p = 0; p < 2; ++p) {
             const QImage printed = pdfPagePicture(made, p + 1);
