@@ -31,7 +31,12 @@ test: deps $(TESTBUILD)/build.ninja
 
 bench: build
 	cmake --build $(RELEASE) -j $(JOBS) --target benchmarks
-	@for b in $$(find $(RELEASE)/benchmarks -maxdepth 1 -type f -name 'bench_*' -perm -u+x | sort); do echo "== $$b"; ./$$b || exit 1; done
+	@# Every benchmark runs, so one that fails does not hide the results of those after it.
+	@failed=""; \
+	for b in $$(find $(RELEASE)/benchmarks -maxdepth 1 -type f -name 'bench_*' -perm -u+x | sort); do \
+		echo "== $$b"; ./$$b || failed="$$failed $${b##*/}"; \
+	done; \
+	if [ -n "$$failed" ]; then echo "failed:$$failed"; exit 1; fi
 
 format:
 	find src tests benchmarks -name '*.cpp' -o -name '*.h' | xargs clang-format -i
