@@ -5,17 +5,12 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 RELEASE := build/release
 TESTBUILD := build/test
 
-.PHONY: all deps test-deps build run test bench clean format
+.PHONY: all deps build run test bench clean format
 
 all: build
 
 deps:
-	@sh tools/install-deps
-	@sh tools/install-deps tools/desktop-packages.txt --no-install-recommends
-
-# What only the tests need.
-test-deps: deps
-	@sh tools/install-deps tools/test-packages.txt --no-install-recommends
+	@sh tools/install-deps tools/debian-packages.txt --no-install-recommends
 
 $(RELEASE)/build.ninja: CMakeLists.txt
 	cmake -S . -B $(RELEASE) -G Ninja -DCMAKE_BUILD_TYPE=Release
@@ -29,14 +24,19 @@ build: deps $(RELEASE)/build.ninja
 run: build
 	./$(RELEASE)/src/app/taudrin
 
-test: test-deps $(TESTBUILD)/build.ninja
+test: deps $(TESTBUILD)/build.ninja
 	cmake --build $(TESTBUILD) -j $(JOBS) --target all benchmarks
 	# A test that fails is run once more; its first failure stays in the output, to be looked into.
 	cd $(TESTBUILD) && ctest --output-on-failure -j $(JOBS) --repeat until-pass:2
 
 bench: build
 	cmake --build $(RELEASE) -j $(JOBS) --target benchmarks
-	@for b in $$(find $(RELEASE)/benchmarks -maxdepth 1 -type f -name 'bench_*' -perm -u+x | sort); do echo "== $$b"; ./$$b || exit 1; done
+	@# Every benchmark runs, so one that fails does not hide the results of those after it.
+	@failed=""; \
+	for b in $$(find $(RELEASE)/benchmarks -maxdepth 1 -type f -name 'bench_*' -perm -u+x | sort); do \
+		echo "== $$b"; ./$$b || failed="$$failed $${b##*/}"; \
+	done; \
+	if [ -n "$$failed" ]; then echo "failed:$$failed"; exit 1; fi
 
 format:
 	find src tests benchmarks -name '*.cpp' -o -name '*.h' | xargs clang-format -i

@@ -12,10 +12,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QLinearGradient>
-#include <QPainter>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <cstdio>
 

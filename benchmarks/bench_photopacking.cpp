@@ -11,12 +11,9 @@
 
 #include <QApplication>
 #include <QBuffer>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QImage>
-#include <QPainter>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <random>
@@ -32,23 +29,17 @@ QImage photo(std::mt19937& random) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("DISPLAY")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    offscreenWithoutDisplay();
     QApplication qapp(argc, argv);
-    const QString convert = QStandardPaths::findExecutable(QStringLiteral("convert"));
-    if (convert.isEmpty()) {
-        std::fprintf(stderr, "ImageMagick's convert is not installed (tools/install-deps)\n");
-        return 1;
-    }
+    const QString convert = convertProgram();
+    if (convert.isEmpty()) return 1;
     constexpr int photos = 20;
     QTemporaryDir dir;
     std::mt19937 random(20261211);
     QStringList files;
     for (int i = 0; i < photos; ++i) {
         const QString file = dir.filePath(QStringLiteral("foto%1.jpg").arg(i, 2, 10, QLatin1Char('0')));
-        if (!photo(random).save(file, "JPG", 90)) {
-            std::fprintf(stderr, "cannot write the photos\n");
-            return 1;
-        }
+        if (!writePhoto(photo(random), file)) return 1;
         files.append(file);
     }
     const QSize size = photoSizePixels(cappedScreenTwips(DesignScreenPixels), 1);

@@ -14,9 +14,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QImage>
-#include <QPainter>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <random>
@@ -33,6 +31,7 @@ QImage photo() {
 
 int main(int argc, char** argv) {
     BenchHome home;
+    quietOffscreenNotes();
     QApplication qapp(argc, argv);
     setUpApplication();
     const QString convert = convertProgram();

@@ -10,14 +10,11 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QImage>
-#include <QLinearGradient>
-#include <QPainter>
 #include <QTemporaryDir>
-#include <algorithm>
 #include <cstdio>
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("DISPLAY")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    offscreenWithoutDisplay();
     QApplication app(argc, argv);
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("foto.jpg"));

@@ -1,6 +1,7 @@
 // Time from SpeakText to the first audio samples of a ten-word sentence, next to the time that
 // espeak-ng's own command line takes to write the same sentence to a WAV file, measured in one run.
 // The first SpeakText also starts espeak-ng and loads the speech window; it is shown on its own.
+#include "benchsetup.h"
 #include "core/forms.h"
 #include "core/random.h"
 #include "core/services.h"
@@ -32,7 +33,7 @@ constexpr int runs = 9;
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("DISPLAY")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    offscreenWithoutDisplay();
     QApplication app(argc, argv);
     QTemporaryDir dir;
 

@@ -2,6 +2,7 @@
 // laid out and painted into one PDF by the run's own sheet path, timed next to a bare QPdfWriter
 // loop painting the same pages (recorded beforehand, untimed). The run must stay within 1.2 times
 // the bare loop, and generating and laying out the sheets alone under a tenth of it.
+#include "benchsetup.h"
 #include "core/printer.h"
 #include "core/random.h"
 #include "median.h"
@@ -102,7 +103,7 @@ double bareLoop(const QString& file, const QList<PrintedPage>& pages) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("DISPLAY")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    offscreenWithoutDisplay();
     QApplication app(argc, argv);
     QTemporaryDir dir;
     const int rows = int(printableRows().size());

@@ -13,6 +13,11 @@
 #include <cstdio>
 #include <random>
 
+// The offscreen platform where there is no display; called before the application object is made.
+inline void offscreenWithoutDisplay() {
+    if (qEnvironmentVariableIsEmpty("DISPLAY")) qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
 // A run's own Taudrin folder and cache in a temporary folder, never the user's, and the offscreen
 // platform where there is no display. Made before the application object, which reads both.
 class BenchHome {
@@ -20,7 +25,7 @@ public:
     BenchHome() {
         qputenv("XDG_DATA_HOME", home_.filePath(QStringLiteral("data")).toLocal8Bit());
         qputenv("XDG_CACHE_HOME", home_.filePath(QStringLiteral("cache")).toLocal8Bit());
-        if (qEnvironmentVariableIsEmpty("DISPLAY")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        offscreenWithoutDisplay();
     }
 
 private:
@@ -33,22 +38,6 @@ inline void quietOffscreenNotes() {
         if (!text.startsWith(QLatin1String("This plugin does not support")))
             std::fprintf(stderr, "%s\n", qPrintable(text));
     });
-}
-
-// A photo-like picture of 4000 x 3000: gradients and shapes, so the JPEG is not trivially small.
-inline QImage largePhoto() {
-    QImage image(4000, 3000, QImage::Format_RGB32);
-    QPainter p(&image);
-    QLinearGradient sky(0, 0, 4000, 3000);
-    sky.setColorAt(0, QColor(40, 120, 220));
-    sky.setColorAt(1, QColor(250, 200, 120));
-    p.fillRect(image.rect(), sky);
-    p.setRenderHint(QPainter::Antialiasing);
-    for (int i = 0; i < 200; ++i) {
-        p.setBrush(QColor::fromHsv((i * 37) % 360, 160, 220));
-        p.drawEllipse(QPointF((i * 733) % 4000, (i * 411) % 3000), 40 + i % 150, 30 + i % 90);
-    }
-    return image;
 }
 
 // A photo-like picture of 4000 x 3000 from a random source: a gradient from skyTop and as many
@@ -68,6 +57,12 @@ inline QImage randomPhoto(std::mt19937& random, const QColor& skyTop, int shapes
         p.drawEllipse(QPointF(random() % 4000, random() % 3000), 20 + random() % 180, 20 + random() % 120);
     }
     return image;
+}
+
+// A photo-like picture of 4000 x 3000 from a fixed seed.
+inline QImage largePhoto() {
+    std::mt19937 random(20261211);
+    return randomPhoto(random, QColor(40, 120, 220), 200);
 }
 
 // Writes a photo as a JPEG of quality 90; false, and says so, where it cannot.
