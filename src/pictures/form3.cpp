@@ -11,6 +11,7 @@
 #include "pictures/picturesart.h"
 #include "platform/launcher.h"
 #include "platform/safefile.h"
+#include "workshop/handoff.h"
 #include "workshop/picturefilelist.h"
 #include "workshop/tint.h"
 
@@ -182,12 +183,7 @@ void Form3::Picture12W_MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, QPointF) 
     if (cut.copy && !Picture13W->Picture().isNull()) {
         // From the display's own picture (its ground and the loaded picture, never the band or
         // the piece), unscaled, into the inner area.
-        QImage surface(Picture12W->size(), QImage::Format_RGB32);
-        surface.fill(Picture12W->BackColor());
-        {
-            QPainter s(&surface);
-            s.drawImage(0, 0, Picture12W->Picture());
-        }
+        const QImage surface = grabSource(Picture12W, true);
         QImage inner = Picture13W->Picture();
         QPainter p(&inner);
         const QRect source(twPoint(cut.source.x(), cut.source.y()),

@@ -14,7 +14,6 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMimeData>
-#include <QPainter>
 #include <QScreen>
 #include <QSet>
 
@@ -119,14 +118,7 @@ std::optional<QImage> clipboardPicture() {
 void showFittedPicture(PictureBox* display, const QImage& picture, QSizeF fittedTwips) {
     const QSize size(std::max(1, tw(fittedTwips.width())), std::max(1, tw(fittedTwips.height())));
     display->resize(size);
-    QImage shown(size, QImage::Format_RGB32);
-    shown.fill(display->BackColor());
-    if (!picture.isNull()) {
-        QPainter p(&shown);
-        p.setRenderHint(QPainter::SmoothPixmapTransform);
-        p.drawImage(QRect(QPoint(0, 0), size), picture);
-    }
-    display->setPicture(shown);
+    display->setPicture(stretchIntoFrame({}, size, display->BackColor(), picture));
 }
 
 std::optional<QString> unusedNumberedName(const QString& folder, Random& random, int below,
