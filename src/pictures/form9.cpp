@@ -233,10 +233,8 @@ Form9::Form9(Services& services) : MainForm(services) {
     connect(Text1, &QLineEdit::returnPressed, this, [this] { Text1_KeyUp(Qt::Key_Return); });
 
     // Every pointer event over the canvas and its layers comes through one filter.
-    for (QWidget* w : std::initializer_list<QWidget*>{canvas}) {
-        w->setMouseTracking(true);
-        w->installEventFilter(this);
-    }
+    canvas->setMouseTracking(true);
+    canvas->installEventFilter(this);
     for (LayerPicture* picture : Picture33) {
         picture->setMouseTracking(true);
         picture->installEventFilter(this);
