@@ -10,6 +10,8 @@
 #include "pictures/log.h"
 #include "pictures/picturesart.h"
 #include "platform/launcher.h"
+#include "platform/safefile.h"
+#include "workshop/handoff.h"
 #include "workshop/picturefilelist.h"
 #include "workshop/tint.h"
 
@@ -18,7 +20,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
-#include <QSaveFile>
 #include <QtMath>
 #include <qdrawutil.h>
 
@@ -31,17 +32,6 @@ constexpr int SignalStepMs = 15;
 
 QPoint inTwips(QPointF pixels) {
     return QPoint(toTwips(qFloor(pixels.x())), toTwips(qFloor(pixels.y())));
-}
-
-bool writeBmp(const QString& path, const QImage& image) {
-    if (image.isNull()) return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    if (!image.convertToFormat(QImage::Format_RGB32).save(&file, "BMP")) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
 }
 } // namespace
 
@@ -193,12 +183,7 @@ void Form3::Picture12W_MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, QPointF) 
     if (cut.copy && !Picture13W->Picture().isNull()) {
         // From the display's own picture (its ground and the loaded picture, never the band or
         // the piece), unscaled, into the inner area.
-        QImage surface(Picture12W->size(), QImage::Format_RGB32);
-        surface.fill(Picture12W->BackColor());
-        {
-            QPainter s(&surface);
-            s.drawImage(0, 0, Picture12W->Picture());
-        }
+        const QImage surface = grabSource(Picture12W, true);
         QImage inner = Picture13W->Picture();
         QPainter p(&inner);
         const QRect source(twPoint(cut.source.x(), cut.source.y()),
@@ -229,7 +214,9 @@ QString Form3::SavePiece() {
     if (QDir().mkpath(folder)) {
         const std::optional<QString> name = unusedNumberedName(
             folder, services.random, 99999, [](int n) { return QStringLiteral("%1x.BMP").arg(n); });
-        if (name && writeBmp(QDir(folder).filePath(*name), Picture13W->Picture()))
+        // Without alpha, so the bitmap is a plain 24-bit one.
+        if (name && savePictureSafely(Picture13W->Picture().convertToFormat(QImage::Format_RGB32),
+                                      QDir(folder).filePath(*name), "bmp"))
             written = QDir(folder).filePath(*name);
     }
     if (written.isEmpty()) qCInfo(lcPictures) << "cut-out: the piece was not saved in" << folder;

@@ -9,6 +9,7 @@
 #include "pictures/log.h"
 #include "pictures/puzzlerules.h"
 #include "platform/safefile.h"
+#include "workshop/handoff.h"
 #include "workshop/picturefilelist.h"
 #include "workshop/picturetools.h"
 #include "workshop/tint.h"
@@ -26,16 +27,6 @@ const QColor GridColour(250, 250, 250);
 const QColor TrayColour(32, 52, 73);
 const QColor TrayOutline(240, 240, 248);
 
-// The picture box's image at its present size, so that drawing on it lasts.
-QImage persistentImage(const PictureBox* box) {
-    QImage image(box->size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-    image.fill(box->BackColor());
-    if (!box->Picture().isNull()) {
-        QPainter p(&image);
-        p.drawImage(0, 0, box->Picture());
-    }
-    return image;
-}
 const QColor StripeColour(33, 55, 112);
 const QColor DisplayTint(222, 212, 188);
 
@@ -197,9 +188,9 @@ QPointF Form4::onBoard(QWidget* from, QPointF pos) const {
 }
 
 void Form4::sizeBoard(int widthTwips, int heightTwips) {
-    const QImage kept = persistentImage(Picture56);
+    const QImage kept = grabSource(Picture56, true);
     Picture56->resize(twSize(widthTwips, heightTwips));
-    QImage image = persistentImage(Picture56);
+    QImage image = grabSource(Picture56, true);
     {
         QPainter p(&image);
         p.drawImage(0, 0, kept);
@@ -215,7 +206,7 @@ void Form4::clearBoard() {
 
 void Form4::paintModelOnBoard() {
     if (GRANDE->Picture().isNull()) return;
-    QImage image = persistentImage(Picture56);
+    QImage image = grabSource(Picture56, true);
     {
         QPainter p(&image);
         p.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -254,7 +245,7 @@ void Form4::COMBINATORIA() {
     LABEL57 = 0;
 
     // The pieces are cut from the copy in memory; the copy also goes to the scratch file.
-    const QImage copy = persistentImage(Picture56).copy(QRect(QPoint(0, 0), Picture55->size()));
+    const QImage copy = grabSource(Picture56, true).copy(QRect(QPoint(0, 0), Picture55->size()));
     Picture55->setPicture(copy);
     const QString file = QDir(services.scratchFolder).filePath(QStringLiteral("dibuixyy.bmp"));
     if (!savePictureSafely(copy, file, "bmp"))
@@ -278,7 +269,7 @@ void Form4::DrawBoardAndTray() {
     const int s = Picture55->width() * TwipsPerPixel / n, t = Picture55->height() * TwipsPerPixel / n;
     for (PictureBox* piece : Picture54)
         piece->resize(twSize(s, s));
-    QImage image = persistentImage(Picture56);
+    QImage image = grabSource(Picture56, true);
     {
         QPainter p(&image);
         p.setPen(GridColour);

@@ -7,7 +7,6 @@
 #include "core/services.h"
 #include "core/sharedstate.h"
 #include "core/twips.h"
-#include "core/userfile.h"
 #include "pictures/log.h"
 #include "pictures/picturefiles.h"
 #include "platform/officesuite.h"
@@ -102,18 +101,10 @@ void Form8::saassa_Click() {
 }
 
 void Form8::File1_Click() {
-    const std::optional<QString> file = File1->selectedFile();
-    if (!file) return;
-    const bool stretch = Image1->Stretch();
-    const QSize box = Image1->size();
-    // A stretched preview needs no more pixels than it shows.
-    const QImage picture = readPictureFile(*file, [&](QSize whole) {
-        if (stretch && (whole.width() > box.width() || whole.height() > box.height()))
-            return whole.scaled(box, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
-        return QSize();
-    });
-    if (picture.isNull()) return; // the preview keeps what it showed
-    Image1->setPicture(picture);
+    const QImage before = Image1->Picture();
+    PreviewPictureFile(File1, Image1);
+    // A file that does not load leaves the preview as it was.
+    if (Image1->Picture().isNull()) Image1->setPicture(before);
 }
 
 void Form8::Label20_MouseMove(int Index) {

@@ -233,10 +233,8 @@ Form9::Form9(Services& services) : MainForm(services) {
     connect(Text1, &QLineEdit::returnPressed, this, [this] { Text1_KeyUp(Qt::Key_Return); });
 
     // Every pointer event over the canvas and its layers comes through one filter.
-    for (QWidget* w : std::initializer_list<QWidget*>{canvas}) {
-        w->setMouseTracking(true);
-        w->installEventFilter(this);
-    }
+    canvas->setMouseTracking(true);
+    canvas->installEventFilter(this);
     for (LayerPicture* picture : Picture33) {
         picture->setMouseTracking(true);
         picture->installEventFilter(this);
@@ -277,18 +275,8 @@ void Form9::Image2_MouseUp(Qt::MouseButton Button) {
     const int n = Label59;
     LayerPicture* layer = Picture33[size_t(n)];
     // The layer's picture keeps what it had where the new one does not cover it.
-    QImage image(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-    image.fill(layer->BackColor());
-    {
-        QPainter p(&image);
-        p.drawImage(0, 0, layer->Picture());
-        if (!Picture6->Picture().isNull()) {
-            p.setRenderHint(QPainter::SmoothPixmapTransform);
-            p.drawImage(QRect(QPoint(0, 0), size), Picture6->Picture());
-        }
-    }
     layer->resize(size);
-    layer->setPicture(image);
+    layer->setPicture(stretchIntoFrame(layer->Picture(), size, layer->BackColor(), Picture6->Picture()));
     layer->show();
     layer->raise();
     Label59 = nextSlot(n);
@@ -378,12 +366,7 @@ void Form9::resizeSelected(bool enlarge) {
 void Form9::resizePictureLayer(int slot, bool enlarge) {
     LayerPicture* layer = Picture33[size_t(slot)];
     // The layer's picture as it is now, also kept as "ccc.bmp"; the resize goes on without it.
-    QImage now(layer->size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-    now.fill(layer->BackColor());
-    {
-        QPainter p(&now);
-        p.drawImage(0, 0, layer->Picture());
-    }
+    const QImage now = grabSource(layer, true);
     const QString scratch = QDir(services.scratchFolder).filePath(QStringLiteral("ccc.bmp"));
     if (!savePictureSafely(now, scratch, "BMP")) qCInfo(lcPictures) << "montage: could not write" << scratch;
     Picture35->resize(now.size());

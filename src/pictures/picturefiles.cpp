@@ -3,6 +3,7 @@
 #include "core/random.h"
 #include "core/services.h"
 #include "core/twips.h"
+#include "core/userfile.h"
 #include "platform/dialogs.h"
 #include "workshop/picturefilelist.h"
 #include "workshop/picturetools.h"
@@ -10,12 +11,9 @@
 #include <QAction>
 #include <QClipboard>
 #include <QDir>
-#include <QFileInfo>
 #include <QGuiApplication>
-#include <QImageReader>
 #include <QMenu>
 #include <QMimeData>
-#include <QPainter>
 #include <QScreen>
 #include <QSet>
 
@@ -79,18 +77,15 @@ std::optional<HeldPicture> loadPictureEntry(const PictureFileList* list, int ind
                                             const std::function<QSize(QSize)>& shrink) {
     if (index < 0 || index >= list->count()) return HeldPicture{};
     const QString path = QDir(list->Path()).filePath(list->item(index)->text());
-    // Only a regular file: a folder or a pipe put there since the list was made would fail or block.
-    if (!QFileInfo(path).isFile()) return std::nullopt;
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    const QSize whole = reader.size();
-    if (whole.isValid() && shrink) {
-        // A large photo is decoded straight at the size it is shown at: much faster, and a
-        // picture of any size fits in memory.
-        const QSize shown = shrink(whole).expandedTo(QSize(1, 1));
-        if (shown.width() < whole.width() && shown.height() < whole.height()) reader.setScaledSize(shown);
-    }
-    QImage image = reader.read();
+    // Read as a user file, so a folder or a pipe put there since the list was made neither loads
+    // nor blocks. A large photo is decoded straight at the size it is shown at: much faster, and a
+    // picture of any size fits in memory.
+    QSize whole;
+    const QImage image = readPictureFile(path, [&](QSize size) {
+        whole = size;
+        const QSize shown = shrink ? shrink(size).expandedTo(QSize(1, 1)) : QSize();
+        return shown.width() < size.width() && shown.height() < size.height() ? shown : QSize();
+    });
     if (image.isNull()) return std::nullopt;
     return HeldPicture{image, whole.isValid() ? whole : image.size()};
 }
@@ -123,14 +118,7 @@ std::optional<QImage> clipboardPicture() {
 void showFittedPicture(PictureBox* display, const QImage& picture, QSizeF fittedTwips) {
     const QSize size(std::max(1, tw(fittedTwips.width())), std::max(1, tw(fittedTwips.height())));
     display->resize(size);
-    QImage shown(size, QImage::Format_RGB32);
-    shown.fill(display->BackColor());
-    if (!picture.isNull()) {
-        QPainter p(&shown);
-        p.setRenderHint(QPainter::SmoothPixmapTransform);
-        p.drawImage(QRect(QPoint(0, 0), size), picture);
-    }
-    display->setPicture(shown);
+    display->setPicture(stretchIntoFrame({}, size, display->BackColor(), picture));
 }
 
 std::optional<QString> unusedNumberedName(const QString& folder, Random& random, int below,
