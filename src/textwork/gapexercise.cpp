@@ -2,12 +2,7 @@
 #include "core/cp1252.h"
 #include "core/folders.h"
 #include "core/recordfile.h"
-
-#include <QFile>
-#include <QFileInfo>
-#include <QLoggingCategory>
-
-Q_LOGGING_CATEGORY(lcGapExercise, "taudrin.gapexercise")
+#include "core/userfile.h"
 
 using namespace gapexercise;
 
@@ -22,21 +17,12 @@ QByteArray field(const QString& text) {
     return padded(toCp1252(text.left(FieldLength)), FieldLength);
 }
 
-// At most maxBytes of a plain file; an empty array for a missing one.
-std::optional<QByteArray> readHead(const QString& path, qint64 maxBytes) {
-    const QFileInfo info(path);
-    if (!info.exists() && !info.isSymLink()) return QByteArray();
-    // A pipe would wait for a writer forever and a device never ends: only a plain file is read.
-    if (!info.isFile()) {
-        qCWarning(lcGapExercise) << "not an exercise file" << path;
-        return std::nullopt;
-    }
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
-        qCWarning(lcGapExercise) << "cannot read" << path << f.errorString();
-        return std::nullopt;
-    }
-    return maxBytes < 0 ? f.readAll() : f.read(maxBytes);
+// At most limit bytes of the file (all of it for -1); an empty array for a missing one.
+std::optional<QByteArray> readHead(const QString& path, qint64 limit) {
+    UserFileRead file = readUserFile(path, limit);
+    if (file.status == UserFileRead::Status::Missing) return QByteArray();
+    if (!file.ok()) return std::nullopt;
+    return std::move(file.bytes);
 }
 } // namespace
 

@@ -15,7 +15,7 @@ struct GapExercise {
 
 namespace gapexercise {
 constexpr int RecordLength = 9000;   // what the editor writes and reads
-constexpr int TitleListLength = 630; // what the player's title list reads
+constexpr int TitleListLength = 630; // the title list's record length; only the title is used
 constexpr int OpenLength = 900;      // what the player reads to open an exercise
 constexpr int FieldLength = 30;      // title and keys
 constexpr int TextStart = 2 * FieldLength;

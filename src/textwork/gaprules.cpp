@@ -1,5 +1,6 @@
 #include "textwork/gaprules.h"
 
+#include <algorithm>
 #include <array>
 
 namespace gaprules {
@@ -98,10 +99,12 @@ std::optional<PatternRule> patternRule(QStringView name) {
     return std::nullopt;
 }
 
-Blanked scan(const QString& text, const QStringList& tests) {
+Blanked scan(const QString& text, const QStringList& tests, int window) {
+    const qsizetype end = window < 0 ? text.size() : std::min<qsizetype>(text.size(), window);
     Blanked out;
+    out.gapped.reserve(end + 2);
     qsizetype i = 0;
-    while (i < ScanWindow && i < text.size()) {
+    while (i < end) {
         bool matched = false;
         for (const QString& test : tests) {
             if (test.isEmpty() || QStringView(text).mid(i, test.size()) != test) continue;

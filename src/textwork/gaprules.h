@@ -7,7 +7,7 @@
 // The gap rules of the fill-the-blanks player without a screen: each turns a text (line breaks as
 // CR LF) into a gapped text by writing "_" in place of one class of letters or words, one "_"
 // per character, so that position n of the result and of the text hold the same character or a
-// blank for it.
+// blank for it. The spelling window's builders use the same scan.
 namespace gaprules {
 
 // Positions 1 to 900 are scanned; a match that starts there is written whole.
@@ -33,7 +33,11 @@ struct PatternRule {
 // The pattern rules by their names (the pairs, digraphs, vowels and words); nullopt for any other.
 std::optional<PatternRule> patternRule(QStringView name);
 
-Blanked scan(const QString& text, const QStringList& tests);
+// Scans the text from its start: at each position the first test (in order) that the text holds
+// there is written as the rule says and the scan goes on after it; otherwise the character is
+// kept. An empty test matches nothing. The scan covers the first `window` characters (all of them
+// when window is negative); a match that starts within them is written whole.
+Blanked scan(const QString& text, const QStringList& tests, int window = ScanWindow);
 // Every character but a space and ". , ; :" blanked.
 Blanked sense(const QString& text);
 // As sense, and the character after each space shown.

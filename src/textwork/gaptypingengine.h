@@ -26,8 +26,6 @@ public:
     static constexpr QChar Backspace = QChar(8);
     static constexpr QChar Enter = QChar(13);
     static constexpr int KeyCodeDelete = 46;
-    // How much of Text1 after the caret the player's edits keep.
-    static constexpr int PlayerKeep = 900;
 
     explicit GapTypingEngine(Variant variant);
 

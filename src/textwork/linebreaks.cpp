@@ -52,4 +52,8 @@ bool insideBreak(const QString& crlfText, int position) {
     return position > 0 && pairAt(crlfText, position - 1);
 }
 
+QByteArray handOffBytes(const QString& text, int length) {
+    return toCrLf(text).left(length).leftJustified(length, QLatin1Char(' ')).toUtf8();
+}
+
 } // namespace linebreaks

@@ -1,4 +1,5 @@
 #pragma once
+#include <QByteArray>
 #include <QString>
 
 // The texts of the gap typing are held as the record files hold them, every line break a CR LF
@@ -17,5 +18,9 @@ int boxPosition(const QString& crlfText, int position);
 int crlfPosition(const QString& crlfText, int boxPosition);
 // Whether the position stands between the CR and the LF of a break.
 bool insideBreak(const QString& crlfText, int position);
+
+// A text handed to a desktop program in a scratch file (never read back): CR LF breaks, cut or
+// padded with spaces to `length` characters (a break counting two, as in a record), in UTF-8.
+QByteArray handOffBytes(const QString& text, int length);
 
 } // namespace linebreaks

@@ -117,7 +117,6 @@ Form14::Form14(Services& services) : MainForm(services) {
     clock->setObjectName(QStringLiteral("clock"));
     clock->setInterval(1000);
 
-    engine.Label6 = 2;
     engine.keyFilter = [this](QChar typed) { return playerrules::keyAccepted(keys(), typed); };
     typing = new GapTypingBinding(engine,
                                   {.Text1 = Text1,

@@ -1,4 +1,6 @@
 #pragma once
+#include "textwork/gaprules.h"
+
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -10,11 +12,8 @@ namespace playerrules {
 // Only the first six keys of an exercise are blanked.
 constexpr int BlankedKeys = 6;
 
-struct Blanked {
-    QString gapped; // the text with every match of a key as underscores, its length unchanged
-    int blanks = 0; // underscores written
-    bool operator==(const Blanked&) const = default;
-};
+// The text with every match of a key as underscores, its length unchanged, and the count.
+using Blanked = gaprules::Blanked;
 
 // Blanks the keys 0 to 5 in turn, each in the text the keys before it left: every place where a
 // key stands (case and accents exact, inside words too) becomes one "_" per character. An empty

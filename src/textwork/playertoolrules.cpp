@@ -32,10 +32,7 @@ double smallerSize(double points) {
 }
 
 QByteArray handOffBytes(const QString& text) {
-    return linebreaks::toCrLf(text)
-        .left(HandOffLength)
-        .leftJustified(HandOffLength, QLatin1Char(' '))
-        .toUtf8();
+    return linebreaks::handOffBytes(text, HandOffLength);
 }
 
 QImage drawPenStrip() {

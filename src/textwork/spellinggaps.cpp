@@ -1,35 +1,10 @@
 #include "textwork/spellinggaps.h"
 #include "textwork/linebreaks.h"
 
-#include <algorithm>
-
 namespace spellinggaps {
 
 Exercise build(const QString& source, const QStringList& pieces, Stretch stretch) {
-    const QString text = linebreaks::toCrLf(source);
-    const qsizetype end =
-        stretch == Stretch::Whole ? text.size() : std::min<qsizetype>(text.size(), StretchLength);
-    Exercise out;
-    out.gapped.reserve(end + 2);
-    qsizetype i = 0;
-    while (i < end) {
-        qsizetype matched = 0;
-        for (const QString& piece : pieces) {
-            if (!piece.isEmpty() && QStringView(text).mid(i).startsWith(piece)) {
-                matched = piece.size();
-                break;
-            }
-        }
-        if (matched == 0) {
-            out.gapped += text[i];
-            ++i;
-            continue;
-        }
-        out.gapped += QString(matched, QLatin1Char('_'));
-        out.blanks += int(matched);
-        i += matched;
-    }
-    return out;
+    return gaprules::scan(linebreaks::toCrLf(source), pieces, stretch == Stretch::Whole ? -1 : StretchLength);
 }
 
 QStringList pieces(Family family, const QString& caption) {

@@ -1,4 +1,6 @@
 #pragma once
+#include "textwork/gaprules.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -11,16 +13,15 @@ enum class Stretch {
     Whole,    // the whole text
     First900, // the first 900 characters (a piece starting within them is hidden whole)
 };
-constexpr int StretchLength = 900;
+constexpr int StretchLength = gaprules::ScanWindow;
 
-struct Exercise {
-    QString gapped; // the scanned stretch with its pieces hidden
-    int blanks = 0; // how many "_" the builder made
-};
+// The scanned stretch with its pieces hidden, and how many "_" the builder made.
+using Exercise = gaprules::Blanked;
 
-// Scans the source from its start: at each position the first of the pieces (in the order given)
-// that the text holds there becomes blanks and the scan goes on after it; otherwise the character
-// is kept. Characters compare exactly; line breaks count as CR LF; empty pieces hide nothing.
+// The player's scan (gaprules::scan) over the stretch: at each position the first of the pieces
+// (in the order given) that the text holds there becomes blanks and the scan goes on after it.
+// Characters compare exactly; line breaks count as CR LF; empty pieces hide nothing. Pieces never
+// start or end with a space, so every character of a match becomes a blank.
 Exercise build(const QString& source, const QStringList& pieces, Stretch stretch);
 
 // The families of exercise buttons.

@@ -1,5 +1,6 @@
 #include "textwork/spellingtexts.h"
 #include "core/cp1252.h"
+#include "textwork/linebreaks.h"
 
 #include <algorithm>
 
@@ -14,7 +15,7 @@ QString fitted(const QString& text, int length) {
 }
 
 QByteArray savedFile(const QByteArray& oldFile, const QString& text) {
-    QByteArray record = toCp1252(text).left(RecordLength);
+    QByteArray record = toCp1252(linebreaks::toCrLf(text)).left(RecordLength);
     record.append(QByteArray(RecordLength - record.size(), ' '));
     return record + oldFile.mid(RecordLength);
 }
@@ -24,7 +25,7 @@ QString openedText(const QByteArray& file) {
 }
 
 QByteArray handOffBytes(const QString& text) {
-    return fitted(text, HandOffLength).toUtf8();
+    return linebreaks::handOffBytes(text, HandOffLength);
 }
 
 double steppedPointSize(double current, double delta) {

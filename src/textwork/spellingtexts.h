@@ -16,15 +16,16 @@ QString withTxtExtension(const QString& chosen);
 // A text cut or padded with spaces to the length.
 QString fitted(const QString& text, int length);
 
-// The file after saving text into it: record 1 replaced, every later byte of the old file kept (a
-// partial last record too).
+// The file after saving text into it: record 1 replaced (line breaks as CR LF, as the engine
+// counts them), every later byte of the old file kept (a partial last record too).
 QByteArray savedFile(const QByteArray& oldFile, const QString& text);
 
 // What opening a saved file gives: its first record as far as the file goes, padded with spaces
 // to a whole record, in lower case.
 QString openedText(const QByteArray& file);
 
-// The office suite's copy: the text cut or padded to 2500 characters, in UTF-8.
+// The office suite's copy: the text cut or padded to 2500 characters, in UTF-8, its line breaks
+// as CR LF like the player's hand-off.
 QByteArray handOffBytes(const QString& text);
 
 // A font size stepped by delta points, kept within 1 and 400.

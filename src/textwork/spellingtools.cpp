@@ -9,6 +9,7 @@
 #include "core/officelayouts.h"
 #include "core/recordfile.h"
 #include "core/services.h"
+#include "core/userfile.h"
 #include "platform/dialogs.h"
 #include "platform/launcher.h"
 #include "platform/officesuite.h"
@@ -21,7 +22,6 @@
 #include "workshop/picturetools.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
@@ -44,16 +44,6 @@ constexpr double PresetSizes[] = {36, 15, 20, 50};
 QRect twipsOf(const QRect& pixels) {
     return twRect(toTwips(pixels.x()), toTwips(pixels.y()), toTwips(pixels.width()),
                   toTwips(pixels.height()));
-}
-
-// A saved text's whole file as it stands; nothing when a file is there but can't be read.
-std::optional<QByteArray> existingBytes(const QString& path) {
-    const QFileInfo info(path);
-    if (!info.exists()) return QByteArray();
-    if (!info.isFile()) return std::nullopt; // a pipe or a device would never end
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
-    return f.readAll();
 }
 } // namespace
 
@@ -178,8 +168,10 @@ void cancions::desareee_Click() {
             this, QStringLiteral("%1 ja existeix. Voleu substituir-lo?").arg(QFileInfo(path).fileName()),
             caption()))
         return;
-    const std::optional<QByteArray> old = existingBytes(path);
-    if (!old || !saveFileSafely(path, spellingtexts::savedFile(*old, Text1->toPlainText()))) {
+    // What stands past record 1 of the old file is kept; a file that can't be read is left alone.
+    const UserFileRead old = readUserFile(path);
+    if ((!old.ok() && old.status != UserFileRead::Status::Missing) ||
+        !saveFileSafely(path, spellingtexts::savedFile(old.bytes, Text1->toPlainText()))) {
         qCWarning(lcCore) << "spelling text not saved" << path;
         showError(services, this);
     }
@@ -191,13 +183,12 @@ void cancions::obroirirr_Click() {
         chooseFile(services, this,
                    {.initDir = spellingFolder(), .filter = CommonDialog2Filter, .title = {}, .save = false});
     if (!chosen) return;
-    const QFileInfo info(*chosen);
-    QFile f(*chosen);
-    if (!info.isFile() || !f.open(QIODevice::ReadOnly)) {
+    const UserFileRead file = readUserFile(*chosen, spellingtexts::RecordLength);
+    if (!file.ok()) {
         qCWarning(lcCore) << "spelling text not read" << *chosen;
         return;
     }
-    const QString text = spellingtexts::openedText(f.read(spellingtexts::RecordLength));
+    const QString text = spellingtexts::openedText(file.bytes);
     Text1->setPlainText(text);
     Text3->setPlainText(text);
     Text2->setPlainText(text);

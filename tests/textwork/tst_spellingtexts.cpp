@@ -81,6 +81,8 @@ private Q_SLOTS:
         QTest::newRow("later bytes kept") << QByteArray(RecordLength, 'x') + "tail"
                                           << "ab" << QByteArray("ab") + pad.left(RecordLength - 2) + "tail";
         QTest::newRow("cut at 1000") << QByteArray() << QString(1200, 'q') << QByteArray(RecordLength, 'q');
+        QTest::newRow("line break as CR LF")
+            << QByteArray() << "a\nb" << QByteArray("a\r\nb") + pad.left(RecordLength - 4);
     }
     void savedFile() {
         QFETCH(QByteArray, old);
@@ -436,6 +438,11 @@ private Q_SLOTS:
         QTest::mouseClick(w.f->Label18, Qt::LeftButton);
         QCOMPARE(QString::fromUtf8(readFileBytes(w.scratch("temp.txt"))),
                  QString("curt").leftJustified(HandOffLength));
+        // A line break reaches the file as CR LF, two of its 2500 characters.
+        w.f->Text1->setPlainText("una\ndues");
+        QTest::mouseClick(w.f->Label18, Qt::LeftButton);
+        QCOMPARE(QString::fromUtf8(readFileBytes(w.scratch("temp.txt"))),
+                 QString("una\r\ndues").leftJustified(HandOffLength));
         QVERIFY(w.t.dialogs.messages.isEmpty());
 
         w.t.launcher.answer = false;
