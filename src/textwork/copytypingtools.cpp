@@ -25,7 +25,6 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -51,30 +50,6 @@ QPushButton* fontButton(QWidget* parent, const char* name, int left, const char*
 }
 } // namespace
 
-QImage drawCopyTypingPalette() {
-    constexpr int Columns = 18;
-    QImage picture(form50::PaletteWidth, form50::PaletteHeight, QImage::Format_RGB32);
-    picture.fill(QColor(64, 64, 64));
-    QPainter p(&picture);
-    const int rowHeight[2] = {12, 12};
-    for (int row = 0; row < 2; ++row) {
-        for (int column = 0; column < Columns; ++column) {
-            QColor colour;
-            if (column < 16) {
-                const int hue = column * 360 / 16;
-                colour = row == 0 ? QColor::fromHsv(hue, 255, 255) : QColor::fromHsv(hue, 255, 140);
-            } else {
-                const int grey[2][2] = {{0, 96}, {160, 255}};
-                const int g = grey[row][column - 16];
-                colour = QColor(g, g, g);
-            }
-            const QRect swatch(column * 16 + 1, row * 12 + 1, 15, rowHeight[row] - 1);
-            p.fillRect(swatch, colour);
-        }
-    }
-    return picture;
-}
-
 void form50::makeTools() {
     Command10 = toolButton(client, "Command10", 315, 1155, QStringLiteral("Mayúsc"));
     Command11 = toolButton(client, "Command11", 1530, 1155, QStringLiteral("Minúsc"));
@@ -91,7 +66,7 @@ void form50::makeTools() {
     Command3 = toolButton(client, "Command3", 9360, 795, QStringLiteral("A-"));
     Picture3 = control<PictureBox>(client, "Picture3", 10350, ToolsTop, toTwips(PaletteWidth),
                                    toTwips(PaletteHeight));
-    Picture3->setPicture(drawCopyTypingPalette());
+    Picture3->setPicture(drawColourChart(QSize(PaletteWidth, PaletteHeight)));
     Picture3->setCursor(Qt::PointingHandCursor);
     File1 = control<PictureFileList>(client, "File1");
     File1->setPattern(QStringLiteral("*.txt"));
