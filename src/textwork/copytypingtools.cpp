@@ -4,6 +4,7 @@
 #include "core/controls.h"
 #include "core/cp1252.h"
 #include "core/folders.h"
+#include "core/fonts.h"
 #include "core/log.h"
 #include "core/mouseevents.h"
 #include "core/numericvalue.h"
@@ -42,10 +43,7 @@ QPushButton* toolButton(QWidget* parent, const char* name, int left, int width, 
 
 QPushButton* fontButton(QWidget* parent, const char* name, int left, const char* family) {
     QPushButton* button = toolButton(parent, name, left, 705, QStringLiteral("Aa"));
-    QFont f{QString::fromLatin1(family)};
-    f.setPointSizeF(12);
-    f.setBold(true);
-    button->setFont(f);
+    button->setFont(designFont(family, 12, true));
     return button;
 }
 } // namespace
