@@ -1,4 +1,5 @@
 #include "textwork/copytyping.h"
+#include "core/centrewindow.h"
 #include "core/controls.h"
 #include "core/fonts.h"
 #include "core/sharedstate.h"
@@ -10,13 +11,11 @@
 #include "workshop/picturetools.h"
 
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 
 namespace {
@@ -144,12 +143,7 @@ void form50::Form_Load() {
     // The thirteenth Catalan button offers the further Catalan text.
     Label13[12] = SampleTextCorpus::extraCatalanText();
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        const QSize size = sizeHint().expandedTo(minimumSize());
-        move(area.left() + qMax(0, (area.width() - size.width()) / 2),
-             area.top() + qMax(0, (area.height() - size.height()) / 2));
-    }
+    centreOnScreen(this);
     setCheckText(typedText());
     Text1->clear();
     restartClock();
