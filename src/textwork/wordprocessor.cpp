@@ -104,9 +104,8 @@ void Form18::makeToolGrid() {
     for (int row = 0; row < GridRows; ++row)
         for (int col = 0; col < GridColumns; ++col) {
             const Tool& tool = grid[row][col];
-            const int height = tool.zone == &Label10 ? TallZoneHeight : ZoneHeight;
-            *tool.zone =
-                control<ClickZone>(Picture2, tool.name, GridLeft[col], GridTop[row], ZoneWidth, height);
+            *tool.zone = control<ClickZone>(Picture2, tool.name, GridLeft[col], GridTop[row], ZoneWidth,
+                                            zoneHeight(row, col));
             connect(*tool.zone, &ClickZone::Click, this, tool.handler);
         }
 }
