@@ -1,20 +1,21 @@
 #include "textwork/copytyping.h"
+#include "core/centrewindow.h"
 #include "core/controls.h"
+#include "core/fonts.h"
 #include "core/sharedstate.h"
 #include "core/speakerpicture.h"
 #include "textwork/copytypingbox.h"
 #include "textwork/gaptypingbinding.h"
 #include "textwork/linebreaks.h"
 #include "textwork/sampletextcorpus.h"
+#include "workshop/picturetools.h"
 
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 
 namespace {
@@ -24,12 +25,6 @@ const QColor MarkerRed(255, 0, 0);
 const QColor GuideBand(255, 255, 140);
 const QColor GuideLine(0, 128, 0);
 constexpr int BottomTop = 9720;
-
-void setColour(QWidget* w, QPalette::ColorRole role, const QColor& colour) {
-    QPalette p = w->palette();
-    p.setColor(role, colour);
-    w->setPalette(p);
-}
 
 QPushButton* textButton(QWidget* parent, const QByteArray& name, int left, int top, int size) {
     auto* button = control<QPushButton>(parent, name.constData(), left, top, size, size);
@@ -42,41 +37,35 @@ QPushButton* textButton(QWidget* parent, const QByteArray& name, int left, int t
 form50::form50(Services& services) : MainForm(services) {
     setWindowTitle(caption());
     client = makeClient(this, ClientWidthTwips, ClientHeightTwips);
-    client->setAutoFillBackground(true);
-    setColour(client, QPalette::Window, Background);
+    setGround(client, Background);
 
     // The frame holds the model panel on its left and the marker behind the typing box.
     Frame1 = control<QFrame>(client, "Frame1", 315, 900, 14685, 8655);
     Frame1->setFrameStyle(QFrame::Box | QFrame::Plain);
-    setColour(Frame1, QPalette::WindowText, QColor(160, 160, 160));
+    setTextColour(Frame1, QColor(160, 160, 160));
     Picture1 = control<PictureBox>(Frame1, "Picture1", 45, 45, 7305, 8500);
     Picture1->setBackColor(ModelGreen);
     Shape2 = control<QFrame>(Picture1, "Shape2", 90, 630, 7080, 150);
     Shape2->setFrameStyle(QFrame::Box | QFrame::Plain);
-    Shape2->setAutoFillBackground(true);
-    setColour(Shape2, QPalette::Window, GuideBand);
-    setColour(Shape2, QPalette::WindowText, GuideLine);
+    setGround(Shape2, GuideBand);
+    setTextColour(Shape2, GuideLine);
     Shape2->setAttribute(Qt::WA_TransparentForMouseEvents);
     Line1 = control<QWidget>(Picture1, "Line1", 2700, 0, 15, 8415);
-    Line1->setAutoFillBackground(true);
-    setColour(Line1, QPalette::Window, GuideLine);
+    setGround(Line1, GuideLine);
     Line1->setAttribute(Qt::WA_TransparentForMouseEvents);
     Label8 = control<QLabel>(Picture1, "Label8", 45, 45, 7185, 8400);
     Label8->setText(QStringLiteral("Label8"));
     Label8->setTextFormat(Qt::PlainText);
     Label8->setWordWrap(true);
     Label8->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setColour(Label8, QPalette::WindowText, Qt::black); // not the frame's grey
+    setTextColour(Label8, Qt::black); // not the frame's grey
     Picture2 = control<PictureBox>(Frame1, "Picture2", 7380, 45, 7275, 8490);
     Picture2->setBackColor(MarkerRed);
     Picture2->hide();
 
     Text1 = control<CopyTypingBox>(client, "Text1", 7740, 990, 7185, 8400);
-    QFont typing(QStringLiteral("Arial"));
-    typing.setPointSizeF(21.75);
-    Text1->setFont(typing);
-    setColour(Text1, QPalette::Base, Qt::white);
-    setColour(Text1, QPalette::Text, Qt::black);
+    Text1->setFont(designFont("Arial", 21.75));
+    setColours(Text1, QPalette::Base, Qt::white, QPalette::Text, Qt::black);
     // The design lets the box run past the window's right edge; lines wrap where it is seen.
     Text1->setHiddenRight(Text1->geometry().right() + 1 - client->width());
     Text2 = control<QPlainTextEdit>(client, "Text2", 7740, 990, 2000, 500);
@@ -154,12 +143,7 @@ void form50::Form_Load() {
     // The thirteenth Catalan button offers the further Catalan text.
     Label13[12] = SampleTextCorpus::extraCatalanText();
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        const QSize size = sizeHint().expandedTo(minimumSize());
-        move(area.left() + qMax(0, (area.width() - size.width()) / 2),
-             area.top() + qMax(0, (area.height() - size.height()) / 2));
-    }
+    centreOnScreen(this);
     setCheckText(typedText());
     Text1->clear();
     restartClock();

@@ -144,6 +144,3 @@ private:
     void setFontSize(double points);
     void restartClock();
 };
-
-// The palette of the copy-typing window: 288 x 25 pixels of colour swatches.
-QImage drawCopyTypingPalette();

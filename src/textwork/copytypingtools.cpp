@@ -4,6 +4,7 @@
 #include "core/controls.h"
 #include "core/cp1252.h"
 #include "core/folders.h"
+#include "core/fonts.h"
 #include "core/log.h"
 #include "core/mouseevents.h"
 #include "core/numericvalue.h"
@@ -25,7 +26,6 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -43,37 +43,10 @@ QPushButton* toolButton(QWidget* parent, const char* name, int left, int width, 
 
 QPushButton* fontButton(QWidget* parent, const char* name, int left, const char* family) {
     QPushButton* button = toolButton(parent, name, left, 705, QStringLiteral("Aa"));
-    QFont f{QString::fromLatin1(family)};
-    f.setPointSizeF(12);
-    f.setBold(true);
-    button->setFont(f);
+    button->setFont(designFont(family, 12, true));
     return button;
 }
 } // namespace
-
-QImage drawCopyTypingPalette() {
-    constexpr int Columns = 18;
-    QImage picture(form50::PaletteWidth, form50::PaletteHeight, QImage::Format_RGB32);
-    picture.fill(QColor(64, 64, 64));
-    QPainter p(&picture);
-    const int rowHeight[2] = {12, 12};
-    for (int row = 0; row < 2; ++row) {
-        for (int column = 0; column < Columns; ++column) {
-            QColor colour;
-            if (column < 16) {
-                const int hue = column * 360 / 16;
-                colour = row == 0 ? QColor::fromHsv(hue, 255, 255) : QColor::fromHsv(hue, 255, 140);
-            } else {
-                const int grey[2][2] = {{0, 96}, {160, 255}};
-                const int g = grey[row][column - 16];
-                colour = QColor(g, g, g);
-            }
-            const QRect swatch(column * 16 + 1, row * 12 + 1, 15, rowHeight[row] - 1);
-            p.fillRect(swatch, colour);
-        }
-    }
-    return picture;
-}
 
 void form50::makeTools() {
     Command10 = toolButton(client, "Command10", 315, 1155, QStringLiteral("Mayúsc"));
@@ -91,7 +64,7 @@ void form50::makeTools() {
     Command3 = toolButton(client, "Command3", 9360, 795, QStringLiteral("A-"));
     Picture3 = control<PictureBox>(client, "Picture3", 10350, ToolsTop, toTwips(PaletteWidth),
                                    toTwips(PaletteHeight));
-    Picture3->setPicture(drawCopyTypingPalette());
+    Picture3->setPicture(drawColourChart(QSize(PaletteWidth, PaletteHeight)));
     Picture3->setCursor(Qt::PointingHandCursor);
     File1 = control<PictureFileList>(client, "File1");
     File1->setPattern(QStringLiteral("*.txt"));

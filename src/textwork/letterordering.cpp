@@ -11,6 +11,7 @@
 #include "core/sharedstate.h"
 #include "platform/dialogs.h"
 #include "wordgames/wordlistfile.h"
+#include "workshop/picturetools.h"
 
 #include <QDir>
 #include <QFrame>
@@ -39,7 +40,7 @@ QString captionOf(const QPushButton* button) {
 Form26::Form26(Services& services) : MainForm(services) {
     setWindowTitle(caption());
     client = makeClient(this, ClientWidthTwips, ClientHeightTwips);
-    client->setAutoFillBackground(true);
+    setGround(client, QColor(0x80, 0x80, 0x80));
     SSSSS = menuBarItem(this, "SSSSS", QStringLiteral("LLISTES"));
 
     base = control<PictureBox>(client, "base", 1650, 345, 12630, 8685);
@@ -65,16 +66,11 @@ Form26::Form26(Services& services) : MainForm(services) {
     pintar[2] = control<PictureBox>(base, "pintar_2");
     File2 = control<QListWidget>(base, "File2", 2040, 1020, 2910, 1950);
 
-    QPalette background = client->palette();
-    background.setColor(QPalette::Window, QColor(0x80, 0x80, 0x80));
-    client->setPalette(background);
     base->setPicture(drawBasePanel());
     List1->setFont(designFont("Courier New", 12, true));
     Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    Frame1->setAutoFillBackground(true);
-    QPalette face = Frame1->palette();
-    face.setColor(QPalette::Window, QGuiApplication::palette().color(QPalette::Button));
-    Frame1->setPalette(face);
+    const QColor face3d = QGuiApplication::palette().color(QPalette::Button);
+    setGround(Frame1, face3d);
     for (int k = 0; k < Letters; ++k) {
         Command1[k]->setFont(designFont("Courier New", 48, true));
         Command3[k]->setFont(designFont("Times New Roman", 60, false));
@@ -83,11 +79,8 @@ Form26::Form26(Services& services) : MainForm(services) {
     }
     Label15->setFont(designFont("Courier New", 48, true));
     Label15->setTextFormat(Qt::PlainText);
-    QPalette model = Label15->palette();
-    model.setColor(QPalette::WindowText, QColor(0x40, 0x40, 0x40));
-    Label15->setPalette(model);
+    setTextColour(Label15, QColor(0x40, 0x40, 0x40));
     Command2->setText(QStringLiteral(">>>>>>>"));
-    const QColor face3d = QGuiApplication::palette().color(QPalette::Button);
     for (int i = 0; i < TrackCells; ++i)
         Picture2[i]->setBackColor(i == 0 ? Yellow : face3d);
     Picture1->setPicture(drawLetterPointer());

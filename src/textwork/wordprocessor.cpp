@@ -28,7 +28,6 @@ Q_LOGGING_CATEGORY(lcWordProcessor, "taudrin.wordprocessor")
 
 namespace {
 constexpr double StartPointSize = 20.25;
-
 } // namespace
 
 Form18::Form18(Services& services) : MainForm(services) {
@@ -104,18 +103,14 @@ void Form18::makeToolGrid() {
     for (int row = 0; row < GridRows; ++row)
         for (int col = 0; col < GridColumns; ++col) {
             const Tool& tool = grid[row][col];
-            const int height = tool.zone == &Label10 ? TallZoneHeight : ZoneHeight;
-            *tool.zone =
-                control<ClickZone>(Picture2, tool.name, GridLeft[col], GridTop[row], ZoneWidth, height);
+            *tool.zone = control<ClickZone>(Picture2, tool.name, GridLeft[col], GridTop[row], ZoneWidth,
+                                            zoneHeight(row, col));
             connect(*tool.zone, &ClickZone::Click, this, tool.handler);
         }
 }
 
 void Form18::Form_Load() {
-    for (const QString& family : QFontDatabase::families()) {
-        Combo1->addItem(family);
-        Combo1->setEditText(QStringLiteral("COURIER.NEW"));
-    }
+    Combo1->addItems(QFontDatabase::families());
     Combo1->setEditText(QStringLiteral("COURIER.NEW"));
 }
 
@@ -147,22 +142,21 @@ double Form18::defaultPointSize() const {
     return RichTextBox1->document()->defaultFont().pointSizeF();
 }
 
-void Form18::toggle(int flag) {
-    const auto which = wordprocessing::Flag(flag);
-    const bool on = wordprocessing::toggled(wordprocessing::selectionFlag(RichTextBox1->textCursor(), which));
-    mergeFormat(wordprocessing::flagFormat(which, on));
+void Form18::toggle(wordprocessing::Flag flag) {
+    const bool on = wordprocessing::toggled(wordprocessing::selectionFlag(RichTextBox1->textCursor(), flag));
+    mergeFormat(wordprocessing::flagFormat(flag, on));
 }
 
 void Form18::Label1_Click() {
-    toggle(int(wordprocessing::Flag::Bold));
+    toggle(wordprocessing::Flag::Bold);
 }
 
 void Form18::Label3_Click() {
-    toggle(int(wordprocessing::Flag::Underline));
+    toggle(wordprocessing::Flag::Underline);
 }
 
 void Form18::Label4_Click() {
-    toggle(int(wordprocessing::Flag::Italic));
+    toggle(wordprocessing::Flag::Italic);
 }
 
 // The editing tools act on the text area as its own keys would, after giving it the focus.

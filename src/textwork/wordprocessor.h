@@ -1,5 +1,6 @@
 #pragma once
 #include "core/formwindow.h"
+#include "textwork/wordprocessing.h"
 
 class ClickZone;
 class ImageBox;
@@ -129,7 +130,7 @@ private:
     void makePictureTools();
     void insertScaled(int k);
     void mergeFormat(const QTextCharFormat& format);
-    void toggle(int flag);
+    void toggle(wordprocessing::Flag flag);
     void preset(const QString& family, int paletteIndex, double points);
     void stepSize(double delta);
     void align(Qt::Alignment alignment);

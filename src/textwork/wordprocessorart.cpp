@@ -14,8 +14,7 @@ constexpr int px(int twips) {
 }
 
 QRect zoneRect(int row, int column) {
-    const int height = (row == 2 && column == 0) ? TallZoneHeight : ZoneHeight;
-    return QRect(px(GridLeft[column]), px(GridTop[row]), px(ZoneWidth), px(height));
+    return QRect(px(GridLeft[column]), px(GridTop[row]), px(ZoneWidth), px(zoneHeight(row, column)));
 }
 
 void letter(QPainter& p, const QRect& r, const QString& text, const QColor& colour, bool bold, bool italic,

@@ -21,6 +21,9 @@ constexpr int GridTop[GridRows] = {150, 555, 1005, 1455, 1905, 2340};
 constexpr int ZoneWidth = 510;
 constexpr int ZoneHeight = 330;
 constexpr int TallZoneHeight = 375; // the yellow letter A
+constexpr int zoneHeight(int row, int column) {
+    return row == 2 && column == 0 ? TallZoneHeight : ZoneHeight;
+}
 
 // Where the palette sits on the column, in twips.
 constexpr int PaletteLeft = 540;

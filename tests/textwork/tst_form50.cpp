@@ -392,7 +392,7 @@ private Q_SLOTS:
     void paletteColoursBoth() {
         Window w;
         const QImage& palette = w.f->Picture3->Picture();
-        const QPoint at(20, 5);
+        const QPoint at(60, 5);
         QTest::mouseClick(w.f->Picture3, Qt::RightButton, {}, at);
         QCOMPARE(textColour(w.f->Text1), palette.pixelColor(at));
         QCOMPARE(textColour(w.f->Label8), palette.pixelColor(at));
