@@ -1,7 +1,7 @@
 #include "workshop/newsstore.h"
 #include "core/cp1252.h"
-#include "core/userfile.h"
 #include "core/jpegsave.h"
+#include "core/userfile.h"
 #include "platform/safefile.h"
 
 #include <QDir>
@@ -140,6 +140,8 @@ QString newsPictureName(int picture) {
 }
 
 bool writeNewsFolder(const QString& folder, const QList<QImage>& pictures, const NewsTexts& texts) {
+    const bool isNew = !QFileInfo::exists(folder);
+    if (!QDir().mkpath(folder)) return false;
     const QDir dir(folder);
     QList<FileContents> files;
     for (int n = 0; n < pictures.size(); ++n)
@@ -150,5 +152,6 @@ bool writeNewsFolder(const QString& folder, const QList<QImage>& pictures, const
                                       [](const FileContents& file) { return file.bytes.isEmpty(); });
     if (encoded && saveFilesTogether(files)) return true;
     qCWarning(lcNews) << "the page could not be saved in" << folder;
+    if (isNew) QDir().rmdir(folder);
     return false;
 }
