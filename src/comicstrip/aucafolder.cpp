@@ -61,22 +61,7 @@ int AucaFolder::recordBytes(const QString& caption) {
 }
 
 QString AucaFolder::fitToRecord(const QString& caption, int limit) {
-    if (recordBytes(caption) <= limit) return caption;
-    // Cut at whole characters: a line break keeps both its bytes, a surrogate pair stays whole.
-    QString kept;
-    int bytes = 0;
-    for (qsizetype i = 0; i < caption.size();) {
-        const qsizetype units = caption[i].isHighSurrogate() && i + 1 < caption.size() ? 2 : 1;
-        // A line break is stored as two bytes, and so are ŀ and Ŀ (as l· and L·).
-        const bool two =
-            caption[i] == QLatin1Char('\n') || caption[i] == QChar(0x0140) || caption[i] == QChar(0x013F);
-        const int size = two ? 2 : 1;
-        if (bytes + size > limit) break;
-        bytes += size;
-        kept += caption.mid(i, units);
-        i += units;
-    }
-    return kept;
+    return recordBytes(caption) <= limit ? caption : fitToCp1252(caption, limit);
 }
 
 QByteArray AucaFolder::captionBytes(const AucaStrip& strip) {

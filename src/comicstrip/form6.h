@@ -152,8 +152,6 @@ private:
     void setFontNames(const QString& family);
     void setBorders(bool on);
     void showCaptionSet(bool second);
-    struct GameReceiver;
-    GameReceiver openGame(AucaGame target);
     QString firstCaption(int i) const;
     void handPicture(int i, PictureBox* target);
 };

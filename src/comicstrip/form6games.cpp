@@ -13,7 +13,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <functional>
 
 using namespace comicstrip;
 
@@ -36,75 +35,57 @@ void Form6::handPicture(int i, PictureBox* target) {
     target->setPicture(panelImage(i));
 }
 
-// What a hand-over needs of one game: how many panels it takes, where panel i's picture goes (none
-// for the dictation), where its caption goes, and how the game starts.
-struct Form6::GameReceiver {
-    int panels = Panels;
-    std::function<PictureBox*(int)> picture;
-    std::function<void(int, const QString&)> caption;
-    std::function<void()> start;
-};
-
-// Shows the game (loading it first when needed), empties the list that is replaced each time, and
-// says where the strip goes in it.
-Form6::GameReceiver Form6::openGame(AucaGame target) {
-    GameReceiver r;
+void Form6::SendAucaToGame(AucaGame target) {
     switch (target) {
     case AucaGame::HiddenWord: {
         amaga& game = services.forms.show<amaga>();
         game.List1[4]->clear();
-        r.picture = [&game](int i) { return game.Picture7[size_t(i)]; };
-        r.caption = [&game](int i, const QString& text) {
-            game.List1[4]->addItem(text + HiddenWordPadding);
+        for (int i = 0; i < Panels; ++i) {
+            handPicture(i, game.Picture7[size_t(i)]);
+            game.List1[4]->addItem(firstCaption(i) + HiddenWordPadding);
             game.List3->addItem(QString::number(i + 1));
-        };
-        r.start = [&game] { game.ENTRALO(); };
+        }
+        game.ENTRALO();
         break;
     }
     case AucaGame::WriteAWord: {
         escritors& game = services.forms.show<escritors>();
-        r.picture = [&game](int i) { return game.Picture7[size_t(i)]; };
-        r.caption = [&game](int, const QString& text) {
-            const QString word = text.left(EscritorsCaptionLength);
+        for (int i = 0; i < Panels; ++i) {
+            handPicture(i, game.Picture7[size_t(i)]);
+            const QString word = firstCaption(i).left(EscritorsCaptionLength);
             game.List3->addItem(word);
             game.List4->addItem(word);
-        };
-        r.start = [&game] { game.PALABRAS(); };
+        }
+        game.PALABRAS();
         break;
     }
     case AucaGame::Typewriter: {
         palabrejas& game = services.forms.show<palabrejas>();
-        r.picture = [&game](int i) { return game.Picture7[size_t(i)]; };
-        r.caption = [&game](int, const QString& text) { game.List2->addItem(text); };
-        r.start = [&game] { game.llena(); };
+        for (int i = 0; i < Panels; ++i) {
+            handPicture(i, game.Picture7[size_t(i)]);
+            game.List2->addItem(firstCaption(i));
+        }
+        game.llena();
         break;
     }
     case AucaGame::FindTheWord: {
         trobass& game = services.forms.show<trobass>();
         game.List1->clear();
         // The game has eight word buttons: the ninth panel stays behind.
-        r.panels = findtheword::Buttons;
-        r.picture = [&game](int i) { return game.Picture7[size_t(i)]; };
-        r.caption = [&game](int, const QString& text) { game.List1->addItem(text); };
-        r.start = [&game] { game.metess(); };
+        for (int i = 0; i < findtheword::Buttons; ++i) {
+            handPicture(i, game.Picture7[size_t(i)]);
+            game.List1->addItem(firstCaption(i));
+        }
+        game.metess();
         break;
     }
     case AucaGame::Dictation: {
         Form15& game = services.forms.show<Form15>();
-        r.caption = [&game](int i, const QString& text) { game.Label1[size_t(i)]->setText(text); };
+        for (int i = 0; i < Panels; ++i)
+            game.Label1[size_t(i)]->setText(firstCaption(i));
         break;
     }
     }
-    return r;
-}
-
-void Form6::SendAucaToGame(AucaGame target) {
-    const GameReceiver game = openGame(target);
-    for (int i = 0; i < game.panels; ++i) {
-        if (game.picture) handPicture(i, game.picture(i));
-        game.caption(i, firstCaption(i));
-    }
-    if (game.start) game.start();
 }
 
 void Form6::SOPAA_Click() {

@@ -46,3 +46,21 @@ QString fromCp1252(const QByteArray& bytes) {
     }
     return out;
 }
+
+QString fitToCp1252(const QString& text, int bytes) {
+    int used = 0;
+    qsizetype i = 0;
+    while (i < text.size()) {
+        const char16_t c = text.at(i).unicode();
+        const bool pair =
+            i + 1 < text.size() && ((c == u'\r' && text.at(i + 1) == QLatin1Char('\n')) ||
+                                    (text.at(i).isHighSurrogate() && text.at(i + 1).isLowSurrogate()));
+        const bool twoBytes =
+            c == u'\r' || c == u'\n' || c == 0x2028 || c == 0x2029 || c == 0x0140 || c == 0x013F;
+        const int cost = twoBytes ? 2 : 1;
+        if (used + cost > bytes) break;
+        used += cost;
+        i += pair ? 2 : 1;
+    }
+    return text.left(i);
+}

@@ -53,19 +53,10 @@ void Form61::Command1_Click() {
         showError(services, this);
         return;
     }
-    const QDir piece(folderPath(newsFolder(), name));
-    const bool isNew = !QFileInfo::exists(piece.path());
-    if (!QDir().mkpath(piece.path()) || !QFileInfo(piece.path()).isDir()) {
-        showError(services, this);
-        return;
-    }
     QList<QImage> pictures;
     for (int slot : newsLayout(Label1).pictures)
         pictures << DIBU1[size_t(slot)]->Image();
-    if (!writeNewsFolder(piece.path(), pictures, pageTexts())) {
-        if (isNew) QDir().rmdir(piece.path());
-        showError(services, this);
-    }
+    if (!writeNewsFolder(folderPath(newsFolder(), name), pictures, pageTexts())) showError(services, this);
 }
 
 void Form61::POLO_Click() {

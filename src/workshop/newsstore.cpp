@@ -1,7 +1,7 @@
 #include "workshop/newsstore.h"
 #include "core/cp1252.h"
-#include "core/userfile.h"
 #include "core/jpegsave.h"
+#include "core/userfile.h"
 #include "platform/safefile.h"
 
 #include <QDir>
@@ -72,27 +72,7 @@ int newsStoredLength(const QString& boxText) {
 }
 
 QString newsFitText(const QString& boxText, int capacity) {
-    int used = 0;
-    qsizetype i = 0;
-    while (i < boxText.size()) {
-        const QChar c = boxText.at(i);
-        qsizetype step = 1;
-        int cost = 1;
-        if (c == QLatin1Char('\r') && i + 1 < boxText.size() && boxText.at(i + 1) == QLatin1Char('\n')) {
-            step = 2;
-            cost = 2;
-        } else if (c == QLatin1Char('\n') || c == QLatin1Char('\r')) {
-            cost = 2;
-        } else if (c == QChar(0x0140) || c == QChar(0x013F)) {
-            cost = 2; // stored as l· or L·
-        } else if (c.isHighSurrogate() && i + 1 < boxText.size() && boxText.at(i + 1).isLowSurrogate()) {
-            step = 2; // one character, stored as one "?"
-        }
-        if (used + cost > capacity) break;
-        used += cost;
-        i += step;
-    }
-    return boxText.left(i);
+    return fitToCp1252(boxText, capacity);
 }
 
 QByteArray writeNewsIndex(const NewsTexts& texts) {
@@ -140,6 +120,8 @@ QString newsPictureName(int picture) {
 }
 
 bool writeNewsFolder(const QString& folder, const QList<QImage>& pictures, const NewsTexts& texts) {
+    const bool isNew = !QFileInfo::exists(folder);
+    if (!QDir().mkpath(folder)) return false;
     const QDir dir(folder);
     QList<FileContents> files;
     for (int n = 0; n < pictures.size(); ++n)
@@ -150,5 +132,6 @@ bool writeNewsFolder(const QString& folder, const QList<QImage>& pictures, const
                                       [](const FileContents& file) { return file.bytes.isEmpty(); });
     if (encoded && saveFilesTogether(files)) return true;
     qCWarning(lcNews) << "the page could not be saved in" << folder;
+    if (isNew) QDir().rmdir(folder);
     return false;
 }

@@ -53,7 +53,8 @@ std::optional<QByteArray> loadNewsIndexBytes(const QString& path);
 // "DIBU1.jpg", "DIBU2.jpg" ... for the layout's pictures 0, 1 ...
 QString newsPictureName(int picture);
 
-// Saves a page into its folder (which must exist): the pictures, in the layout's order, as JPEG
-// files at quality 100, and the page file "index", all written together, so a page saved again
-// is either all new or all old. False, with nothing changed, when any could not be written.
+// Saves a page into its folder, making it (and the folders above it) when missing: the pictures,
+// in the layout's order, as JPEG files at quality 100, and the page file "index", all written
+// together, so a page saved again is either all new or all old. False, with nothing changed (a
+// folder it made goes again), when any could not be written.
 bool writeNewsFolder(const QString& folder, const QList<QImage>& pictures, const NewsTexts& texts);

@@ -1,7 +1,6 @@
 #include "workshop/picturetools.h"
 #include "core/choosefile.h"
 #include "core/controls.h"
-#include "core/folders.h"
 #include "core/palette.h"
 #include "core/services.h"
 #include "core/userfile.h"
@@ -29,29 +28,29 @@ OpenRequest pictureFolderRequest(const QString& programFolder, const QString& st
     return request;
 }
 
-bool ChoosePictureFolder(Services& services, QWidget* parent, PictureFileList* list,
-                         const QString& startFolder) {
-    const std::optional<QString> file =
-        chooseFile(services, parent, pictureFolderRequest(services.programFolder, startFolder));
+namespace {
+// The chosen file's folder is listed and new picture lists start there.
+bool listFolderOf(Services& services, PictureFileList* list, const std::optional<QString>& file) {
     if (!file) return false;
     const QString folder = QFileInfo(*file).absolutePath();
     services.pictureFolder = folder;
     list->setPath(folder);
     return true;
 }
+} // namespace
+
+bool ChoosePictureFolder(Services& services, QWidget* parent, PictureFileList* list,
+                         const QString& startFolder) {
+    return listFolderOf(
+        services, list,
+        chooseFile(services, parent, pictureFolderRequest(services.programFolder, startFolder)));
+}
 
 bool ChoosePictureFolderSilently(Services& services, QWidget* parent, PictureFileList* list,
                                  const QString& startFolder) {
-    const OpenRequest request = pictureFolderRequest(services.programFolder, startFolder);
-    const OpenAnswer answer = services.dialogs.showOpen(parent, request);
-    if (answer.cancelled() || answer.failed() || answer.fileName.isEmpty()) return false;
-    // A name given without its folder lies in the folder the dialog showed.
-    const QFileInfo info(QDir::cleanPath(QDir(request.initDir).absoluteFilePath(answer.fileName)));
-    if (!isSafeFileName(info.fileName()) || info.isDir()) return false;
-    services.moveCurrentFolderTo(info.filePath());
-    services.pictureFolder = info.absolutePath();
-    list->setPath(info.absolutePath());
-    return true;
+    return listFolderOf(
+        services, list,
+        chooseFileSilently(services, parent, pictureFolderRequest(services.programFolder, startFolder)));
 }
 
 QImage loadPicture(const QString& path, QSize stretchTo) {

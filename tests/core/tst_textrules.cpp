@@ -114,6 +114,34 @@ private Q_SLOTS:
         QCOMPARE(toCp1252(text), bytes);
     }
 
+    // A text cut to a record's room: what is kept never takes more bytes than the room once line
+    // breaks are written as "\r\n", and no character (nor "\r\n") is cut in two.
+    void fitToCp1252_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("bytes");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("fits") << "abc" << 3 << "abc";
+        QTest::newRow("cut") << "abcd" << 3 << "abc";
+        QTest::newRow("no room") << "abc" << 0 << "";
+        QTest::newRow("line break takes two") << "a\nb" << 3 << "a\n";
+        QTest::newRow("line break not split") << "ab\nc" << 3 << "ab";
+        QTest::newRow("\\r\\n takes two") << "a\r\nb" << 3 << "a\r\n";
+        QTest::newRow("\\r\\n not split") << "ab\r\nc" << 3 << "ab";
+        QTest::newRow("a lone \\r takes two") << "a\rb" << 3 << "a\r";
+        QTest::newRow("line separator takes two") << QString("a") + QChar(0x2028) + "b" << 2 << "a";
+        QTest::newRow("ŀ takes two") << QString::fromUtf8("coŀl") << 4 << QString::fromUtf8("coŀ");
+        QTest::newRow("ŀ not split") << QString::fromUtf8("coŀl") << 3 << "co";
+        QTest::newRow("Ŀ not split") << QString::fromUtf8("COĿL") << 3 << "CO";
+        QTest::newRow("a surrogate pair takes one") << QString("a") + QString::fromUcs4(U"\U0001F600") + "b"
+                                                    << 2 << QString("a") + QString::fromUcs4(U"\U0001F600");
+    }
+    void fitToCp1252() {
+        QFETCH(QString, text);
+        QFETCH(int, bytes);
+        QFETCH(QString, kept);
+        QCOMPARE(::fitToCp1252(text, bytes), kept);
+    }
+
     void cp1252RoundTripsEveryByte() {
         QByteArray all;
         for (int b = 0; b < 256; ++b)
