@@ -2,6 +2,7 @@
 #include "core/textinput.h"
 
 #include <QList>
+#include <QRegularExpression>
 #include <array>
 
 namespace {
@@ -45,4 +46,32 @@ QString fromCp1252(const QByteArray& bytes) {
         out.append(u >= 0x80 && u < 0xA0 ? QChar(High[u - 0x80]) : QChar(u));
     }
     return out;
+}
+
+QString toCrLf(const QString& text) {
+    static const QRegularExpression breaks(QStringLiteral("\r\n|\r|\n|\u2028|\u2029"));
+    QString out = text;
+    return out.replace(breaks, QStringLiteral("\r\n"));
+}
+
+int cp1252Length(const QString& text) {
+    return int(toCp1252(toCrLf(text)).size());
+}
+
+QString fitCp1252(const QString& text, int capacity) {
+    int used = 0;
+    qsizetype i = 0;
+    while (i < text.size()) {
+        const bool pair = i + 1 < text.size() &&
+                          ((text.at(i) == QLatin1Char('\r') && text.at(i + 1) == QLatin1Char('\n')) ||
+                           (text.at(i).isHighSurrogate() && text.at(i + 1).isLowSurrogate()));
+        const qsizetype step = pair ? 2 : 1;
+        // Each piece costs what it is stored as: a break two, ŀ two, a character the code page
+        // lacks its one "?".
+        const int cost = cp1252Length(text.mid(i, step));
+        if (used + cost > capacity) break;
+        used += cost;
+        i += step;
+    }
+    return text.left(i);
 }

@@ -1,7 +1,7 @@
 #include "workshop/newsstore.h"
 #include "core/cp1252.h"
-#include "core/userfile.h"
 #include "core/jpegsave.h"
+#include "core/userfile.h"
 #include "platform/safefile.h"
 
 #include <QDir>
@@ -68,31 +68,11 @@ int newsBoxCapacity(int layout, int body) {
 }
 
 int newsStoredLength(const QString& boxText) {
-    return int(toCp1252(toStored(boxText)).size());
+    return cp1252Length(boxText);
 }
 
 QString newsFitText(const QString& boxText, int capacity) {
-    int used = 0;
-    qsizetype i = 0;
-    while (i < boxText.size()) {
-        const QChar c = boxText.at(i);
-        qsizetype step = 1;
-        int cost = 1;
-        if (c == QLatin1Char('\r') && i + 1 < boxText.size() && boxText.at(i + 1) == QLatin1Char('\n')) {
-            step = 2;
-            cost = 2;
-        } else if (c == QLatin1Char('\n') || c == QLatin1Char('\r')) {
-            cost = 2;
-        } else if (c == QChar(0x0140) || c == QChar(0x013F)) {
-            cost = 2; // stored as l· or L·
-        } else if (c.isHighSurrogate() && i + 1 < boxText.size() && boxText.at(i + 1).isLowSurrogate()) {
-            step = 2; // one character, stored as one "?"
-        }
-        if (used + cost > capacity) break;
-        used += cost;
-        i += step;
-    }
-    return boxText.left(i);
+    return fitCp1252(boxText, capacity);
 }
 
 QByteArray writeNewsIndex(const NewsTexts& texts) {
