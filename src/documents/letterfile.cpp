@@ -1,10 +1,7 @@
 #include "documents/letterfile.h"
 #include "core/cp1252.h"
-#include "core/log.h"
-#include "core/recordfile.h"
-
-#include <QFile>
-#include <QFileInfo>
+#include "core/userfile.h"
+#include "platform/safefile.h"
 
 namespace letterfile {
 
@@ -44,23 +41,9 @@ Parts read(const QByteArray& bytes) {
 }
 
 std::optional<Parts> load(const QString& path) {
-    const QFileInfo info(path);
-    // Only a plain file holds a letter: a pipe waits for a writer forever, a device never ends.
-    if (!info.isFile()) {
-        qCWarning(lcCore) << "letter: not a file" << path;
-        return std::nullopt;
-    }
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
-        qCWarning(lcCore) << "letter: cannot read" << path << f.errorString();
-        return std::nullopt;
-    }
-    const QByteArray bytes = f.read(FileLength);
-    if (f.error() != QFileDevice::NoError) {
-        qCWarning(lcCore) << "letter: cannot read" << path << f.errorString();
-        return std::nullopt;
-    }
-    return read(bytes);
+    UserFileRead file = readUserFile(path, FileLength);
+    if (!file.ok()) return std::nullopt;
+    return read(file.bytes);
 }
 
 bool save(const QString& path, const Parts& parts) {
