@@ -61,7 +61,7 @@ int AucaFolder::recordBytes(const QString& caption) {
 }
 
 QString AucaFolder::fitToRecord(const QString& caption, int limit) {
-    return recordBytes(caption) <= limit ? caption : fitToCp1252(caption, limit);
+    return recordBytes(caption) <= limit ? caption : fitCp1252(caption, limit);
 }
 
 QByteArray AucaFolder::captionBytes(const AucaStrip& strip) {

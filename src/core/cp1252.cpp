@@ -2,6 +2,7 @@
 #include "core/textinput.h"
 
 #include <QList>
+#include <QRegularExpression>
 #include <array>
 
 namespace {
@@ -47,20 +48,30 @@ QString fromCp1252(const QByteArray& bytes) {
     return out;
 }
 
-QString fitToCp1252(const QString& text, int bytes) {
+QString toCrLf(const QString& text) {
+    static const QRegularExpression breaks(QStringLiteral("\r\n|\r|\n|\u2028|\u2029"));
+    QString out = text;
+    return out.replace(breaks, QStringLiteral("\r\n"));
+}
+
+int cp1252Length(const QString& text) {
+    return int(toCp1252(toCrLf(text)).size());
+}
+
+QString fitCp1252(const QString& text, int capacity) {
     int used = 0;
     qsizetype i = 0;
     while (i < text.size()) {
-        const char16_t c = text.at(i).unicode();
-        const bool pair =
-            i + 1 < text.size() && ((c == u'\r' && text.at(i + 1) == QLatin1Char('\n')) ||
-                                    (text.at(i).isHighSurrogate() && text.at(i + 1).isLowSurrogate()));
-        const bool twoBytes =
-            c == u'\r' || c == u'\n' || c == 0x2028 || c == 0x2029 || c == 0x0140 || c == 0x013F;
-        const int cost = twoBytes ? 2 : 1;
-        if (used + cost > bytes) break;
+        const bool pair = i + 1 < text.size() &&
+                          ((text.at(i) == QLatin1Char('\r') && text.at(i + 1) == QLatin1Char('\n')) ||
+                           (text.at(i).isHighSurrogate() && text.at(i + 1).isLowSurrogate()));
+        const qsizetype step = pair ? 2 : 1;
+        // Each piece costs what it is stored as: a break two, ŀ two, a character the code page
+        // lacks its one "?".
+        const int cost = cp1252Length(text.mid(i, step));
+        if (used + cost > capacity) break;
         used += cost;
-        i += pair ? 2 : 1;
+        i += step;
     }
     return text.left(i);
 }

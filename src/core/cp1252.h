@@ -7,7 +7,11 @@
 QByteArray toCp1252(const QString& text);
 QString fromCp1252(const QByteArray& bytes);
 
-// The longest start of a text, cut between whole characters, that a record of `bytes` bytes holds
-// once written: a line break ("\r\n", "\r", "\n", U+2028, U+2029) takes the two bytes of "\r\n",
-// ŀ and Ŀ the two of l· and L·, any other character (a surrogate pair too) one.
-QString fitToCp1252(const QString& text, int bytes);
+// A text box's text as a record file stores it: every kind of line break (CR LF, a lone CR or LF,
+// Unicode's line and paragraph separators) as CR LF.
+QString toCrLf(const QString& text);
+// The bytes the text takes stored: in code page 1252, line breaks as CR LF.
+int cp1252Length(const QString& text);
+// The longest start of the text that takes at most capacity bytes stored; a line break, an l· or
+// a character made of two code units is never cut in two.
+QString fitCp1252(const QString& text, int capacity);

@@ -1,6 +1,8 @@
 #include "core/random.h"
 
+#include <algorithm>
 #include <chrono>
+#include <cmath>
 
 void Random::reseedFromClock() {
     const auto now = std::chrono::high_resolution_clock::now().time_since_epoch().count();
@@ -15,7 +17,11 @@ double Random::Rnd() {
 }
 
 int Random::below(int n) {
+    return static_cast<int>(wholeBelow(Rnd(), n));
+}
+
+std::int64_t wholeBelow(double r, std::int64_t n) {
     if (n <= 0) return 0;
-    const int k = static_cast<int>(n * Rnd());
-    return k < n ? k : n - 1;
+    const auto k = static_cast<std::int64_t>(std::floor(r * static_cast<double>(n)));
+    return std::clamp<std::int64_t>(k, 0, n - 1);
 }

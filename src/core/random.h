@@ -2,6 +2,10 @@
 #include <cstdint>
 #include <random>
 
+// The integer part of r x n for a fraction 0 <= r < 1, kept below n even where r x n rounds up to
+// it; 0 when n <= 0. For rules that take their fractions from a source of their own.
+std::int64_t wholeBelow(double r, std::int64_t n);
+
 // The program's one uniform generator. Without a reseed it gives the same sequence at every start.
 class Random {
 public:

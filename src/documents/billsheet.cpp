@@ -2,6 +2,7 @@
 #include "core/controls.h"
 #include "core/errorbox.h"
 #include "core/fonts.h"
+#include "core/keycodes.h"
 #include "core/sharedstate.h"
 #include "core/twips.h"
 #include "documents/documenticons.h"
@@ -9,18 +10,14 @@
 #include "workshop/picturetools.h"
 
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <algorithm>
 
 namespace {
 const QColor BackColour(224, 224, 224);
 const QColor TitleColour(255, 255, 192);
 const QColor HeadingRuleColour(128, 128, 255);
 const QColor TotalRuleColour(192, 192, 255);
-constexpr int KeyEnter = 13;
-constexpr int KeyBack = 8;
 constexpr int BoxHeight = 600;
 constexpr int BarWidth = 475, BarHeight = 41; // the command bar's picture, in pixels
 
@@ -238,20 +235,12 @@ bool COMPRAWWW::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyRelease) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (!key->isAutoRepeat()) {
-            int code = key->key();
-            if (code == Qt::Key_Return || code == Qt::Key_Enter)
-                code = KeyEnter;
-            else if (code == Qt::Key_Backspace)
-                code = KeyBack;
-            const auto at = [watched](const auto& column) {
-                const auto it = std::find(column.begin(), column.end(), watched);
-                return it == column.end() ? -1 : int(it - column.begin());
-            };
-            if (const int i = at(Text1); i >= 0)
+            const int code = keyCode(*key);
+            if (const int i = controlIndex(Text1, watched); i >= 0)
                 Text1_KeyUp(i, code);
-            else if (const int j = at(Text2); j >= 0)
+            else if (const int j = controlIndex(Text2, watched); j >= 0)
                 Text2_KeyUp(j, code);
-            else if (const int k = at(Text3); k >= 0)
+            else if (const int k = controlIndex(Text3, watched); k >= 0)
                 Text3_KeyUp(k, code);
         }
     }

@@ -1,4 +1,6 @@
 #include "documents/cardart.h"
+#include "core/twips.h"
+#include "documents/documenticons.h"
 #include "workshop/handofficons.h"
 
 #include <QFont>
@@ -135,51 +137,10 @@ QImage drawCardToolPanel() {
     p.setPen(QPen(QColor(200, 30, 30), 3, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(down.right() - 11, down.bottom() - 8), QPointF(down.right() - 3, down.bottom() - 8));
 
-    // Fourth row: the office suite (a green sheet behind a white one with coloured tiles), a document
-    // (a page of lines under a blue title) and a paint pot with its brush.
-    auto page = [&p](const QRectF& r, const QColor& paper) {
-        drawFoldedPage(p, r, 0.28, QColor(70, 70, 70), paper);
-    };
-    page(QRectF(14, 149, 26, 34), QColor(90, 170, 90));
-    page(QRectF(21, 154, 26, 34), Qt::white);
-    p.setPen(Qt::NoPen);
-    const QColor tiles[] = {QColor(20, 150, 70), QColor(30, 120, 200), QColor(240, 160, 20),
-                            QColor(200, 40, 60)};
-    for (int i = 0; i < 4; ++i) {
-        p.setBrush(tiles[i]);
-        p.drawRect(QRectF(25 + (i % 2) * 9, 168 + (i / 2) * 7, 8, 6));
-    }
-    page(QRectF(60, 151, 28, 36), Qt::white);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(40, 90, 190));
-    p.drawRect(QRectF(64, 157, 14, 4));
-    p.setPen(QPen(QColor(110, 110, 110), 1.2));
-    for (int i = 0; i < 5; ++i)
-        p.drawLine(QPointF(64, 166 + i * 4), QPointF(i == 4 ? 75 : 84, 166 + i * 4));
-
-    // The paint pot: a tin with a handle, blue paint running over its rim, and a brush.
-    QPainterPath tin;
-    tin.moveTo(98, 160);
-    tin.lineTo(126, 160);
-    tin.lineTo(123, 188);
-    tin.lineTo(101, 188);
-    tin.closeSubpath();
-    p.setPen(QPen(QColor(70, 70, 90), 1));
-    p.setBrush(QColor(185, 192, 205));
-    p.drawPath(tin);
-    p.setBrush(Qt::NoBrush);
-    p.drawArc(QRectF(98, 148, 28, 26), 20 * 16, 140 * 16);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(30, 100, 210));
-    p.drawEllipse(QRectF(98, 157, 28, 7));
-    QPainterPath drip;
-    drip.moveTo(104, 162);
-    drip.cubicTo(104, 170, 108, 172, 108, 166);
-    drip.lineTo(112, 162);
-    p.drawPath(drip);
-    p.setPen(QPen(QColor(150, 90, 40), 3, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(128, 150), QPointF(140, 180));
-    p.setPen(QPen(QColor(30, 100, 210), 5, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(126, 146), QPointF(128, 151));
+    // Fourth row: the hand-offs, as the other document windows draw them (Label12, Label11 and
+    // Label10 lie over them).
+    drawBarIcon(p, BarIcon::OfficeSuite, QRectF(twRect(150, 2190, 690, 660)));
+    drawBarIcon(p, BarIcon::Document, QRectF(twRect(840, 2220, 525, 615)));
+    drawBarIcon(p, BarIcon::PaintPot, QRectF(twRect(1365, 2160, 720, 720)));
     return panel;
 }

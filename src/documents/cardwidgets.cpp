@@ -4,6 +4,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <qdrawutil.h>
 
 BorderedBox::BorderedBox(QWidget* parent) : PictureBox(parent) {}
 
@@ -48,18 +49,7 @@ void BorderedBox::paintEvent(QPaintEvent*) {
         p.drawRect(r.adjusted(0, 0, -1, -1));
         break;
     case Border::Sunken:
-        p.setPen(QColor(128, 128, 128));
-        p.drawLine(r.topLeft(), r.topRight());
-        p.drawLine(r.topLeft(), r.bottomLeft());
-        p.setPen(Qt::white);
-        p.drawLine(r.bottomLeft(), r.bottomRight());
-        p.drawLine(r.topRight(), r.bottomRight());
-        p.setPen(QColor(64, 64, 64));
-        p.drawLine(r.left() + 1, r.top() + 1, r.right() - 1, r.top() + 1);
-        p.drawLine(r.left() + 1, r.top() + 1, r.left() + 1, r.bottom() - 1);
-        p.setPen(QColor(212, 208, 200));
-        p.drawLine(r.left() + 1, r.bottom() - 1, r.right() - 1, r.bottom() - 1);
-        p.drawLine(r.right() - 1, r.top() + 1, r.right() - 1, r.bottom() - 1);
+        qDrawWinPanel(&p, r, palette(), true);
         break;
     }
 }

@@ -130,6 +130,36 @@ void drawPicturePage(QPainter& p, const QRectF& cell) {
 }
 } // namespace
 
+void drawBarIcon(QPainter& p, BarIcon icon, const QRectF& cell) {
+    p.save();
+    p.setClipRect(cell);
+    switch (icon) {
+    case BarIcon::OfficeSuite:
+        drawHandOffIcon(p, HandOffIcon::OfficeSuite, cell);
+        break;
+    case BarIcon::Document:
+        drawHandOffIcon(p, HandOffIcon::Document, cell);
+        break;
+    case BarIcon::PaintPot:
+        drawPaintPot(p, cell);
+        break;
+    case BarIcon::PicturePage:
+        drawPicturePage(p, cell);
+        break;
+    case BarIcon::BordersOff:
+    case BarIcon::BordersOn:
+        drawBorderPage(p, cell, icon == BarIcon::BordersOn);
+        break;
+    case BarIcon::Eraser:
+        drawEraserPage(p, cell);
+        break;
+    case BarIcon::Font:
+        drawFontPage(p, cell);
+        break;
+    }
+    p.restore();
+}
+
 QImage drawIconBar(QSize size, const QList<BarIconPlace>& icons) {
     QImage bar(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
     bar.fill(Ground);
@@ -137,37 +167,7 @@ QImage drawIconBar(QSize size, const QList<BarIconPlace>& icons) {
     p.setRenderHint(QPainter::Antialiasing);
     for (const BarIconPlace& place : icons) {
         const QRectF cell = QRectF(place.cell).intersected(QRectF(bar.rect()));
-        if (cell.isEmpty()) continue;
-        p.save();
-        p.setClipRect(cell);
-        switch (place.icon) {
-        case BarIcon::OfficeSuite:
-            drawHandOffIcon(p, HandOffIcon::OfficeSuite, cell);
-            break;
-        case BarIcon::Document:
-            drawHandOffIcon(p, HandOffIcon::Document, cell);
-            break;
-        case BarIcon::PictureEditor:
-            drawHandOffIcon(p, HandOffIcon::PictureEditor, cell);
-            break;
-        case BarIcon::PaintPot:
-            drawPaintPot(p, cell);
-            break;
-        case BarIcon::PicturePage:
-            drawPicturePage(p, cell);
-            break;
-        case BarIcon::BordersOff:
-        case BarIcon::BordersOn:
-            drawBorderPage(p, cell, place.icon == BarIcon::BordersOn);
-            break;
-        case BarIcon::Eraser:
-            drawEraserPage(p, cell);
-            break;
-        case BarIcon::Font:
-            drawFontPage(p, cell);
-            break;
-        }
-        p.restore();
+        if (!cell.isEmpty()) drawBarIcon(p, place.icon, cell);
     }
     return bar;
 }

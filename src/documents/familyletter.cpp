@@ -3,6 +3,7 @@
 #include "core/controls.h"
 #include "core/errorbox.h"
 #include "core/folders.h"
+#include "core/fonts.h"
 #include "core/mouseevents.h"
 #include "core/officelayouts.h"
 #include "core/sharedstate.h"
@@ -27,12 +28,6 @@ namespace {
 const QColor BackColour(224, 224, 224);
 const QColor PanelBorder(64, 64, 64);
 const QColor HintColour(255, 255, 192);
-
-QFont designFont(const char* family, double points) {
-    QFont font(QString::fromLatin1(family));
-    font.setPointSizeF(points);
-    return font;
-}
 
 struct PartPlace {
     int left, top, width, height;

@@ -7,6 +7,7 @@
 #include "core/sharedstate.h"
 #include "core/twips.h"
 #include "documents/textfit.h"
+#include "workshop/picturetools.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -25,12 +26,6 @@ const QColor ModelColour(64, 64, 64);
 constexpr double ModelPoints = 14.25;
 constexpr double LeastModelPoints = 8;
 constexpr int ListMargin = 12; // pixels beside the longest entry of an open combo list
-
-void setTextColour(QWidget* w, const QColor& colour) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::Text, colour);
-    w->setPalette(p);
-}
 
 struct Caption {
     int index;
@@ -137,9 +132,7 @@ Form13::Form13(Services& services) : MainForm(services) {
         QLabel* model = item.model;
         model->setFont(modelFont);
         model->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        QPalette p = model->palette();
-        p.setColor(QPalette::WindowText, ModelColour);
-        model->setPalette(p);
+        setTextColour(model, ModelColour);
     }
     // The first name's label is as wide as the longest first name.
     int widest = 0;

@@ -1,4 +1,5 @@
 #include "documents/letterbox.h"
+#include "core/cp1252.h"
 #include "core/textinput.h"
 #include "documents/letterfile.h"
 
@@ -22,11 +23,11 @@ LetterTextBox::LetterTextBox(QWidget* parent) : QPlainTextEdit(parent) {
 }
 
 QString LetterTextBox::Text() const {
-    return letterfile::toCrLf(toPlainText());
+    return toCrLf(toPlainText());
 }
 
 void LetterTextBox::setText(const QString& text) {
-    setPlainText(letterfile::fitText(letterfile::toBox(text)));
+    setPlainText(fitCp1252(letterfile::toBox(text), letterfile::RecordLength));
 }
 
 void LetterTextBox::setMultiLine(bool on) {
@@ -46,12 +47,12 @@ void LetterTextBox::setBorderStyle(int style) {
 
 void LetterTextBox::keepWithinRecord() {
     if (trimming_) return;
-    int excess = letterfile::storedLength(toPlainText()) - letterfile::RecordLength;
+    int excess = cp1252Length(toPlainText()) - letterfile::RecordLength;
     if (excess <= 0) return;
     trimming_ = true;
     // What the change added is taken back from its end until the text fits again.
     excess = takeBackAdded(this, changeEnd_, excess);
-    if (excess > 0) setPlainText(letterfile::fitText(toPlainText()));
+    if (excess > 0) setPlainText(fitCp1252(toPlainText(), letterfile::RecordLength));
     trimming_ = false;
     QApplication::beep();
 }

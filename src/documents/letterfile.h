@@ -19,16 +19,9 @@ using Parts = std::array<QString, PartCount>;
 // (in any case).
 QString savedFileName(const QString& chosen);
 
-// Every kind of line break (CR LF, a lone CR or LF, Qt's paragraph and line separators) as CR LF.
-QString toCrLf(const QString& text);
-// Every kind of line break as the single "\n" of a text box.
+// Every kind of line break as the single "\n" of a text box (core's toCrLf gives the file's form;
+// core's cp1252Length and fitCp1252 count and cut a part as its record holds it).
 QString toBox(const QString& text);
-
-// The bytes a text box's text takes in its record (a line break counts two).
-int storedLength(const QString& boxText);
-// The longest start of a text box's text that fits in capacity bytes; a line break or a
-// character made of two code units is never cut in two.
-QString fitText(const QString& boxText, int capacity = RecordLength);
 
 // The file's bytes: exactly FileLength, each part cut to its record.
 QByteArray write(const Parts& parts);

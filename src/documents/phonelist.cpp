@@ -1,23 +1,21 @@
 #include "documents/phonelist.h"
 #include "core/controls.h"
 #include "core/fonts.h"
+#include "core/keycodes.h"
 #include "core/sharedstate.h"
 #include "core/twips.h"
 #include "documents/documenticons.h"
 #include "workshop/handoff.h"
 
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <algorithm>
 
 namespace {
 const QColor BackColour(224, 224, 224);
 const QColor RowRuleColour(192, 192, 255);
 const QColor FirstColumnRuleColour(224, 224, 224);
 const QColor SecondColumnRuleColour(192, 192, 192);
-constexpr int KeyEnter = 13;
 
 constexpr int RowTops[Form11::Rows] = {30, 645, 1245, 1860, 2475, 3090, 3690, 4305, 4905, 5520, 6120, 6750};
 constexpr int RuleTops[Form11::Rows] = {0, 600, 1215, 1815, 2445, 3060, 3660, 4275, 4875, 5490, 6090, 6705};
@@ -140,17 +138,12 @@ bool Form11::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyRelease) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (!key->isAutoRepeat()) {
-            const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-            const int code = enter ? KeyEnter : key->key();
-            const auto at = [watched](const auto& column) {
-                const auto it = std::find(column.begin(), column.end(), watched);
-                return it == column.end() ? -1 : int(it - column.begin());
-            };
-            if (const int i = at(NOM); i >= 0)
+            const int code = keyCode(*key);
+            if (const int i = controlIndex(NOM, watched); i >= 0)
                 NOM_KeyUp(i, code);
-            else if (const int j = at(carrer); j >= 0)
+            else if (const int j = controlIndex(carrer, watched); j >= 0)
                 carrer_KeyUp(j, code);
-            else if (const int k = at(TELEFON); k >= 0)
+            else if (const int k = controlIndex(TELEFON, watched); k >= 0)
                 TELEFON_KeyUp(k, code);
         }
     }

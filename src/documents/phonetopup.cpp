@@ -1,11 +1,13 @@
 #include "documents/phonetopup.h"
 #include "core/basepanel.h"
 #include "core/controls.h"
+#include "core/fonts.h"
 #include "core/numericvalue.h"
 #include "core/random.h"
 #include "core/sharedstate.h"
 #include "core/twips.h"
 #include "documents/topuptask.h"
+#include "workshop/picturetools.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -20,16 +22,7 @@ const QColor RuleColour(255, 255, 128);
 const QColor ScoreColour(255, 255, 192);
 
 QFont courierBold(double points) {
-    QFont font(QStringLiteral("Courier New"));
-    font.setPointSizeF(points);
-    font.setBold(true);
-    return font;
-}
-
-void setTextColour(QWidget* w, const QColor& colour) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, colour);
-    w->setPalette(p);
+    return designFont("Courier New", points, true);
 }
 } // namespace
 

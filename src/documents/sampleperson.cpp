@@ -1,8 +1,6 @@
 #include "documents/sampleperson.h"
+#include "core/random.h"
 #include "core/textinput.h"
-
-#include <algorithm>
-#include <cmath>
 
 namespace sampleperson {
 const QStringList FirstNameTable{
@@ -155,13 +153,6 @@ const QStringList ProvinceList{
 };
 
 namespace {
-// The integer part of r x n, for 0 <= r < 1, kept below n even when r x n rounds up.
-qint64 wholeBelow(double r, qint64 n) {
-    if (n <= 0) return 0;
-    const auto k = qint64(std::floor(r * double(n)));
-    return std::clamp<qint64>(k, 0, n - 1);
-}
-
 QString rowOf(const QStringList& table, double r) {
     return table.isEmpty() ? QString() : table[qsizetype(wholeBelow(r, table.size()))];
 }

@@ -1,17 +1,12 @@
 #include "documents/topuptask.h"
 #include "core/numericvalue.h"
+#include "core/random.h"
 
 #include <QLocale>
 #include <cmath>
 
 namespace topup {
 namespace {
-// The integer part of r x n, for 0 <= r < 1, kept below n even when r x n rounds up.
-double wholeBelow(double r, double n) {
-    const double k = std::floor(r * n);
-    return k < n ? k : n - 1;
-}
-
 // A whole number as its digits; other values in the shortest form that reads back.
 QString plainNumber(double value) {
     if (!std::isfinite(value)) return QStringLiteral("0");
@@ -23,13 +18,13 @@ QString plainNumber(double value) {
 TopUpTask drawTask(const std::function<double()>& rnd) {
     TopUpTask task;
 
-    double number = wholeBelow(rnd(), 1000000000);
+    double number = double(wholeBelow(rnd(), 1000000000));
     for (int rejected = 1; number < LowestNumber; ++rejected) {
         if (rejected == MaxRejectedDraws) {
-            number = LowestNumber + wholeBelow(rnd(), 900000001);
+            number = LowestNumber + double(wholeBelow(rnd(), 900000001));
             break;
         }
-        number = wholeBelow(rnd(), 1000000000);
+        number = double(wholeBelow(rnd(), 1000000000));
     }
     task.number = plainNumber(number);
 
@@ -43,7 +38,7 @@ TopUpTask drawTask(const std::function<double()>& rnd) {
     }
     task.amount = QString::number(amount);
 
-    task.operatorName = Operators[size_t(wholeBelow(rnd(), double(Operators.size())))];
+    task.operatorName = Operators[size_t(wholeBelow(rnd(), std::int64_t(Operators.size())))];
     return task;
 }
 

@@ -68,11 +68,11 @@ int newsBoxCapacity(int layout, int body) {
 }
 
 int newsStoredLength(const QString& boxText) {
-    return int(toCp1252(toStored(boxText)).size());
+    return cp1252Length(boxText);
 }
 
 QString newsFitText(const QString& boxText, int capacity) {
-    return fitToCp1252(boxText, capacity);
+    return fitCp1252(boxText, capacity);
 }
 
 QByteArray writeNewsIndex(const NewsTexts& texts) {
@@ -120,8 +120,6 @@ QString newsPictureName(int picture) {
 }
 
 bool writeNewsFolder(const QString& folder, const QList<QImage>& pictures, const NewsTexts& texts) {
-    const bool isNew = !QFileInfo::exists(folder);
-    if (!QDir().mkpath(folder)) return false;
     const QDir dir(folder);
     QList<FileContents> files;
     for (int n = 0; n < pictures.size(); ++n)
@@ -132,6 +130,5 @@ bool writeNewsFolder(const QString& folder, const QList<QImage>& pictures, const
                                       [](const FileContents& file) { return file.bytes.isEmpty(); });
     if (encoded && saveFilesTogether(files)) return true;
     qCWarning(lcNews) << "the page could not be saved in" << folder;
-    if (isNew) QDir().rmdir(folder);
     return false;
 }

@@ -116,7 +116,7 @@ private Q_SLOTS:
 
     // A text cut to a record's room: what is kept never takes more bytes than the room once line
     // breaks are written as "\r\n", and no character (nor "\r\n") is cut in two.
-    void fitToCp1252_data() {
+    void fitCp1252_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("bytes");
         QTest::addColumn<QString>("kept");
@@ -135,11 +135,11 @@ private Q_SLOTS:
         QTest::newRow("a surrogate pair takes one") << QString("a") + QString::fromUcs4(U"\U0001F600") + "b"
                                                     << 2 << QString("a") + QString::fromUcs4(U"\U0001F600");
     }
-    void fitToCp1252() {
+    void fitCp1252() {
         QFETCH(QString, text);
         QFETCH(int, bytes);
         QFETCH(QString, kept);
-        QCOMPARE(::fitToCp1252(text, bytes), kept);
+        QCOMPARE(::fitCp1252(text, bytes), kept);
     }
 
     void cp1252RoundTripsEveryByte() {

@@ -1,5 +1,6 @@
 // The letter file: six 500-byte records in code page 1252, written whole, read defensively, and
 // the rules that keep a part within its record.
+#include "core/cp1252.h"
 #include "documents/letterfile.h"
 #include "files.h"
 
@@ -73,7 +74,7 @@ private Q_SLOTS:
         parts[2] = text;
         QCOMPARE(write(parts).mid(2 * RecordLength, RecordLength), record("a\r\nb"));
         QCOMPARE(toBox(text), QString("a\nb"));
-        QCOMPARE(storedLength(text), 4);
+        QCOMPARE(cp1252Length(text), 4);
     }
 
     void fitting_data() {
@@ -93,12 +94,27 @@ private Q_SLOTS:
         QTest::newRow("wide character fits") << a499 + smile << a499 + smile;
         QTest::newRow("wide character is never halved")
             << QString(500, QLatin1Char('a')) + smile << QString(500, QLatin1Char('a'));
+        // ŀ is the two bytes l· in the file.
+        const QString ela = QString::fromUtf8("\u0140");
+        QTest::newRow("l· takes two") << a499 + ela << a499;
+        QTest::newRow("l· just fits")
+            << QString(498, QLatin1Char('a')) + ela << QString(498, QLatin1Char('a')) + ela;
     }
     void fitting() {
         QFETCH(QString, text);
         QFETCH(QString, fitted);
-        QCOMPARE(fitText(text), fitted);
-        QVERIFY(storedLength(fitText(text)) <= RecordLength);
+        QCOMPARE(fitCp1252(text, RecordLength), fitted);
+        QVERIFY(cp1252Length(fitCp1252(text, RecordLength)) <= RecordLength);
+    }
+
+    // A part whose l· would reach past its record is cut before the l·, not inside it.
+    void lAtTheEndIsKeptWhole() {
+        Parts parts;
+        parts[0] = QString(497, QLatin1Char('a')) + QString::fromUtf8("\u0140") + "\nb";
+        const QByteArray bytes = write(parts);
+        QCOMPARE(bytes.size(), FileLength);
+        QCOMPARE(bytes.mid(0, RecordLength), QByteArray(497, 'a') + "l\xB7" + ' ');
+        QCOMPARE(read(bytes)[0], QString(497, QLatin1Char('a')) + QString::fromUtf8("l\u00B7"));
     }
 
     void longPartsNeverSplitABreak() {
