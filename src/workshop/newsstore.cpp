@@ -17,14 +17,6 @@ namespace {
 // The longest page file: layout 1, a title record and three bodies of three records.
 constexpr int LongestIndex = 10;
 
-// A box's line breaks as the page file keeps them.
-QString toStored(QString text) {
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    text.replace(QLatin1String("\n"), QLatin1String("\r\n"));
-    return text;
-}
-
 // Stored text back as a box holds it: line breaks as "\n", the fill at its end taken off. A zero
 // byte (the fill of a file not written whole) counts as a space.
 QString fromStored(const QByteArray& bytes) {
@@ -81,10 +73,10 @@ QByteArray writeNewsIndex(const NewsTexts& texts) {
     QByteArray out;
     out.reserve(newsRecordCount(texts.layout) * NewsRecordLength);
     out += record(QByteArray(1, char('0' + texts.layout)) +
-                  toCp1252(toStored(newsFitText(texts.title, NewsTitleLength))));
+                  toCp1252(toCrLf(newsFitText(texts.title, NewsTitleLength))));
     for (int b = 0; b < bodies.size(); ++b) {
         const QString text = b < texts.bodies.size() ? texts.bodies[b] : QString();
-        const QByteArray stored = toCp1252(toStored(newsFitText(text, newsBoxCapacity(texts.layout, b))));
+        const QByteArray stored = toCp1252(toCrLf(newsFitText(text, newsBoxCapacity(texts.layout, b))));
         for (int k = 0; k < bodies[b]; ++k)
             out += record(stored.mid(qsizetype(k) * NewsRecordLength, NewsRecordLength));
     }
@@ -120,6 +112,8 @@ QString newsPictureName(int picture) {
 }
 
 bool writeNewsFolder(const QString& folder, const QList<QImage>& pictures, const NewsTexts& texts) {
+    const bool isNew = !QFileInfo::exists(folder);
+    if (!QDir().mkpath(folder)) return false;
     const QDir dir(folder);
     QList<FileContents> files;
     for (int n = 0; n < pictures.size(); ++n)
@@ -130,5 +124,6 @@ bool writeNewsFolder(const QString& folder, const QList<QImage>& pictures, const
                                       [](const FileContents& file) { return file.bytes.isEmpty(); });
     if (encoded && saveFilesTogether(files)) return true;
     qCWarning(lcNews) << "the page could not be saved in" << folder;
+    if (isNew) QDir().rmdir(folder);
     return false;
 }
