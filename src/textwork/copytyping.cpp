@@ -1,6 +1,7 @@
 #include "textwork/copytyping.h"
 #include "core/centrewindow.h"
 #include "core/controls.h"
+#include "core/cp1252.h"
 #include "core/fonts.h"
 #include "core/sharedstate.h"
 #include "core/speakerpicture.h"
@@ -161,15 +162,15 @@ void form50::Form_Unload(bool& cancel) {
 }
 
 QString form50::shownModel() const {
-    return linebreaks::toCrLf(Label8->text());
+    return toCrLf(Label8->text());
 }
 
 QString form50::checkText() const {
-    return linebreaks::toCrLf(boxText(Text2));
+    return toCrLf(boxText(Text2));
 }
 
 QString form50::typedText() const {
-    return linebreaks::toCrLf(boxText(Text1));
+    return toCrLf(boxText(Text1));
 }
 
 int form50::caret() const {
@@ -181,12 +182,12 @@ copytyping::Mode form50::mode() const {
 }
 
 void form50::setCheckText(const QString& text) {
-    Text2->setPlainText(linebreaks::toBox(linebreaks::toCrLf(text)));
+    Text2->setPlainText(linebreaks::toBox(toCrLf(text)));
 }
 
 void form50::setModel(const QString& text) {
     setCheckText(text);
-    Label8->setText(linebreaks::toBox(linebreaks::toCrLf(text)));
+    Label8->setText(linebreaks::toBox(toCrLf(text)));
     modelHidden = false;
 }
 

@@ -115,7 +115,7 @@ void form50::SSSS_Click() {
 
 void form50::changeBothTexts(const QString& text) {
     setCheckText(text);
-    if (!modelHidden) Label8->setText(linebreaks::toBox(linebreaks::toCrLf(text)));
+    if (!modelHidden) Label8->setText(linebreaks::toBox(toCrLf(text)));
 }
 
 void form50::Command10_Click() {

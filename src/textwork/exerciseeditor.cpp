@@ -1,6 +1,7 @@
 #include "textwork/exerciseeditor.h"
 #include "core/choosefile.h"
 #include "core/controls.h"
+#include "core/cp1252.h"
 #include "core/errorbox.h"
 #include "core/folders.h"
 #include "core/fonts.h"
@@ -191,7 +192,7 @@ std::optional<QString> grabaci::saveTarget(const QString& folder) {
 }
 
 void grabaci::saveTo(const QString& path) {
-    if (!writeGapExercise(path, Text2->text(), Text3->text(), linebreaks::toCrLf(Text1->toPlainText()))) {
+    if (!writeGapExercise(path, Text2->text(), Text3->text(), toCrLf(Text1->toPlainText()))) {
         qCWarning(lcExerciseEditor) << "cannot save" << path;
         showError(services, this);
     }

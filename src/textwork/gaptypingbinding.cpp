@@ -1,4 +1,5 @@
 #include "textwork/gaptypingbinding.h"
+#include "core/cp1252.h"
 #include "textwork/gaptextbox.h"
 #include "textwork/linebreaks.h"
 
@@ -103,7 +104,7 @@ void GapTypingBinding::wake() {
 
 void GapTypingBinding::text1Changed() {
     if (syncing_) return;
-    const QString text = linebreaks::toCrLf(boxText(c_.Text1));
+    const QString text = toCrLf(boxText(c_.Text1));
     const int caret = linebreaks::crlfPosition(text, c_.Text1->textCursor().position());
     if (!c_.Text1->handlingInput()) {
         // The window put a new text in.
@@ -124,7 +125,7 @@ void GapTypingBinding::text1Changed() {
 void GapTypingBinding::caretMoved() {
     if (syncing_) return;
     // Mapped on the box's own text: a change of the text may still be on its way to the engine.
-    const QString text = linebreaks::toCrLf(boxText(c_.Text1));
+    const QString text = toCrLf(boxText(c_.Text1));
     if (text != engine_.Text1()) return;
     engine_.setCaret(linebreaks::crlfPosition(text, c_.Text1->textCursor().position()));
     showState();

@@ -1,4 +1,5 @@
 #include "textwork/gaptypingengine.h"
+#include "core/cp1252.h"
 #include "textwork/linebreaks.h"
 
 #include <algorithm>
@@ -19,7 +20,7 @@ GapTypingEngine::GapTypingEngine(Variant variant)
       Label11(variant == Variant::Spelling ? QStringLiteral("Label11") : QString()), variant_(variant) {}
 
 QString GapTypingEngine::normalised(const QString& text) {
-    return linebreaks::toCrLf(text);
+    return toCrLf(text);
 }
 
 void GapTypingEngine::setText1(const QString& text) {

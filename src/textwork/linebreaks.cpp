@@ -1,4 +1,5 @@
 #include "textwork/linebreaks.h"
+#include "core/cp1252.h"
 
 namespace linebreaks {
 namespace {
@@ -6,24 +7,6 @@ bool pairAt(const QString& text, qsizetype i) {
     return i + 1 < text.size() && text[i] == QLatin1Char('\r') && text[i + 1] == QLatin1Char('\n');
 }
 } // namespace
-
-QString toCrLf(const QString& text) {
-    QString out;
-    out.reserve(text.size() + text.size() / 16);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (pairAt(text, i)) {
-            out += QLatin1String("\r\n");
-            ++i;
-        } else if (c == QLatin1Char('\r') || c == QLatin1Char('\n') || c == QChar::ParagraphSeparator ||
-                   c == QChar::LineSeparator) {
-            out += QLatin1String("\r\n");
-        } else {
-            out += c;
-        }
-    }
-    return out;
-}
 
 QString toBox(const QString& crlfText) {
     QString out = crlfText;

@@ -4,11 +4,9 @@
 
 // The texts of the gap typing are held as the record files hold them, every line break a CR LF
 // pair; a Qt text box keeps one character per break. These map texts and caret positions between
-// the two.
+// the two (core's toCrLf brings a text to CR LF).
 namespace linebreaks {
 
-// Every kind of line break (CR LF, a lone CR or LF, Qt's paragraph and line separators) as CR LF.
-QString toCrLf(const QString& text);
 // CR LF pairs as the single "\n" of a text box.
 QString toBox(const QString& crlfText);
 // The text box position of a position in a CR LF text; a position between CR and LF maps to

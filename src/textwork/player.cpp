@@ -1,6 +1,7 @@
 #include "textwork/player.h"
 #include "core/choosefile.h"
 #include "core/controls.h"
+#include "core/cp1252.h"
 #include "core/folders.h"
 #include "core/fonts.h"
 #include "core/numericvalue.h"
@@ -94,7 +95,6 @@ Form14::Form14(Services& services) : MainForm(services) {
         box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     }
-    Text3->setPlainText(QStringLiteral("Text3"));
 
     makeFrames();
     makeTools();
@@ -259,7 +259,7 @@ void Form14::applyLayout(playerrules::Layout layout) {
 
 void Form14::loadExercise(const GapExercise& exercise) {
     Text4->setText(exercise.keys);
-    const QString full = linebreaks::toCrLf(exercise.text);
+    const QString full = toCrLf(exercise.text);
     typing->startExercise(full, full, 0);
     Text3->setPlainText(linebreaks::toBox(full));
     blankKeys();

@@ -1,10 +1,10 @@
 #include "textwork/registerforms.h"
-#include "textwork/spelling.h"
 #include "textwork/copytyping.h"
-#include "textwork/player.h"
 #include "textwork/exerciseeditor.h"
-#include "textwork/wordprocessor.h"
 #include "textwork/letterordering.h"
+#include "textwork/player.h"
+#include "textwork/spelling.h"
+#include "textwork/wordprocessor.h"
 
 void registerTextWorkForms(Forms& forms) {
     forms.add<cancions>();

@@ -1,10 +1,11 @@
 #include "textwork/spellinggaps.h"
+#include "core/cp1252.h"
 #include "textwork/linebreaks.h"
 
 namespace spellinggaps {
 
 Exercise build(const QString& source, const QStringList& pieces, Stretch stretch) {
-    return gaprules::scan(linebreaks::toCrLf(source), pieces, stretch == Stretch::Whole ? -1 : StretchLength);
+    return gaprules::scan(toCrLf(source), pieces, stretch == Stretch::Whole ? -1 : StretchLength);
 }
 
 QStringList pieces(Family family, const QString& caption) {

@@ -15,7 +15,7 @@ QString fitted(const QString& text, int length) {
 }
 
 QByteArray savedFile(const QByteArray& oldFile, const QString& text) {
-    QByteArray record = toCp1252(linebreaks::toCrLf(text)).left(RecordLength);
+    QByteArray record = toCp1252(toCrLf(text)).left(RecordLength);
     record.append(QByteArray(RecordLength - record.size(), ' '));
     return record + oldFile.mid(RecordLength);
 }

@@ -82,6 +82,8 @@ private Q_SLOTS:
         QCOMPARE(f.Text1->palette().color(QPalette::Text), QColor(64, 64, 64));
         QCOMPARE(f.Text3->palette().color(QPalette::Base), QColor(192, 192, 255));
         QCOMPARE(f.Text3->font().pointSizeF(), 20.0); // the layout stacked
+        // Before an exercise is chosen the reading box is empty, not a control's name.
+        QVERIFY(f.Text3->toPlainText().isEmpty());
         QCOMPARE(f.Label11->font().family(), QString("Arial"));
         QCOMPARE(f.Label11->palette().color(QPalette::WindowText), QColor(0, 0, 64));
         QCOMPARE(f.Combo3->currentText(), QString("Fonts"));
