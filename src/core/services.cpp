@@ -17,6 +17,10 @@ QString Services::inCurrentFolder(const QString& fileName) const {
     return QDir::cleanPath(QDir(currentFolder).absoluteFilePath(fileName));
 }
 
+QString Services::inScratchFolder(const QString& fileName) const {
+    return QDir(scratchFolder).filePath(fileName);
+}
+
 void Services::moveCurrentFolderTo(const QString& filePath) {
     currentFolder = QFileInfo(inCurrentFolder(filePath)).absolutePath();
 }

@@ -43,6 +43,8 @@ struct Services {
     QString pictureFolder;
     // The path of a file named from the current folder (an absolute path stays as it is).
     QString inCurrentFolder(const QString& fileName) const;
+    // A fixed scratch file's path.
+    QString inScratchFolder(const QString& fileName) const;
     // The current folder becomes the folder that holds the file.
     void moveCurrentFolderTo(const QString& filePath);
 };

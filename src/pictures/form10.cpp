@@ -249,7 +249,7 @@ void Form10::tempo_Click() {
         const QImage page = snapshotImage(capture());
         if (!page.isNull()) {
             Picture3->setPicture(page);
-            const QString jpeg = QDir(services.scratchFolder).filePath(QStringLiteral("dibuix.jpg"));
+            const QString jpeg = services.inScratchFolder(QStringLiteral("dibuix.jpg"));
             const QString folder = QDir(services.programFolder).filePath(QStringLiteral("temporal"));
             if (savejpg(page, jpeg, 100) && QDir().mkpath(folder)) {
                 const std::optional<QString> name =

@@ -247,7 +247,7 @@ void Form4::COMBINATORIA() {
     // The pieces are cut from the copy in memory; the copy also goes to the scratch file.
     const QImage copy = grabSource(Picture56, true).copy(QRect(QPoint(0, 0), Picture55->size()));
     Picture55->setPicture(copy);
-    const QString file = QDir(services.scratchFolder).filePath(QStringLiteral("dibuixyy.bmp"));
+    const QString file = services.inScratchFolder(QStringLiteral("dibuixyy.bmp"));
     if (!savePictureSafely(copy, file, "bmp"))
         qCInfo(lcPictures) << "puzzle: scratch copy not written" << file;
 

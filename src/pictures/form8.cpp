@@ -128,7 +128,7 @@ void Form8::Label20_MouseUp(int) {
         QWidget* main = services.forms.loaded(QStringLiteral("form1"));
         PictureBox* GRANDE = main ? main->findChild<PictureBox*>(QStringLiteral("GRANDE")) : nullptr;
         const PhotoScratch scratch{handOffPicturePath(services),
-                                   QDir(services.scratchFolder).filePath(QStringLiteral("dibuix.jpg"))};
+                                   services.inScratchFolder(QStringLiteral("dibuix.jpg"))};
         const OfficeDocument document = packPhotos(files, layout, size, scratch, [&](const QImage& photo) {
             if (GRANDE) GRANDE->setPicture(photo);
             Picture3->setPicture(photo);

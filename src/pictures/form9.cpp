@@ -367,7 +367,7 @@ void Form9::resizePictureLayer(int slot, bool enlarge) {
     LayerPicture* layer = Picture33[size_t(slot)];
     // The layer's picture as it is now, also kept as "ccc.bmp"; the resize goes on without it.
     const QImage now = grabSource(layer, true);
-    const QString scratch = QDir(services.scratchFolder).filePath(QStringLiteral("ccc.bmp"));
+    const QString scratch = services.inScratchFolder(QStringLiteral("ccc.bmp"));
     if (!savePictureSafely(now, scratch, "BMP")) qCInfo(lcPictures) << "montage: could not write" << scratch;
     Picture35->resize(now.size());
     Picture35->setPicture(now);

@@ -79,7 +79,7 @@ void form1::Form_Load() {
     Label6->setText(services.state.speechFlagText());
 
     // The scratch folder TEMPORALS: created when missing; nothing depends on it existing.
-    QDir().mkpath(QDir(services.scratchFolder).filePath(QStringLiteral("TEMPORALS")));
+    QDir().mkpath(services.inScratchFolder(QStringLiteral("TEMPORALS")));
 }
 
 bool form1::eventFilter(QObject* watched, QEvent* event) {

@@ -9,6 +9,7 @@
 #include "core/mouseevents.h"
 #include "core/numericvalue.h"
 #include "core/recordfile.h"
+#include "core/scratchtext.h"
 #include "core/services.h"
 #include "core/speakerpicture.h"
 #include "core/tata.h"
@@ -251,8 +252,7 @@ void form50::CloseCopyWindow() {
 }
 
 bool form50::OpenNotepad() {
-    const QString path = QDir(services.scratchFolder).filePath(QStringLiteral("nota.txt"));
-    return saveFileSafely(path, QByteArray()) && services.launcher.openTextFile(path);
+    return openScratchText(services, QStringLiteral("nota.txt"), {});
 }
 
 void form50::OpenListedText(int k) {

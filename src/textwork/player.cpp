@@ -1,4 +1,5 @@
 #include "textwork/player.h"
+#include "core/centrewindow.h"
 #include "core/choosefile.h"
 #include "core/controls.h"
 #include "core/cp1252.h"
@@ -14,14 +15,12 @@
 
 #include <QComboBox>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLoggingCategory>
 #include <QPlainTextEdit>
-#include <QScreen>
 #include <QTime>
 #include <QTimer>
 
@@ -192,12 +191,7 @@ bool Form14::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Form14::Form_Load() {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        const QSize size = sizeHint().expandedTo(minimumSize());
-        move(area.left() + qMax(0, (area.width() - size.width()) / 2),
-             area.top() + qMax(0, (area.height() - size.height()) / 2));
-    }
+    centreOnScreen(this);
     Combo3->setEditText(QStringLiteral("Fonts"));
     Text2->clear();
     List1->clear();

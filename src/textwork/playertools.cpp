@@ -4,6 +4,7 @@
 #include "core/errorbox.h"
 #include "core/mouseevents.h"
 #include "core/recordfile.h"
+#include "core/scratchtext.h"
 #include "core/services.h"
 #include "core/tata.h"
 #include "core/twips.h"
@@ -156,12 +157,9 @@ void Form14::Picture2_MouseDown(QPointF pos) {
 }
 
 void Form14::Label26_Click() {
-    const QString path = QDir(services.scratchFolder).filePath(QStringLiteral("escrit.txt"));
-    if (!saveFileSafely(path, playertools::handOffBytes(Text1->toPlainText()))) {
+    if (!openScratchText(services, QStringLiteral("escrit.txt"),
+                         playertools::handOffBytes(Text1->toPlainText())))
         showError(services, this);
-        return;
-    }
-    services.launcher.openTextFile(path);
 }
 
 void Form14::Picture3_Click(int Index) {

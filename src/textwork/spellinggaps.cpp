@@ -1,5 +1,6 @@
 #include "textwork/spellinggaps.h"
 #include "core/cp1252.h"
+#include "core/textinput.h"
 #include "textwork/linebreaks.h"
 
 namespace spellinggaps {
@@ -38,12 +39,8 @@ QStringList groupPieces(const QStringList& groups) {
     QStringList out;
     for (const QString& group : groups) {
         // Only spaces are trimmed: a group is the learner's own letters.
-        qsizetype from = 0, to = group.size();
-        while (from < to && group[from] == QLatin1Char(' '))
-            ++from;
-        while (to > from && group[to - 1] == QLatin1Char(' '))
-            --to;
-        if (to > from) out << group.mid(from, to - from);
+        const QString letters = withoutEndSpaces(group);
+        if (!letters.isEmpty()) out << letters;
     }
     return out;
 }

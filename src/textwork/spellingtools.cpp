@@ -8,6 +8,7 @@
 #include "core/mouseevents.h"
 #include "core/officelayouts.h"
 #include "core/recordfile.h"
+#include "core/scratchtext.h"
 #include "core/services.h"
 #include "core/userfile.h"
 #include "platform/dialogs.h"
@@ -274,7 +275,7 @@ void cancions::Picture1_MouseUp(Qt::MouseButton Button, QPointF pos) {
 }
 
 void cancions::Label18_Click() {
-    const QString path = QDir(services.scratchFolder).filePath(QStringLiteral("temp.txt"));
+    const QString path = services.inScratchFolder(QStringLiteral("temp.txt"));
     if (!saveFileSafely(path, spellingtexts::handOffBytes(Text1->toPlainText())) ||
         !services.launcher.openInOfficeSuite(path))
         showError(services, this);
@@ -285,6 +286,5 @@ void cancions::Label19eeee_Click() {
 }
 
 bool cancions::StartNotepad() {
-    const QString path = QDir(services.scratchFolder).filePath(QStringLiteral("nota.txt"));
-    return saveFileSafely(path, QByteArray()) && services.launcher.openTextFile(path);
+    return openScratchText(services, QStringLiteral("nota.txt"), {});
 }

@@ -312,7 +312,7 @@ void Form18::Label24_Click() {
 }
 
 void Form18::ExportDocumentToWord() {
-    const QString scratch = QDir(services.scratchFolder).filePath(QStringLiteral("temporal.rtf"));
+    const QString scratch = services.inScratchFolder(QStringLiteral("temporal.rtf"));
     if (!rtf::save(scratch, *RichTextBox1->document()))
         qCWarning(lcWordProcessor) << "scratch document not written";
     if (!services.office.open(plainTextDocument(RichTextBox1->toPlainText()))) showError(services, this);

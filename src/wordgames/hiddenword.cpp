@@ -1,5 +1,6 @@
 #include "wordgames/hiddenword.h"
 #include "core/basepanel.h"
+#include "core/centrewindow.h"
 #include "core/choosefile.h"
 #include "core/controls.h"
 #include "core/folders.h"
@@ -14,7 +15,6 @@
 #include "wordgames/hiddenwordpuzzle.h"
 
 #include <QDir>
-#include <QGuiApplication>
 #include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
@@ -22,7 +22,6 @@
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
-#include <QScreen>
 
 using namespace hiddenword;
 
@@ -146,12 +145,7 @@ void amaga::Form_Load() {
     Picture3->setVisible(services.state.SpeechFlag() == 1);
     Picture1->setAutoSize(true);
     Picture1->setPicture(drawBasePanel());
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        const QSize size = sizeHint().expandedTo(minimumSize());
-        move(area.left() + qMax(0, (area.width() - size.width()) / 2),
-             area.top() + qMax(0, (area.height() - size.height()) / 2));
-    }
+    centreOnScreen(this);
 }
 
 void amaga::Form_Unload(bool&) {

@@ -61,7 +61,7 @@ private:
 } // namespace
 
 QString handOffPicturePath(const Services& services) {
-    return QDir(services.scratchFolder).filePath(QStringLiteral("dibuix.bmp"));
+    return services.inScratchFolder(QStringLiteral("dibuix.bmp"));
 }
 
 QImage grabSource(QWidget* source, bool paintedPictureOnly) {

@@ -220,6 +220,13 @@ private Q_SLOTS:
         QCOMPARE(w.t.dialogs.messages, QStringList{"Error"});
         QVERIFY(w.t.launcher.requests.isEmpty());
     }
+    // No text editor to open it: said too, not left silent.
+    void handOffWithNoEditor() {
+        Window w;
+        w.t.launcher.answer = false;
+        QTest::mouseClick(w.f->Label26, Qt::LeftButton);
+        QCOMPARE(w.t.dialogs.messages, QStringList{"Error"});
+    }
     void speech() {
         Window w;
         Form14& f = *w.f;
