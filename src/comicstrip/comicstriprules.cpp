@@ -10,10 +10,4 @@ std::array<int, Panels> randomBoard(Random& random, int entries) {
     return picks;
 }
 
-std::optional<qreal> steppedFontSize(qreal current, qreal step) {
-    const qreal next = current + step;
-    if (next < SmallestFontSize || next > LargestFontSize) return std::nullopt;
-    return next;
-}
-
 } // namespace comicstrip

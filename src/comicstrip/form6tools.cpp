@@ -1,6 +1,7 @@
 // The caption tools of the comic strip window: they act on all eighteen caption boxes at once.
 #include "comicstrip/form6.h"
 #include "core/controls.h"
+#include "core/fonts.h"
 #include "workshop/picturetools.h"
 
 #include <QLineEdit>
@@ -16,7 +17,7 @@ const char* const ZoneFonts[] = {"Arial", "Zahareña", "Comic Sans MS", "Courier
 // A box's font size changed by step, unless that leaves the sizes a caption may take.
 void stepSize(QWidget* box, qreal step) {
     QFont f = box->font();
-    if (const std::optional<qreal> size = steppedFontSize(f.pointSizeF(), step)) {
+    if (const std::optional<double> size = steppedPointSize(f.pointSizeF(), step)) {
         f.setPointSizeF(*size);
         box->setFont(f);
     }

@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QString>
+#include <algorithm>
 
 void installFontSubstitutions() {
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
@@ -22,4 +23,14 @@ QFont designFont(const char* family, double points, bool bold) {
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;
+}
+
+std::optional<double> steppedPointSize(double size, double step, double smallest) {
+    const double next = size + step;
+    if (!(next >= smallest && next <= LargestPointSize)) return std::nullopt;
+    return next;
+}
+
+double boundedPointSize(double size, double step, double smallest) {
+    return std::clamp(size + step, smallest, LargestPointSize);
 }

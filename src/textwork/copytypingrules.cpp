@@ -1,5 +1,6 @@
 #include "textwork/copytypingrules.h"
 #include "core/cp1252.h"
+#include "core/fonts.h"
 
 namespace copytyping {
 KeyDown keyDown(const QString& typed, const QString& check, int caret, Mode mode) {
@@ -73,11 +74,11 @@ QString withoutAccents(const QString& text) {
 }
 
 double largerSize(double size) {
-    return qMin(size + SizeStep, LargestSize);
+    return boundedPointSize(size, SizeStep, SmallestSize);
 }
 
 double smallerSize(double size) {
-    return qBound(SmallestSize, size - SizeStep, LargestSize);
+    return boundedPointSize(size, -SizeStep, SmallestSize);
 }
 
 QString openedText(const QByteArray& file) {

@@ -53,7 +53,6 @@ QString withoutAccents(const QString& text);
 // The font size tools: 5 points a step, between 10 and 400 points.
 constexpr double SizeStep = 5;
 constexpr double SmallestSize = 10;
-constexpr double LargestSize = 400;
 double largerSize(double size);
 double smallerSize(double size);
 

@@ -1,4 +1,5 @@
 #include "textwork/playertoolrules.h"
+#include "core/fonts.h"
 #include "core/palette.h"
 #include "textwork/linebreaks.h"
 
@@ -24,11 +25,11 @@ QColor groundColour(int x) {
 }
 
 double largerSize(double points) {
-    return std::min(points + SizeStep, MaxPointSize);
+    return boundedPointSize(points, SizeStep, MinPointSize);
 }
 
 double smallerSize(double points) {
-    return std::max(points - SizeStep, MinPointSize);
+    return boundedPointSize(points, -SizeStep, MinPointSize);
 }
 
 QByteArray handOffBytes(const QString& text) {

@@ -9,7 +9,6 @@
 namespace playertools {
 constexpr int HandOffLength = 2900;
 constexpr double MinPointSize = 10;
-constexpr double MaxPointSize = 400;
 constexpr double SizeStep = 5;
 // The point sizes of the four size zones.
 constexpr double ZoneSizes[4] = {12, 18, 24, 36};

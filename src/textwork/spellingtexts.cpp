@@ -27,8 +27,4 @@ QString openedText(const QByteArray& file) {
 QByteArray handOffBytes(const QString& text) {
     return linebreaks::handOffBytes(text, HandOffLength);
 }
-
-double steppedPointSize(double current, double delta) {
-    return std::clamp(current + delta, MinPointSize, MaxPointSize);
-}
 } // namespace spellingtexts

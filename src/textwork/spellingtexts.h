@@ -6,8 +6,6 @@
 namespace spellingtexts {
 constexpr int RecordLength = 1000;  // a saved text: record 1 of 1000 characters, code page 1252
 constexpr int HandOffLength = 2500; // the text handed to the office suite
-constexpr double MinPointSize = 1;
-constexpr double MaxPointSize = 400;
 
 // The saved file's name: ".txt" added unless the chosen name already ends in it (any case), so
 // that a saved text can be chosen again and replaced.
@@ -27,7 +25,4 @@ QString openedText(const QByteArray& file);
 // The office suite's copy: the text cut or padded to 2500 characters, in UTF-8, its line breaks
 // as CR LF like the player's hand-off.
 QByteArray handOffBytes(const QString& text);
-
-// A font size stepped by delta points, kept within 1 and 400.
-double steppedPointSize(double current, double delta);
 } // namespace spellingtexts

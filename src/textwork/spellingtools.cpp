@@ -4,6 +4,7 @@
 #include "core/controls.h"
 #include "core/errorbox.h"
 #include "core/folders.h"
+#include "core/fonts.h"
 #include "core/log.h"
 #include "core/mouseevents.h"
 #include "core/officelayouts.h"
@@ -234,7 +235,7 @@ void cancions::Label24_Click() {
 
 void cancions::stepText1Size(int delta) {
     QFont f = Text1->font();
-    f.setPointSizeF(spellingtexts::steppedPointSize(f.pointSizeF(), delta));
+    f.setPointSizeF(boundedPointSize(f.pointSizeF(), delta));
     Text1->setFont(f);
     Text1->setFocus();
 }

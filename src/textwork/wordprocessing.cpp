@@ -1,5 +1,6 @@
 #include "textwork/wordprocessing.h"
 #include "core/folders.h"
+#include "core/fonts.h"
 
 #include <QPainter>
 #include <QTextBlock>
@@ -87,7 +88,7 @@ std::optional<double> steppedSize(std::optional<double> size, double delta) {
     if (!size) return std::nullopt;
     double next = *size + delta;
     // Growing stops at the bound; a size already past it (from a file) does not grow.
-    if (delta > 0) next = std::min(next, std::max(MaxPointSize, *size));
+    if (delta > 0) next = std::min(next, std::max(LargestPointSize, *size));
     if (next <= 0 || next == *size) return std::nullopt;
     return next;
 }

@@ -10,7 +10,6 @@ class QTextCursor;
 // The word processor's rules on a text cursor, without a screen.
 namespace wordprocessing {
 
-constexpr double MaxPointSize = 400;
 constexpr double SizeStep = 5;
 
 enum class Flag { Bold, Italic, Underline };
@@ -26,7 +25,7 @@ QTextCharFormat flagFormat(Flag flag, bool on);
 // The point size over the selection, runs without a size of their own counting as
 // defaultSize; nothing when they mix sizes. Without a selection, that of what is typed next.
 std::optional<double> selectionPointSize(const QTextCursor& cursor, double defaultSize);
-// A size stepped by delta: at most MaxPointSize; nothing when the step can't be made (no single
+// A size stepped by delta: at most core's LargestPointSize; nothing when the step can't be made (no single
 // size, a result of 0 or less, or no change at all).
 std::optional<double> steppedSize(std::optional<double> size, double delta);
 

@@ -1,5 +1,6 @@
 #include "workshop/newspage.h"
 #include "core/controls.h"
+#include "core/fonts.h"
 #include "core/mouseevents.h"
 #include "core/sharedstate.h"
 #include "core/twips.h"
@@ -196,7 +197,7 @@ void Form61::Label8_Click() {
     QFont font = box->font();
     const double size = font.pointSizeF() + SizeStep;
     // Past the largest size the box stays as it is.
-    if (size > LargestSize) return;
+    if (size > LargestPointSize) return;
     font.setPointSizeF(size);
     box->setFont(font);
 }

@@ -35,7 +35,6 @@ public:
     // Size steps of the selected box, in points.
     static constexpr double SizeStep = 5;
     static constexpr double SmallestSize = 10;
-    static constexpr double LargestSize = 400;
 
     void Label4_Click(int index);
     void Text1_Click(int index);

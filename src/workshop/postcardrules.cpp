@@ -48,9 +48,3 @@ const TintButton& tintButton(int index) {
     if (index < 0 || index >= TintButtonCount) return none;
     return TintButtons[size_t(index)];
 }
-
-std::optional<double> steppedPointSize(double size, double step) {
-    const double next = size + step;
-    if (!(next >= SmallestPointSize && next <= LargestPointSize)) return std::nullopt;
-    return next;
-}

@@ -30,11 +30,5 @@ struct TintButton {
 inline constexpr int TintButtonCount = 8;
 const TintButton& tintButton(int index);
 
-// Text sizes stay within these points.
-inline constexpr double SmallestPointSize = 1;
-inline constexpr double LargestPointSize = 400;
+// Text sizes step by this many points, within core's range (steppedPointSize).
 inline constexpr double PointSizeStep = 2;
-
-// A box's size after one step up or down; nothing when the step would leave the range, so the
-// box keeps its size.
-std::optional<double> steppedPointSize(double size, double step);

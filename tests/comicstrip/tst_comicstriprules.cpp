@@ -1,5 +1,6 @@
 // The comic strip's rules without a screen: the random board's draw and the caption size steps.
 #include "comicstrip/comicstriprules.h"
+#include "core/fonts.h"
 #include "core/random.h"
 
 #include <QSet>
@@ -58,7 +59,7 @@ private Q_SLOTS:
         QFETCH(qreal, current);
         QFETCH(qreal, step);
         QFETCH(qreal, expected);
-        const std::optional<qreal> size = steppedFontSize(current, step);
+        const std::optional<double> size = steppedPointSize(current, step);
         if (expected < 0) {
             QVERIFY(!size);
         } else {

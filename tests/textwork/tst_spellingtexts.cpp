@@ -2,6 +2,7 @@
 // the tool strip, the font presets and the hand-offs to the office suite.
 #include "core/controls.h"
 #include "core/cp1252.h"
+#include "core/fonts.h"
 #include "files.h"
 #include "testservices.h"
 #include "textwork/gaptextbox.h"
@@ -119,7 +120,7 @@ private Q_SLOTS:
         QFETCH(double, current);
         QFETCH(double, delta);
         QFETCH(double, expected);
-        QCOMPARE(steppedPointSize(current, delta), expected);
+        QCOMPARE(boundedPointSize(current, delta), expected);
     }
 
     void design() {
