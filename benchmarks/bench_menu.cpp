@@ -21,6 +21,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <map>
+#include <tuple>
 
 namespace {
 // Times every paint event by the control it paints, when asked.
@@ -269,19 +270,22 @@ int main(int argc, char* argv[]) {
         endMiB = residentMiB();
     }
     if (!only.isEmpty()) {
-        // The controls whose paints took longest, by median over the openings.
-        std::vector<std::pair<double, QString>> slowest;
+        // The controls whose paints took longest, in total an opening, with their number.
+        std::vector<std::tuple<double, double, QString>> slowest;
         std::map<QString, double> perWindow;
         for (const auto& [name, times] : qapp.paints) {
-            slowest.emplace_back(median(times), name);
+            double total = 0;
             for (double t : times)
-                perWindow[name.section(QLatin1Char('.'), 0, 0)] += t / (Reopenings + 1);
+                total += t / (Reopenings + 1);
+            slowest.emplace_back(total, double(times.size()) / (Reopenings + 1), name);
+            perWindow[name.section(QLatin1Char('.'), 0, 0)] += total;
         }
         for (const auto& [window, ms] : perWindow)
             std::printf("  paints of %s: %.2f ms an opening\n", qPrintable(window), ms);
         std::sort(slowest.rbegin(), slowest.rend());
-        for (size_t i = 0; i < std::min<size_t>(15, slowest.size()); ++i)
-            std::printf("  paint %6.2f ms  %s\n", slowest[i].first, qPrintable(slowest[i].second));
+        for (size_t i = 0; i < std::min<size_t>(20, slowest.size()); ++i)
+            std::printf("  paint %6.2f ms in %4.1f paints an opening  %s\n", std::get<0>(slowest[i]),
+                        std::get<1>(slowest[i]), qPrintable(std::get<2>(slowest[i])));
         return failed ? 1 : 0;
     }
 

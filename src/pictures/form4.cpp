@@ -40,6 +40,16 @@ QImage samplePicture(const QString& name) {
 }
 } // namespace
 
+const QImage& PuzzleSamples::operator[](size_t slot) const {
+    std::optional<QImage>& image = images_.at(slot);
+    if (!image) {
+        const bool held = std::find(PuzzleStripSamples.begin(), PuzzleStripSamples.end(), int(slot)) !=
+                          PuzzleStripSamples.end();
+        image = held ? samplePicture(QStringLiteral("sample%1.jpg").arg(slot)) : QImage();
+    }
+    return *image;
+}
+
 int puzzleSampleOfArea(int index) {
     return index == 9 ? 12 : index;
 }
@@ -113,8 +123,6 @@ Form4::Form4(Services& services) : MainForm(services) {
     File1->hide();
     Shape5->setDrawMode(TintMode::MergeNotPen);
 
-    for (int slot : PuzzleStripSamples)
-        Picture58[size_t(slot)] = samplePicture(QStringLiteral("sample%1.jpg").arg(slot));
     Picture26->setPicture(samplePicture(QStringLiteral("strip.jpg")));
 
     connect(pc, &QAction::triggered, this, &Form4::pc_Click);

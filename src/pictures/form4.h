@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QStringList>
 #include <array>
+#include <optional>
 
 class ClickZone;
 class ColourTintOverlay;
@@ -22,6 +23,16 @@ int puzzleSampleOfArea(int index);
 int puzzleAreaOfThumbnail(int t);
 
 // The jigsaw puzzle: a model cut into n x n pieces thrown into a tray, dragged back onto the board.
+// The sample photographs by slot, each decoded on its first use: most openings build from one
+// sample or none, and decoding all thirteen took most of the window's opening.
+class PuzzleSamples {
+public:
+    const QImage& operator[](size_t slot) const;
+
+private:
+    mutable std::array<std::optional<QImage>, PuzzleSampleSlots> images_;
+};
+
 class Form4 : public MainForm {
     Q_OBJECT
 public:
@@ -86,9 +97,9 @@ public:
     QPushButton* Command5 = nullptr;
     QPushButton* Command6 = nullptr;
     PictureFileList* File1 = nullptr;
-    std::array<QImage, PuzzleSampleSlots> Picture58; // the sample photographs
-    PictureBox* Picture56 = nullptr;                 // the board
-    std::array<PictureBox*, 25> Picture54{};         // the pieces
+    PuzzleSamples Picture58;                 // the sample photographs
+    PictureBox* Picture56 = nullptr;         // the board
+    std::array<PictureBox*, 25> Picture54{}; // the pieces
     ColourTintOverlay* Shape5 = nullptr;
     PictureBox* Picture55 = nullptr; // scratch copy of the board's image
     PictureBox* GRANDE = nullptr;    // the model
