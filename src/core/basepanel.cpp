@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-QImage drawBasePanel() {
+static QImage paintBasePanel() {
     QImage img(BasePanelWidth, BasePanelHeight, QImage::Format_RGB32);
     const QColor cream(250, 244, 226);
     const QColor light(255, 252, 243);
@@ -32,4 +32,10 @@ QImage drawBasePanel() {
     p.setPen(light);
     p.drawRect(bevel + 5, bevel + 5, w - 2 * bevel - 9, h - 2 * bevel - 9);
     return img;
+}
+
+// Drawn once a process: every window that shows it shares the pixels.
+QImage drawBasePanel() {
+    static const QImage picture = paintBasePanel();
+    return picture;
 }

@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-QImage drawSpeakerPicture() {
+static QImage paintSpeakerPicture() {
     QImage img(SpeakerPictureWidth, SpeakerPictureHeight, QImage::Format_RGB32);
     img.fill(QColor(236, 240, 248));
     QPainter p(&img);
@@ -35,4 +35,10 @@ QImage drawSpeakerPicture() {
         p.drawArc(QRectF(29 - r, 12 - r, 2 * r, 2 * r), -45 * 16, 90 * 16);
     }
     return img;
+}
+
+// Drawn once a process: every window that shows it shares the pixels.
+QImage drawSpeakerPicture() {
+    static const QImage picture = paintSpeakerPicture();
+    return picture;
 }

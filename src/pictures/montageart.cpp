@@ -115,7 +115,7 @@ QColor paletteCell(int column, int row) {
 }
 } // namespace
 
-QImage drawMontageToolbar() {
+static QImage paintMontageToolbar() {
     QImage bar(ToolbarWidth, ToolbarHeight, QImage::Format_RGB32);
     bar.fill(QColor(212, 208, 200));
     QPainter p(&bar);
@@ -146,7 +146,13 @@ QImage drawMontageToolbar() {
     return bar;
 }
 
-QImage drawMontagePalette() {
+// Drawn once a process: every window that shows it shares the pixels.
+QImage drawMontageToolbar() {
+    static const QImage picture = paintMontageToolbar();
+    return picture;
+}
+
+static QImage paintMontagePalette() {
     QImage palette(PaletteColumns * CellPixels + 1, PaletteRows * CellPixels + 1, QImage::Format_RGB32);
     palette.fill(QColor(96, 96, 96));
     QPainter p(&palette);
@@ -155,4 +161,10 @@ QImage drawMontagePalette() {
             p.fillRect(column * CellPixels + 1, row * CellPixels + 1, CellPixels - 1, CellPixels - 1,
                        paletteCell(column, row));
     return palette;
+}
+
+// Drawn once a process: every window that shows it shares the pixels.
+QImage drawMontagePalette() {
+    static const QImage picture = paintMontagePalette();
+    return picture;
 }

@@ -89,7 +89,7 @@ QSize photoSizePixels(QSizeF screenTwips, int perRow) {
     return QSize(tw(twips.width()), tw(twips.height())).expandedTo(QSize(1, 1));
 }
 
-QImage drawPhotoLayouts() {
+static QImage paintPhotoLayouts() {
     QImage picture(PhotoLayoutPicturePixels, QImage::Format_RGB32);
     picture.fill(Qt::white);
     QPainter p(&picture);
@@ -102,6 +102,12 @@ QImage drawPhotoLayouts() {
         drawPage(p, twRect(left, LandscapeTop, LandscapeIcon.width(), LandscapeIcon.height()),
                  photoLayout(index).perRow);
     }
+    return picture;
+}
+
+// Drawn once a process: every window that shows it shares the pixels.
+QImage drawPhotoLayouts() {
+    static const QImage picture = paintPhotoLayouts();
     return picture;
 }
 

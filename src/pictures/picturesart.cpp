@@ -5,7 +5,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
-QImage drawEffectsSample() {
+static QImage paintEffectsSample() {
     QImage image(320, 240, QImage::Format_RGB32);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -58,7 +58,13 @@ QImage drawEffectsSample() {
     return image;
 }
 
-QImage drawCutOutSample() {
+// Drawn once a process: every window that shows it shares the pixels.
+QImage drawEffectsSample() {
+    static const QImage picture = paintEffectsSample();
+    return picture;
+}
+
+static QImage paintCutOutSample() {
     QImage image(396, 339, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter p(&image);
@@ -121,4 +127,10 @@ QImage drawCutOutSample() {
         p.drawLine(QPointF(x, 275), QPointF(x + 8, 282));
     }
     return image;
+}
+
+// Drawn once a process: every window that shows it shares the pixels.
+QImage drawCutOutSample() {
+    static const QImage picture = paintCutOutSample();
+    return picture;
 }

@@ -1,5 +1,6 @@
 #include "platform/filefilter.h"
 
+#include <QHash>
 #include <QRegularExpression>
 
 QList<FilterEntry> parseFileFilter(const QString& filter) {
@@ -43,10 +44,16 @@ QStringList toQtNameFilters(const QList<FilterEntry>& entries) {
 }
 
 bool matchesPatterns(const QStringList& patterns, const QString& fileName) {
+    // Each pattern is compiled once: a folder's listing matches every name against the same few.
+    thread_local QHash<QString, QRegularExpression> compiled;
     for (const QString& p : patterns) {
-        const QRegularExpression re(QRegularExpression::wildcardToRegularExpression(p),
-                                    QRegularExpression::CaseInsensitiveOption);
-        if (re.match(fileName).hasMatch()) return true;
+        auto re = compiled.constFind(p);
+        if (re == compiled.constEnd()) {
+            if (compiled.size() >= 64) compiled.clear(); // patterns typed by the user
+            re = compiled.insert(p, QRegularExpression(QRegularExpression::wildcardToRegularExpression(p),
+                                                       QRegularExpression::CaseInsensitiveOption));
+        }
+        if (re->match(fileName).hasMatch()) return true;
     }
     return false;
 }

@@ -154,7 +154,7 @@ bool Form15::eventFilter(QObject* watched, QEvent* event) {
     return Form::eventFilter(watched, event);
 }
 
-QImage drawDictationTile() {
+static QImage paintDictationTile() {
     QImage img(TileWidth, TileHeight, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     QPainter p(&img);
@@ -193,4 +193,10 @@ QImage drawDictationTile() {
     p.drawPath(ear);
     p.drawArc(QRectF(148, 24, 18, 20), 30 * 16, 200 * 16);
     return img;
+}
+
+// Drawn once a process: every window that shows it shares the pixels.
+QImage drawDictationTile() {
+    static const QImage picture = paintDictationTile();
+    return picture;
 }

@@ -34,7 +34,7 @@ QRect fontStripButton(int i) {
     return QRect(i * (ButtonSize + ButtonGap), 0, ButtonSize, ButtonSize);
 }
 
-QImage drawFontStrip() {
+static QImage paintFontStrip() {
     struct Face {
         QColor colour;
         QColor letter;
@@ -67,7 +67,13 @@ QImage drawFontStrip() {
     return img;
 }
 
-QImage drawColourStrip() {
+// Drawn once a process: every window that shows it shares the pixels.
+QImage drawFontStrip() {
+    static const QImage picture = paintFontStrip();
+    return picture;
+}
+
+static QImage paintColourStrip() {
     constexpr int Swatch = 14;
     QImage img(239, 17, QImage::Format_RGB32);
     img.fill(QColor(64, 64, 64));
@@ -77,6 +83,12 @@ QImage drawColourStrip() {
     return img;
 }
 
+// Drawn once a process: every window that shows it shares the pixels.
+QImage drawColourStrip() {
+    static const QImage picture = paintColourStrip();
+    return picture;
+}
+
 QRect pageButton() {
     return QRect(0, 0, PagePartWidth, PagePartHeight);
 }
@@ -84,7 +96,7 @@ QRect arrowButton() {
     return QRect(PagePartWidth, 0, PagePartWidth, PagePartHeight);
 }
 
-QImage drawPageAndArrow() {
+static QImage paintPageAndArrow() {
     QImage img = blank(2 * PagePartWidth, PagePartHeight);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -120,7 +132,13 @@ QImage drawPageAndArrow() {
     return img;
 }
 
-QImage drawLips() {
+// Drawn once a process: every window that shows it shares the pixels.
+QImage drawPageAndArrow() {
+    static const QImage picture = paintPageAndArrow();
+    return picture;
+}
+
+static QImage paintLips() {
     QImage img = blank(64, 44);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -152,4 +170,10 @@ QImage drawLips() {
     p.setBrush(QColor(255, 255, 255, 110));
     p.drawEllipse(QRectF(36, 28, 10, 4));
     return img;
+}
+
+// Drawn once a process: every window that shows it shares the pixels.
+QImage drawLips() {
+    static const QImage picture = paintLips();
+    return picture;
 }
