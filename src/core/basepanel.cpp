@@ -1,4 +1,5 @@
 #include "core/basepanel.h"
+#include "core/drawnonce.h"
 
 #include <QPainter>
 
@@ -34,8 +35,6 @@ static QImage paintBasePanel() {
     return img;
 }
 
-// Drawn once a process: every window that shows it shares the pixels.
 QImage drawBasePanel() {
-    static const QImage picture = paintBasePanel();
-    return picture;
+    return drawnOnce("drawBasePanel", paintBasePanel);
 }

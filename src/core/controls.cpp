@@ -4,7 +4,10 @@
 #include <QPainter>
 #include <qdrawutil.h>
 
-PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {}
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
+    // Its paint covers it whole while its ground is solid: nothing beneath it need be painted.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
 
 void setColours(QWidget* w, QPalette::ColorRole groundRole, const QColor& ground,
                 QPalette::ColorRole textRole, const QColor& text) {
@@ -27,6 +30,7 @@ void PictureBox::setAutoSize(bool on) {
 
 void PictureBox::setBackColor(const QColor& colour) {
     backColour_ = colour;
+    setAttribute(Qt::WA_OpaquePaintEvent, colour.alpha() == 255);
     update();
 }
 

@@ -1,4 +1,5 @@
 #include "core/speakerpicture.h"
+#include "core/drawnonce.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -37,8 +38,6 @@ static QImage paintSpeakerPicture() {
     return img;
 }
 
-// Drawn once a process: every window that shows it shares the pixels.
 QImage drawSpeakerPicture() {
-    static const QImage picture = paintSpeakerPicture();
-    return picture;
+    return drawnOnce("drawSpeakerPicture", paintSpeakerPicture);
 }

@@ -1,4 +1,5 @@
 #include "pictures/montageart.h"
+#include "core/drawnonce.h"
 #include "workshop/handofficons.h"
 
 #include <QPainter>
@@ -146,10 +147,8 @@ static QImage paintMontageToolbar() {
     return bar;
 }
 
-// Drawn once a process: every window that shows it shares the pixels.
 QImage drawMontageToolbar() {
-    static const QImage picture = paintMontageToolbar();
-    return picture;
+    return drawnOnce("drawMontageToolbar", paintMontageToolbar);
 }
 
 static QImage paintMontagePalette() {
@@ -163,8 +162,6 @@ static QImage paintMontagePalette() {
     return palette;
 }
 
-// Drawn once a process: every window that shows it shares the pixels.
 QImage drawMontagePalette() {
-    static const QImage picture = paintMontagePalette();
-    return picture;
+    return drawnOnce("drawMontagePalette", paintMontagePalette);
 }

@@ -1,4 +1,5 @@
 #include "pictures/photopacking.h"
+#include "core/drawnonce.h"
 #include "core/jpegsave.h"
 #include "core/officelayouts.h"
 #include "core/twips.h"
@@ -105,10 +106,8 @@ static QImage paintPhotoLayouts() {
     return picture;
 }
 
-// Drawn once a process: every window that shows it shares the pixels.
 QImage drawPhotoLayouts() {
-    static const QImage picture = paintPhotoLayouts();
-    return picture;
+    return drawnOnce("drawPhotoLayouts", paintPhotoLayouts);
 }
 
 OfficeDocument packPhotos(const QStringList& files, PhotoLayout layout, QSize photoPixels,

@@ -1,4 +1,5 @@
 #include "pictures/picturesart.h"
+#include "core/drawnonce.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -58,10 +59,8 @@ static QImage paintEffectsSample() {
     return image;
 }
 
-// Drawn once a process: every window that shows it shares the pixels.
 QImage drawEffectsSample() {
-    static const QImage picture = paintEffectsSample();
-    return picture;
+    return drawnOnce("drawEffectsSample", paintEffectsSample);
 }
 
 static QImage paintCutOutSample() {
@@ -129,8 +128,6 @@ static QImage paintCutOutSample() {
     return image;
 }
 
-// Drawn once a process: every window that shows it shares the pixels.
 QImage drawCutOutSample() {
-    static const QImage picture = paintCutOutSample();
-    return picture;
+    return drawnOnce("drawCutOutSample", paintCutOutSample);
 }

@@ -45,7 +45,7 @@ QStringList toQtNameFilters(const QList<FilterEntry>& entries) {
 
 bool matchesPatterns(const QStringList& patterns, const QString& fileName) {
     // Each pattern is compiled once: a folder's listing matches every name against the same few.
-    thread_local QHash<QString, QRegularExpression> compiled;
+    static QHash<QString, QRegularExpression> compiled; // listings are made by windows, on one thread
     for (const QString& p : patterns) {
         auto re = compiled.constFind(p);
         if (re == compiled.constEnd()) {

@@ -2,6 +2,7 @@
 #include "core/basepanel.h"
 #include "core/choosefile.h"
 #include "core/controls.h"
+#include "core/drawnonce.h"
 #include "core/folders.h"
 #include "core/mouseevents.h"
 #include "core/sharedstate.h"
@@ -195,8 +196,6 @@ static QImage paintDictationTile() {
     return img;
 }
 
-// Drawn once a process: every window that shows it shares the pixels.
 QImage drawDictationTile() {
-    static const QImage picture = paintDictationTile();
-    return picture;
+    return drawnOnce("drawDictationTile", paintDictationTile);
 }

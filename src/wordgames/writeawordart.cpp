@@ -1,4 +1,5 @@
 #include "wordgames/writeawordart.h"
+#include "core/drawnonce.h"
 #include "core/palette.h"
 
 #include <QFont>
@@ -67,10 +68,8 @@ static QImage paintFontStrip() {
     return img;
 }
 
-// Drawn once a process: every window that shows it shares the pixels.
 QImage drawFontStrip() {
-    static const QImage picture = paintFontStrip();
-    return picture;
+    return drawnOnce("drawFontStrip", paintFontStrip);
 }
 
 static QImage paintColourStrip() {
@@ -83,10 +82,8 @@ static QImage paintColourStrip() {
     return img;
 }
 
-// Drawn once a process: every window that shows it shares the pixels.
 QImage drawColourStrip() {
-    static const QImage picture = paintColourStrip();
-    return picture;
+    return drawnOnce("drawColourStrip", paintColourStrip);
 }
 
 QRect pageButton() {
@@ -132,10 +129,8 @@ static QImage paintPageAndArrow() {
     return img;
 }
 
-// Drawn once a process: every window that shows it shares the pixels.
 QImage drawPageAndArrow() {
-    static const QImage picture = paintPageAndArrow();
-    return picture;
+    return drawnOnce("drawPageAndArrow", paintPageAndArrow);
 }
 
 static QImage paintLips() {
@@ -172,8 +167,6 @@ static QImage paintLips() {
     return img;
 }
 
-// Drawn once a process: every window that shows it shares the pixels.
 QImage drawLips() {
-    static const QImage picture = paintLips();
-    return picture;
+    return drawnOnce("drawLips", paintLips);
 }
