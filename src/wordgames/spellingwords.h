@@ -34,9 +34,12 @@ public:
 
 private:
     SpellChecker& checker_;
+    // The words are found in the text as it was given, one at a time as the walk moves on, so a
+    // long text costs no list of its words.
+    const QString given_;
     QString text_;
-    QList<TextWord> words_; // positions in the text as it was given
-    qsizetype index_ = -1;
+    qsizetype from_ = 0; // where the next word is looked for in given_
+    bool onWord_ = false;
     qsizetype shift_ = 0; // how far the changes so far moved the words after them
     TextWord current_;
 };
