@@ -61,7 +61,7 @@ bool SpellingWalk::next() {
         // A word is checked composed, so "català" passes however its accent was written; it keeps
         // its place and length in the text as it stands.
         const QString word = given_.mid(start, end - start);
-        if (!checker_.isCorrect(toNfc(word))) {
+        if (!isCorrect(toNfc(word))) {
             current_ = {start + shift_, word};
             onWord_ = true;
             return true;
@@ -70,6 +70,16 @@ bool SpellingWalk::next() {
     current_ = {};
     onWord_ = false;
     return false;
+}
+
+bool SpellingWalk::isCorrect(const QString& word) {
+    // A long text says the same words many times over: each is asked once. The common words come
+    // early, so the answers stop being kept past a number that bounds their memory.
+    const auto known = checked_.constFind(word);
+    if (known != checked_.cend()) return *known;
+    const bool correct = checker_.isCorrect(word);
+    if (checked_.size() < MaxKeptAnswers) checked_.insert(word, correct);
+    return correct;
 }
 
 void SpellingWalk::change(const QString& replacement) {

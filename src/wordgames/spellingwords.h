@@ -1,4 +1,5 @@
 #pragma once
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -33,6 +34,9 @@ public:
     const QString& text() const { return text_; }
 
 private:
+    bool isCorrect(const QString& word);
+    static constexpr qsizetype MaxKeptAnswers = 50000;
+
     SpellChecker& checker_;
     // The words are found in the text as it was given, one at a time as the walk moves on, so a
     // long text costs no list of its words.
@@ -42,4 +46,5 @@ private:
     bool onWord_ = false;
     qsizetype shift_ = 0; // how far the changes so far moved the words after them
     TextWord current_;
+    QHash<QString, bool> checked_; // the answers so far, by composed word
 };
