@@ -77,6 +77,7 @@ QStringList scanWords(const QString& given, const WordScanOptions& options) {
     if (options.progress && length > 0) options.progress(length, chars[length - 1]);
 
     QStringList words(seen.cbegin(), seen.cend());
+    seen = {}; // the words are shared with the list: only the table goes, before the sort keys come
     sortCatalan(words);
     return words;
 }
