@@ -1,7 +1,12 @@
 // Finding and checking the words of a 5,000-word Catalan text with the Catalan dictionary, next to
 // Hunspell's own command line (hunspell -l -d ca) on the same text in the same run. Both sides
 // load the dictionary each time. Prints the ratio.
+//
+// Then the memory of the spell check of a 10 MB text, walking every misspelt word as the spelling
+// dialog does, in a process of its own: what the check adds at its peak, against the whole peak of
+// hunspell -l -d ca on the same file. Fails past twice hunspell's peak.
 #include "median.h"
+#include "peakmemory.h"
 #include "platform/hunspellspellchecker.h"
 #include "wordgames/spellingwords.h"
 
@@ -10,16 +15,21 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
+#include <limits>
 #include <vector>
 
 namespace {
-// Our own Catalan texts (the sources of the shipped word lists), repeated to 5,000 words, with a
-// few typos so that there is something to find.
-QString catalanText(int words) {
+constexpr qsizetype MemoryTextBytes = 10 * 1000 * 1000;
+constexpr double MemoryLimit = 2.0;
+
+// Our own Catalan texts (the sources of the shipped word lists), repeated to as many words or
+// UTF-8 bytes as asked, whichever comes first, with a few typos so that there is something to find.
+QString catalanText(qsizetype words, qsizetype bytes = std::numeric_limits<qsizetype>::max()) {
     QString all;
     for (const QString& name : QDir(QStringLiteral(TAUDRIN_SOURCE_DIR "/tools/wordlists"))
                                    .entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name)) {
@@ -29,19 +39,94 @@ QString catalanText(int words) {
     const QList<TextWord> source = findWords(all);
     if (source.isEmpty()) return {};
     QString text;
-    int count = 0;
-    for (int i = 0; count < words; ++i) {
+    qsizetype count = 0, size = 0;
+    for (qsizetype i = 0; count < words && size < bytes; ++i) {
         const TextWord& w = source[i % source.size()];
-        text += (i % 97 == 0 ? w.text + QStringLiteral("x") : w.text);
-        text += (++count % 12 == 0) ? QStringLiteral(".\n") : QStringLiteral(" ");
+        const QString piece = (i % 97 == 0 ? w.text + QStringLiteral("x") : w.text) +
+                              ((++count % 12 == 0) ? QStringLiteral(".\n") : QStringLiteral(" "));
+        text += piece;
+        size += piece.toUtf8().size();
     }
     return text;
+}
+
+bool writeUtf8(const QString& file, const QString& text) {
+    QFile f(file);
+    const QByteArray utf8 = text.toUtf8();
+    return f.open(QIODevice::WriteOnly) && f.write(utf8) == utf8.size();
+}
+
+// In a child of its own: the text as the editor holds it, then the check as the spelling dialog
+// walks it, every misspelt word passed over. Prints the peak it added and how many it found.
+int checkInChild(const QString& file) {
+    QString text;
+    {
+        QFile f(file);
+        if (!f.open(QIODevice::ReadOnly)) return 1;
+        text = QString::fromUtf8(f.readAll());
+    }
+    const PeakMark mark;
+    qsizetype flagged = 0;
+    {
+        HunspellSpellChecker checker;
+        SpellingWalk walk(text, checker);
+        while (walk.next())
+            ++flagged;
+        reportPeak(mark, flagged);
+    }
+    return 0;
+}
+
+// The memory figure; false past the limit or where it could not be taken.
+bool memoryFigure(const QString& hunspell, const QTemporaryDir& dir) {
+    const QString file = dir.filePath(QStringLiteral("text10.txt"));
+    const QString text = catalanText(std::numeric_limits<qsizetype>::max(), MemoryTextBytes);
+    if (!writeUtf8(file, text)) return false;
+    const qsizetype distinct = [&text] {
+        QSet<QString> words;
+        for (const TextWord& w : findWords(text))
+            words.insert(w.text);
+        return words.size();
+    }();
+    const std::optional<ChildPeak> ours =
+        measureInChild(QCoreApplication::applicationFilePath(), {QStringLiteral("--memory-child"), file});
+    if (!ours) {
+        std::puts("FAIL: the memory run of the spell check failed");
+        return false;
+    }
+    const QString listed = dir.filePath(QStringLiteral("listed10.txt"));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    const std::optional<long long> theirs =
+        programPeakKiB(QCoreApplication::applicationFilePath(), hunspell,
+                       {QStringLiteral("-l"), QStringLiteral("-d"), QStringLiteral("ca"), file}, listed, env);
+    if (!theirs) {
+        std::puts("FAIL: hunspell -l did not run on the 10 MB text");
+        return false;
+    }
+    QFile out(listed);
+    const qsizetype theirList = out.open(QIODevice::ReadOnly) ? out.readAll().count('\n') : -1;
+    const double ratio = double(ours->addedKiB) / double(*theirs);
+    std::printf("memory, %.1f MB text, %lld distinct words; misspelt: ours %lld, hunspell -l %lld\n",
+                MemoryTextBytes / 1e6, static_cast<long long>(distinct), ours->result,
+                static_cast<long long>(theirList));
+    std::printf("ours: %.1f MiB added at peak   hunspell -l -d ca: %.1f MiB peak   ratio %.2f (limit %.2f)\n",
+                mib(ours->addedKiB), mib(*theirs), ratio, MemoryLimit);
+    if (ratio > MemoryLimit) {
+        std::puts("FAIL: the spell check holds more than twice hunspell -l's peak");
+        return false;
+    }
+    std::puts("ok: the spell check holds at most twice hunspell -l's peak");
+    return true;
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
+    if (const int starter = runPeakOf(argc, argv); starter >= 0) return starter;
     QCoreApplication app(argc, argv);
+    if (argc == 3 && qstrcmp(argv[1], "--memory-child") == 0)
+        return checkInChild(QString::fromLocal8Bit(argv[2]));
     const QString text = catalanText(5000);
     if (text.isEmpty()) {
         std::puts("the Catalan texts are missing");
@@ -54,11 +139,7 @@ int main(int argc, char* argv[]) {
     const QString hunspell = QStandardPaths::findExecutable(QStringLiteral("hunspell"));
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("text.txt"));
-    {
-        QFile f(file);
-        const QByteArray utf8 = text.toUtf8();
-        if (!f.open(QIODevice::WriteOnly) || f.write(utf8) != utf8.size()) return 1;
-    }
+    if (!writeUtf8(file, text)) return 1;
 
     std::vector<double> ours, theirs;
     qsizetype flagged = 0, listed = 0;
@@ -96,5 +177,5 @@ int main(int argc, char* argv[]) {
     std::printf("ours: %.1f ms   hunspell -l -d ca: %.1f ms   ratio %.2f (median of %zu, dictionary loaded "
                 "each run)\n",
                 a, b, a / b, ours.size());
-    return 0;
+    return memoryFigure(hunspell, dir) ? 0 : 1;
 }

@@ -2,7 +2,12 @@
 // doing the same job on the same text in the same run (grep -o of the word characters,
 // lower-casing, the 3-to-16 length rule, sort -u, under a UTF-8 locale). The scan must be at least
 // as fast.
+//
+// Then its memory: what the scan adds at its peak, in a process of its own, for the 1 MB text and
+// for the same text ten times over (10 MB, the same words). The scan holds its distinct words, not
+// the text: the 10 MB scan must add at most 1.5 times what the 1 MB scan adds.
 #include "median.h"
+#include "peakmemory.h"
 #include "wordgames/wordscan.h"
 
 #include <QCoreApplication>
@@ -93,10 +98,82 @@ std::pair<QStringList, double> runPipeline(const QString& file) {
     const double ms = t.nsecsElapsed() / 1e6;
     return {QString::fromUtf8(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts), ms};
 }
+constexpr int MemoryRepeats = 10;
+constexpr double MemoryLimit = 1.5;
+
+// As the editor scans: with its caption kept up to date.
+WordScanOptions editorOptions(QString& caption) {
+    WordScanOptions options;
+    options.progress = [&caption](qsizetype position, QChar c) {
+        caption = QStringLiteral("Escanejant texte. Posició: ") + QString::number(position) + c;
+    };
+    return options;
+}
+
+bool writeUtf8(const QString& file, const QByteArray& utf8) {
+    QFile f(file);
+    return f.open(QIODevice::WriteOnly) && f.write(utf8) == utf8.size();
+}
+
+// In a child of its own: the text as the editor holds it, then the scan. Prints the peak it added
+// and the number of distinct words.
+int scanInChild(const QString& file) {
+    QString text;
+    {
+        QFile f(file);
+        if (!f.open(QIODevice::ReadOnly)) return 1;
+        text = QString::fromUtf8(f.readAll());
+    }
+    QString caption;
+    const WordScanOptions options = editorOptions(caption);
+    const PeakMark mark;
+    const QStringList words = scanWords(text, options);
+    reportPeak(mark, words.size());
+    return 0;
+}
+
+// The memory figure; false past the limit or where it could not be taken.
+bool memoryFigure(const QString& oneFile, const QByteArray& one, const QTemporaryDir& dir) {
+    const QString tenFile = dir.filePath(QStringLiteral("text10.txt"));
+    const QString freshFile = dir.filePath(QStringLiteral("fresh10.txt"));
+    const QByteArray fresh = catalanText(one.size() * MemoryRepeats).toUtf8();
+    if (!writeUtf8(tenFile, one.repeated(MemoryRepeats)) || !writeUtf8(freshFile, fresh)) return false;
+    const QString self = QCoreApplication::applicationFilePath();
+    const std::optional<ChildPeak> small = measureInChild(self, {QStringLiteral("--memory-child"), oneFile});
+    const std::optional<ChildPeak> large = measureInChild(self, {QStringLiteral("--memory-child"), tenFile});
+    const std::optional<ChildPeak> many = measureInChild(self, {QStringLiteral("--memory-child"), freshFile});
+    if (!small || !large || !many) {
+        std::puts("FAIL: the memory run of the scan failed");
+        return false;
+    }
+    const auto line = [](const char* what, qsizetype bytes, const ChildPeak& peak) {
+        std::printf(
+            "memory, %5.1f MB %-16s %6.2f MiB added at peak, %6lld distinct words, %.0f bytes a word\n",
+            bytes / 1e6, what, mib(peak.addedKiB), peak.result,
+            peak.addedKiB * 1024.0 / double(std::max(1LL, peak.result)));
+    };
+    line("text:", one.size(), *small);
+    line("same words:", one.size() * MemoryRepeats, *large);
+    line("words of its own:", fresh.size(), *many);
+    const double ratio = double(large->addedKiB) / double(std::max(1LL, small->addedKiB));
+    std::printf("10 MB against 1 MB of the same words: ratio %.2f (limit %.2f)\n", ratio, MemoryLimit);
+    if (large->result != small->result) {
+        std::puts("FAIL: the two texts gave different numbers of words");
+        return false;
+    }
+    if (ratio > MemoryLimit) {
+        std::puts("FAIL: the scan's memory grows with the text, not with its words");
+        return false;
+    }
+    std::puts("ok: the scan's memory follows its words, not the text");
+    return true;
+}
 } // namespace
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
+    if (argc == 3 && qstrcmp(argv[1], "--memory-child") == 0)
+        return scanInChild(QString::fromLocal8Bit(argv[2]));
     if (!haveUtf8Locale()) {
         std::puts("the C.UTF-8 locale is missing: the pipeline cannot run as intended");
         return 1;
@@ -105,17 +182,10 @@ int main(int argc, char* argv[]) {
     const QByteArray utf8 = text.toUtf8();
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("text.txt"));
-    {
-        QFile f(file);
-        if (!f.open(QIODevice::WriteOnly) || f.write(utf8) != utf8.size()) return 1;
-    }
+    if (!writeUtf8(file, utf8)) return 1;
 
-    // As the editor scans: with its caption kept up to date.
     QString caption;
-    WordScanOptions options;
-    options.progress = [&caption](qsizetype position, QChar c) {
-        caption = QStringLiteral("Escanejant texte. Posició: ") + QString::number(position) + c;
-    };
+    const WordScanOptions options = editorOptions(caption);
 
     std::vector<double> scanMs, pipeMs;
     QStringList scanned, piped;
@@ -149,5 +219,5 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     std::puts("ok: the scan is at least as fast as the pipeline");
-    return 0;
+    return memoryFigure(file, utf8, dir) ? 0 : 1;
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -33,10 +34,17 @@ public:
     const QString& text() const { return text_; }
 
 private:
+    bool isCorrect(const QString& word);
+    static constexpr qsizetype MaxKeptAnswers = 50000;
+
     SpellChecker& checker_;
+    // The words are found in the text as it was given, one at a time as the walk moves on, so a
+    // long text costs no list of its words.
+    const QString given_;
     QString text_;
-    QList<TextWord> words_; // positions in the text as it was given
-    qsizetype index_ = -1;
+    qsizetype from_ = 0; // where the next word is looked for in given_
+    bool onWord_ = false;
     qsizetype shift_ = 0; // how far the changes so far moved the words after them
     TextWord current_;
+    QHash<QString, bool> checked_; // the answers so far, by composed word
 };

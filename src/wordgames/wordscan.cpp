@@ -42,7 +42,10 @@ QStringList scanWords(const QString& given, const WordScanOptions& options) {
     qsizetype nextLook = ClockStride;
 
     const auto endWord = [&] {
-        if (word.size() >= options.shortest && word.size() <= options.longest) seen.insert(word);
+        // A new word is kept as a copy of its own size; the buffer stays unshared, so it is reused
+        // for the next word without being copied again.
+        if (word.size() >= options.shortest && word.size() <= options.longest && !seen.contains(word))
+            seen.insert(QString(word.constData(), word.size()));
         word.resize(0);
     };
 
@@ -74,6 +77,7 @@ QStringList scanWords(const QString& given, const WordScanOptions& options) {
     if (options.progress && length > 0) options.progress(length, chars[length - 1]);
 
     QStringList words(seen.cbegin(), seen.cend());
+    seen = {}; // the words are shared with the list: only the table goes, before the sort keys come
     sortCatalan(words);
     return words;
 }
