@@ -58,4 +58,7 @@ void Application::start() {
     // Said once the main window is up and painted, from the event loop.
     if (!programFolderUsable_)
         QTimer::singleShot(0, &main, [this, &main] { showUnusableFolder(*services_, &main); });
+    // Once the main window is up, the speech synthesiser readies itself in the background, so
+    // that neither the first word spoken nor the speech window's first opening waits for it.
+    QTimer::singleShot(PrepareSpeechAfterMs, &main, [this] { speech_.prepare(); });
 }

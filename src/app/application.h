@@ -21,6 +21,8 @@ public:
     Services& services() { return *services_; }
     // Shows the main window, and says so when the user's Taudrin folder cannot keep work.
     void start();
+    // How long after start() the speech synthesiser starts readying itself.
+    static constexpr int PrepareSpeechAfterMs = 300;
 
 private:
     bool programFolderUsable_ = true;
@@ -29,7 +31,7 @@ private:
     std::unique_ptr<ScratchOfficeSuite> office_; // made once the scratch folder is known
     std::unique_ptr<DisplayModes> displayModes_ = createDisplayModes();
     QtPrinting printing_;
-    EspeakSpeech speech_;           // starts espeak-ng at its first use
+    EspeakSpeech speech_;           // readied after start(), or at its first use
     HunspellSpellChecker spelling_; // reads its dictionary at the first check
     Random random_;
     SharedState state_;

@@ -107,6 +107,7 @@ void quietAlsa(const char*, int, const char*, int, const char*, ...) {}
 EspeakSpeech::EspeakSpeech(QString dataFolder) : dataFolder_(std::move(dataFolder)) {}
 
 EspeakSpeech::~EspeakSpeech() {
+    if (preparer_.joinable()) preparer_.join();
     if (!worker_.joinable()) return;
     {
         std::lock_guard lock(mutex_);
@@ -124,6 +125,11 @@ bool EspeakSpeech::start() {
     available_ = runtime(dataFolder_).ok;
     if (available_) worker_ = std::thread(&EspeakSpeech::run, this);
     return available_;
+}
+
+void EspeakSpeech::prepare() {
+    if (started_ || preparer_.joinable()) return;
+    preparer_ = std::thread([folder = dataFolder_] { runtime(folder); });
 }
 
 bool EspeakSpeech::available() {

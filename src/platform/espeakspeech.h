@@ -38,6 +38,8 @@ public:
     void reset() override;
     void setVoice(int voice) override;
     void speak(const QString& text) override;
+    // Starts espeak-ng and finds the voices on a thread of its own; the first use waits for it.
+    void prepare() override;
 
     // Whether espeak-ng started and holds the Catalan voice.
     bool available();
@@ -85,6 +87,7 @@ private:
     bool quit_ = false;
     std::atomic<quint64> serial_{0}; // the utterance that should be sounding
     std::thread worker_;
+    std::thread preparer_;
 
     // Worker's own state.
     audio_object* audio_ = nullptr;

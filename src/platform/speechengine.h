@@ -21,4 +21,7 @@ public:
     // The synthesiser as the speech window finds it when it loads: voice 0, nothing being said.
     // The window hosts it, so a voice chosen before the window was closed does not outlive it.
     virtual void reset() = 0;
+    // Readies the synthesiser in the background ahead of its first use, so that the first word
+    // spoken does not wait for it; returns at once. Nothing to do where nothing needs readying.
+    virtual void prepare() {}
 };
