@@ -4,7 +4,8 @@
 // memory: what each window adds when it opens (each in a process of its own), and what the
 // program holds after every window has been opened and closed.
 // Window names as arguments time only those windows (no memory), and list the slowest paints of
-// their controls, to see where an opening goes.
+// their controls, to see where an opening goes (with FIRSTPAINTS set in the environment, also the
+// controls whose first paint took longest beyond their usual one).
 #include "app/application.h"
 #include "benchsetup.h"
 #include "core/forms.h"
@@ -239,12 +240,13 @@ int main(int argc, char* argv[]) {
     {
         Program program;
         startMiB = residentMiB();
-        std::printf("%-14s %9s %9s %9s %9s %7s %7s\n", "window", "first ms", "again ms", "load ms", "bare ms",
-                    "first x", "again x");
+        std::printf("%-14s %9s %9s %9s %9s %9s %7s %7s\n", "window", "first ms", "again ms", "load 1st",
+                    "load ms", "bare ms", "first x", "again x");
         int overFrame = 0, overTarget = 0;
         for (const Item& item : items) {
             if (!only.isEmpty() && !only.contains(QString::fromLatin1(item.window))) continue;
             const double first = program.open(item);
+            const double firstLoad = program.loadMs;
             if (first < 0) {
                 std::fprintf(stderr, "%s never painted\n", item.window);
                 return 1;
@@ -264,8 +266,8 @@ int main(int argc, char* argv[]) {
             failed = failed || over;
             overFrame += (first > FrameMs) + (a > FrameMs);
             overTarget += (firstRatio > Target) + (againRatio > Target);
-            std::printf("%-14s %9.1f %9.1f %9.1f %9.1f %7.2f %7.2f%s\n", item.window, first, a, median(load),
-                        b, firstRatio, againRatio, over ? "  over the limit" : "");
+            std::printf("%-14s %9.1f %9.1f %9.1f %9.1f %9.1f %7.2f %7.2f%s\n", item.window, first, a,
+                        firstLoad, median(load), b, firstRatio, againRatio, over ? "  over the limit" : "");
         }
         std::printf("openings over %.0f ms: %d; over %.1fx a bare widget: %d; limit %.1fx\n", FrameMs,
                     overFrame, Target, overTarget, Limit);
@@ -286,6 +288,15 @@ int main(int argc, char* argv[]) {
         for (const auto& [window, ms] : perWindow)
             std::printf("  paints of %s: %.2f ms an opening\n", qPrintable(window), ms);
         std::sort(slowest.rbegin(), slowest.rend());
+        if (qEnvironmentVariableIsSet("FIRSTPAINTS")) {
+            std::vector<std::pair<double, QString>> firsts;
+            for (const auto& [name, times] : qapp.paints)
+                firsts.emplace_back(times.front() - median(times), name);
+            std::sort(firsts.rbegin(), firsts.rend());
+            for (size_t i = 0; i < std::min<size_t>(15, firsts.size()); ++i)
+                std::printf("  first paint longer by %6.2f ms  %s\n", firsts[i].first,
+                            qPrintable(firsts[i].second));
+        }
         for (size_t i = 0; i < std::min<size_t>(20, slowest.size()); ++i)
             std::printf("  paint %6.2f ms in %4.1f paints an opening  %s\n", std::get<0>(slowest[i]),
                         std::get<1>(slowest[i]), qPrintable(std::get<2>(slowest[i])));
