@@ -2,7 +2,9 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleOptionButton>
 #include <qdrawutil.h>
+#include <vector>
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {}
 
@@ -104,4 +106,18 @@ void ClickZone::mouseReleaseEvent(QMouseEvent* event) {
     pressed_ = false;
     event->accept();
     if (click) Q_EMIT Click();
+}
+
+void PushButton::initStyleOption(QStyleOptionButton* option) const {
+    QPushButton::initStyleOption(option);
+    // A handful: one for each set of button colours the windows use.
+    static std::vector<QPalette> shared;
+    const QPalette::ColorGroup group = option->palette.currentColorGroup();
+    for (const QPalette& palette : shared) {
+        if (palette != option->palette) continue;
+        option->palette = palette;
+        option->palette.setCurrentColorGroup(group);
+        return;
+    }
+    if (shared.size() < 64) shared.push_back(option->palette);
 }

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QPalette>
+#include <QPushButton>
 #include <QWidget>
 
 // Makes a control of a window in one line: a T on parent, named (its objectName) and placed at
@@ -119,4 +120,18 @@ protected:
 
 private:
     bool pressed_ = false;
+};
+
+// A push button whose face the style can keep from one paint to the next. The style keeps faces
+// by the identity of the palette they were drawn with, and every widget under a parent with
+// colours of its own holds a palette copy of its own: such a button's face was drawn afresh at
+// every paint. This button hands the style one palette for each set of colours instead, the same
+// colours, so the face drawn once serves every button alike.
+class PushButton : public QPushButton {
+    Q_OBJECT
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void initStyleOption(QStyleOptionButton* option) const override;
 };
