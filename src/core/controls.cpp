@@ -34,7 +34,16 @@ void PictureBox::setBackColor(const QColor& colour) {
 
 void PictureBox::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.fillRect(rect(), backColour_);
+    // The ground shows only where no opaque picture covers it.
+    const bool covers =
+        !picture_.isNull() && !picture_.hasAlphaChannel() && picture_.devicePixelRatio() == 1.0;
+    if (covers) {
+        const QRegion ground = QRegion(rect()) - QRect(QPoint(0, 0), picture_.size());
+        for (const QRect& r : ground)
+            p.fillRect(r, backColour_);
+    } else {
+        p.fillRect(rect(), backColour_);
+    }
     if (!picture_.isNull()) p.drawImage(0, 0, picture_);
 }
 
