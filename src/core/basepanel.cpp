@@ -2,7 +2,8 @@
 
 #include <QPainter>
 
-QImage drawBasePanel() {
+namespace {
+QImage paintBasePanel() {
     QImage img(BasePanelWidth, BasePanelHeight, QImage::Format_RGB32);
     const QColor cream(250, 244, 226);
     const QColor light(255, 252, 243);
@@ -32,4 +33,11 @@ QImage drawBasePanel() {
     p.setPen(light);
     p.drawRect(bevel + 5, bevel + 5, w - 2 * bevel - 9, h - 2 * bevel - 9);
     return img;
+}
+} // namespace
+
+QImage drawBasePanel() {
+    // Painted once: the main window holds it all along, and every window that shows it shares it.
+    static const QImage panel = paintBasePanel();
+    return panel;
 }
