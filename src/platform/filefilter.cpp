@@ -42,11 +42,31 @@ QStringList toQtNameFilters(const QList<FilterEntry>& entries) {
     return out;
 }
 
-bool matchesPatterns(const QStringList& patterns, const QString& fileName) {
-    for (const QString& p : patterns) {
-        const QRegularExpression re(QRegularExpression::wildcardToRegularExpression(p),
-                                    QRegularExpression::CaseInsensitiveOption);
+namespace {
+QList<QRegularExpression> patternExpressions(const QStringList& patterns) {
+    QList<QRegularExpression> expressions;
+    for (const QString& p : patterns)
+        expressions << QRegularExpression(QRegularExpression::wildcardToRegularExpression(p),
+                                          QRegularExpression::CaseInsensitiveOption);
+    return expressions;
+}
+
+bool matchesOne(const QList<QRegularExpression>& expressions, const QString& fileName) {
+    for (const QRegularExpression& re : expressions)
         if (re.match(fileName).hasMatch()) return true;
-    }
     return false;
+}
+} // namespace
+
+bool matchesPatterns(const QStringList& patterns, const QString& fileName) {
+    return matchesOne(patternExpressions(patterns), fileName);
+}
+
+QStringList matchingNames(const QStringList& patterns, const QStringList& fileNames) {
+    // Each pattern is made into an expression once for all the names.
+    const QList<QRegularExpression> expressions = patternExpressions(patterns);
+    QStringList names;
+    for (const QString& name : fileNames)
+        if (matchesOne(expressions, name)) names << name;
+    return names;
 }
