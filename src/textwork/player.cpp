@@ -71,6 +71,9 @@ Form14::Form14(Services& services) : MainForm(services) {
     List1->setFont(designFont("Courier New", 15.75, true));
     setColours(List1, QPalette::Base, Qt::white, QPalette::Text, Qt::black);
     List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // 260 titles of 30 characters in a fixed-pitch font: one entry's size is every entry's, so the
+    // list need not measure each one.
+    List1->setUniformItemSizes(true);
 
     Picture1 = control<PictureBox>(client, "Picture1", 450, 6735, 2280, 3000);
     Picture1->setBackColor(Background);
