@@ -2,11 +2,13 @@
 #include "core/textinput.h"
 #include "core/twips.h"
 
+#include <QAbstractScrollArea>
 #include <QColor>
 #include <QImage>
 #include <QLabel>
 #include <QPalette>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QWidget>
 
 // Makes a control of a window in one line: a T on parent, named (its objectName) and placed at
@@ -135,3 +137,24 @@ public:
 protected:
     void initStyleOption(QStyleOptionButton* option) const override;
 };
+
+// A scroll bar that keeps its picture while it rests: a window's boxes open with their bars as
+// they were last seen, and the style draws a tall bar slowly. The picture is drawn by the style
+// as ever, once for each look (size, colours, range and place), and drawn afresh while the mouse
+// is over the bar or holds it.
+class ScrollBar : public QScrollBar {
+    Q_OBJECT
+public:
+    using QScrollBar::QScrollBar;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool pressed_ = false;
+};
+
+// Gives a scrolled box (a text box, a list) both its scroll bars as ScrollBar, their settings kept.
+void keepScrollBarPictures(QAbstractScrollArea* area);

@@ -74,6 +74,7 @@ Form14::Form14(Services& services) : MainForm(services) {
     // 260 titles of 30 characters in a fixed-pitch font: one entry's size is every entry's, so the
     // list need not measure each one.
     List1->setUniformItemSizes(true);
+    keepScrollBarPictures(List1);
 
     Picture1 = control<PictureBox>(client, "Picture1", 450, 6735, 2280, 3000);
     Picture1->setBackColor(Background);
@@ -97,6 +98,7 @@ Form14::Form14(Services& services) : MainForm(services) {
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        keepScrollBarPictures(box);
     }
 
     makeFrames();

@@ -1,11 +1,12 @@
 // Controls that spare work when they paint must look as the plain ones do: the push button that
-// shares its palette with the style, and the picture box that paints its ground only where its
-// picture leaves it bare.
+// shares its palette with the style, the scroll bar that keeps its picture at rest, and the
+// picture box that paints its ground only where its picture leaves it bare.
 #include "core/controls.h"
 #include "core/fonts.h"
 #include "core/formwindow.h"
 
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QWidget>
 
@@ -54,6 +55,38 @@ private Q_SLOTS:
             }
         }
         QVERIFY(blue.shared->grab().toImage() != grey.shared->grab().toImage());
+    }
+
+    // At rest a kept scroll bar looks as a plain one does, wherever its slider stands and however
+    // its box is coloured; a moved slider shows moved.
+    void scrollBarLooksPlain() {
+        QWidget window;
+        setGround(&window, QColor(200, 220, 240));
+        QScrollBar plain(Qt::Vertical, &window);
+        ScrollBar kept(Qt::Vertical, &window);
+        for (QScrollBar* bar : {&plain, static_cast<QScrollBar*>(&kept)}) {
+            bar->setRange(0, 260);
+            bar->setPageStep(20);
+        }
+        // Away from the pointer, which hovers over what lies at the window's corner.
+        plain.setGeometry(30, 40, 16, 400);
+        kept.setGeometry(60, 40, 16, 400);
+        window.resize(100, 460);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QImage top = kept.grab().toImage();
+        for (int value : {0, 130, 260, 0}) {
+            plain.setValue(value);
+            kept.setValue(value);
+            QCOMPARE(kept.grab().toImage(), plain.grab().toImage());
+        }
+        kept.setValue(200);
+        QVERIFY(kept.grab().toImage() != top);
+        QPalette other = window.palette();
+        other.setColor(QPalette::Button, Qt::darkGreen);
+        window.setPalette(other);
+        plain.setValue(200);
+        QCOMPARE(kept.grab().toImage(), plain.grab().toImage());
     }
 
     void pictureBoxGround_data() {
