@@ -40,6 +40,7 @@ Form18::Form18(Services& services) : MainForm(services) {
     RichTextBox1->setFont(font);
     RichTextBox1->document()->setDefaultFont(font);
     RichTextBox1->setAcceptRichText(true);
+    keepScrollBarPictures(RichTextBox1);
 
     using namespace wordprocessorart;
     Picture2 = control<PictureBox>(client, "Picture2", 0, 0, 2640, 11580);
