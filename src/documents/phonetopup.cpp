@@ -50,7 +50,7 @@ movile::movile(Services& services) : Form(services) {
     for (int i = 0; i < 4; ++i) {
         const QByteArray name = "Command1_" + QByteArray::number(i);
         Command1[size_t(i)] = control<PushButton>(Picture1, name.constData(), i % 2 ? 5355 : 2970,
-                                                   i < 2 ? 3375 : 3915, 2355, 510);
+                                                  i < 2 ? 3375 : 3915, 2355, 510);
     }
     Label6 = control<QLabel>(Picture1, "Label6", 630, 3690, 1815, 1005);
     Command2 = control<PushButton>(Picture1, "Command2", 270, 5085, 2940, 675);
