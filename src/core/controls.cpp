@@ -2,7 +2,12 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionSlider>
+#include <algorithm>
 #include <qdrawutil.h>
+#include <vector>
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
     // Its paint covers it whole while its ground is solid: nothing beneath it need be painted.
@@ -36,7 +41,16 @@ void PictureBox::setBackColor(const QColor& colour) {
 
 void PictureBox::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.fillRect(rect(), backColour_);
+    // The ground shows only where no opaque picture covers it.
+    const bool covers =
+        !picture_.isNull() && !picture_.hasAlphaChannel() && picture_.devicePixelRatio() == 1.0;
+    if (covers) {
+        const QRegion ground = QRegion(rect()) - QRect(QPoint(0, 0), picture_.size());
+        for (const QRect& r : ground)
+            p.fillRect(r, backColour_);
+    } else {
+        p.fillRect(rect(), backColour_);
+    }
     if (!picture_.isNull()) p.drawImage(0, 0, picture_);
 }
 
@@ -108,4 +122,98 @@ void ClickZone::mouseReleaseEvent(QMouseEvent* event) {
     pressed_ = false;
     event->accept();
     if (click) Q_EMIT Click();
+}
+
+void PushButton::initStyleOption(QStyleOptionButton* option) const {
+    QPushButton::initStyleOption(option);
+    // A handful: one for each set of button colours the windows use.
+    static std::vector<QPalette> shared;
+    const QPalette::ColorGroup group = option->palette.currentColorGroup();
+    for (const QPalette& palette : shared) {
+        if (palette != option->palette) continue;
+        option->palette = palette;
+        option->palette.setCurrentColorGroup(group);
+        return;
+    }
+    if (shared.size() < 64) shared.push_back(option->palette);
+}
+
+namespace {
+// What a resting scroll bar's picture is drawn from.
+struct BarLook {
+    const QStyle* style = nullptr;
+    QSize size;
+    QStyle::State state;
+    Qt::LayoutDirection direction = Qt::LeftToRight;
+    QPalette palette;
+    Qt::Orientation orientation = Qt::Vertical;
+    int minimum = 0, maximum = 0, position = 0, value = 0, singleStep = 0, pageStep = 0;
+    bool upsideDown = false;
+    bool operator==(const BarLook& o) const {
+        return style == o.style && size == o.size && state == o.state && direction == o.direction &&
+               palette.currentColorGroup() == o.palette.currentColorGroup() && palette == o.palette &&
+               orientation == o.orientation && minimum == o.minimum && maximum == o.maximum &&
+               position == o.position && value == o.value && singleStep == o.singleStep &&
+               pageStep == o.pageStep && upsideDown == o.upsideDown;
+    }
+};
+struct KeptBar {
+    BarLook look;
+    QImage picture;
+};
+} // namespace
+
+void ScrollBar::paintEvent(QPaintEvent* event) {
+    if (pressed_ || underMouse() || isSliderDown() || devicePixelRatio() != 1) {
+        QScrollBar::paintEvent(event);
+        return;
+    }
+    QStyleOptionSlider option;
+    initStyleOption(&option);
+    option.subControls = QStyle::SC_All;
+    option.activeSubControls = QStyle::SC_None; // at rest: neither hovered nor pressed
+    const BarLook look{style(),
+                       option.rect.size(),
+                       option.state,
+                       option.direction,
+                       option.palette,
+                       option.orientation,
+                       option.minimum,
+                       option.maximum,
+                       option.sliderPosition,
+                       option.sliderValue,
+                       option.singleStep,
+                       option.pageStep,
+                       option.upsideDown};
+    // A few looks: the bars of the boxes of the windows open lately.
+    static std::vector<KeptBar> kept;
+    auto found = std::find_if(kept.begin(), kept.end(), [&look](const KeptBar& k) { return k.look == look; });
+    if (found == kept.end()) {
+        QImage picture(option.rect.size(), QImage::Format_ARGB32_Premultiplied);
+        picture.fill(Qt::transparent);
+        QPainter p(&picture);
+        option.rect.moveTopLeft(QPoint(0, 0));
+        style()->drawComplexControl(QStyle::CC_ScrollBar, &option, &p, this);
+        p.end();
+        if (kept.size() >= 16) kept.erase(kept.begin());
+        kept.push_back({look, picture});
+        found = kept.end() - 1;
+    }
+    QPainter p(this);
+    p.drawImage(0, 0, found->picture);
+}
+
+void ScrollBar::mousePressEvent(QMouseEvent* event) {
+    pressed_ = true;
+    QScrollBar::mousePressEvent(event);
+}
+
+void ScrollBar::mouseReleaseEvent(QMouseEvent* event) {
+    pressed_ = false;
+    QScrollBar::mouseReleaseEvent(event);
+}
+
+void keepScrollBarPictures(QAbstractScrollArea* area) {
+    area->setVerticalScrollBar(new ScrollBar(Qt::Vertical, area));
+    area->setHorizontalScrollBar(new ScrollBar(Qt::Horizontal, area));
 }

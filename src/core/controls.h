@@ -2,10 +2,13 @@
 #include "core/textinput.h"
 #include "core/twips.h"
 
+#include <QAbstractScrollArea>
 #include <QColor>
 #include <QImage>
 #include <QLabel>
 #include <QPalette>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QWidget>
 
 // Makes a control of a window in one line: a T on parent, named (its objectName) and placed at
@@ -120,3 +123,38 @@ protected:
 private:
     bool pressed_ = false;
 };
+
+// A push button whose face the style can keep from one paint to the next. The style keeps faces
+// by the identity of the palette they were drawn with, and every widget under a parent with
+// colours of its own holds a palette copy of its own: such a button's face was drawn afresh at
+// every paint. This button hands the style one palette for each set of colours instead, the same
+// colours, so the face drawn once serves every button alike.
+class PushButton : public QPushButton {
+    Q_OBJECT
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void initStyleOption(QStyleOptionButton* option) const override;
+};
+
+// A scroll bar that keeps its picture while it rests: a window's boxes open with their bars as
+// they were last seen, and the style draws a tall bar slowly. The picture is drawn by the style
+// as ever, once for each look (size, colours, range and place), and drawn afresh while the mouse
+// is over the bar or holds it.
+class ScrollBar : public QScrollBar {
+    Q_OBJECT
+public:
+    using QScrollBar::QScrollBar;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool pressed_ = false;
+};
+
+// Gives a scrolled box (a text box, a list) both its scroll bars as ScrollBar, their settings kept.
+void keepScrollBarPictures(QAbstractScrollArea* area);

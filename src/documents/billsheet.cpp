@@ -105,7 +105,8 @@ COMPRAWWW::COMPRAWWW(Services& services) : Form(services) {
         {BarIcon::PicturePage, Label2->geometry()}, {BarIcon::BordersOff, Label4->geometry()},
         {BarIcon::BordersOn, Label5->geometry()},   {BarIcon::Eraser, Label6->geometry()},
         {BarIcon::Font, Label7->geometry()}};
-    const QImage bar = drawIconBar(QSize(BarWidth, BarHeight), icons);
+    // The bar never changes: it is drawn once and shared by every opening.
+    static const QImage bar = drawIconBar(QSize(BarWidth, BarHeight), icons);
     Picture2->setBackColor(bar.pixelColor(0, 0));
     Picture2->setPicture(bar);
     Label8->setToolTip(QStringLiteral("Obrir amb el paquet ofimàtic"));

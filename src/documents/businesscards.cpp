@@ -59,10 +59,13 @@ Form17::Form17(Services& services) : MainForm(services) {
 
     // The strip at the left, and on it the tool panel and the picture list.
     Picture3 = control<PictureBox>(client, "Picture3", 30, -2490, 2670, 11610);
-    Picture3->setPicture(drawBeigeStrip(Picture3->size()));
+    // The pictures never change: they are drawn once and shared by every opening.
+    static const QImage strip = drawBeigeStrip(Picture3->size());
+    static const QImage panel = drawCardToolPanel();
+    Picture3->setPicture(strip);
     Picture5 = control<BorderedBox>(client, "Picture5", 210, 150, 2325, 3045);
     Picture5->setBorderStyle(BorderedBox::Border::Sunken);
-    Picture5->setPicture(drawCardToolPanel());
+    Picture5->setPicture(panel);
     auto onPanel = [this](auto* c, int left, int top, int width, int height) {
         c->setGeometry(Picture5->innerRect(left, top, width, height));
         return c;
@@ -161,9 +164,9 @@ void Form17::buildSheet(Sheet sheet) {
     const bool frame = sheet == Sheet::Frame;
     PictureBox* parent = frame ? bases : Picture7;
     parent->setBackColor(Qt::white);
-    const QImage clipArt =
-        frame ? QImage()
-              : drawCardClipArt(twSize(pictureBoxTwips(sheet).width(), pictureBoxTwips(sheet).height()));
+    static const QImage art = drawCardClipArt(
+        twSize(pictureBoxTwips(Sheet::Background).width(), pictureBoxTwips(Sheet::Background).height()));
+    const QImage clipArt = frame ? QImage() : art;
     const std::array<std::array<QLabel*, LabelCount>*, FieldCount> lines{&NOM, &EMAIL, &TELEFON, &CALLE,
                                                                          &CIUTAT};
     for (int n = 0; n < CardCount; ++n) {

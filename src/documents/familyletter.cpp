@@ -132,7 +132,8 @@ Form12::Form12(Services& services) : MainForm(services) {
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label1->setWordWrap(true);
     Label1->setAttribute(Qt::WA_TransparentForMouseEvents);
-    Picture2->setPicture(lettertoolbar::draw());
+    static const QImage toolbar = lettertoolbar::draw(); // drawn once, shared by every opening
+    Picture2->setPicture(toolbar);
     for (ClickZone* zone : zones) {
         zone->setCursor(Qt::PointingHandCursor);
         // A move over an icon is not a move over the toolbar.

@@ -60,11 +60,15 @@ QComboBox* provinceCombo(QWidget* parent, const char* name, int left, int top) {
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setFont(designFont("Courier New", 15.75, false));
-    // The list opens wide enough for its longest entry, wider than the box where needed.
-    int widest = 0;
-    const QFontMetrics metrics(combo->font());
-    for (const QString& province : ProvinceList)
-        widest = std::max(widest, metrics.horizontalAdvance(province));
+    // The list opens wide enough for its longest entry, wider than the box where needed. The list
+    // and the font never change: the entries are measured once.
+    static const int widest = [font = combo->font()] {
+        int w = 0;
+        const QFontMetrics metrics(font);
+        for (const QString& province : ProvinceList)
+            w = std::max(w, metrics.horizontalAdvance(province));
+        return w;
+    }();
     combo->view()->setMinimumWidth(widest + ListMargin +
                                    combo->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, combo));
     return combo;
@@ -123,7 +127,7 @@ Form13::Form13(Services& services) : MainForm(services) {
     Text1[4]->setMaxLength(2);
     Text1[5]->setMaxLength(4);
 
-    Command1 = control<QPushButton>(Picture1, "Command1", 8280, 7230, 2220, 390);
+    Command1 = control<PushButton>(Picture1, "Command1", 8280, 7230, 2220, 390);
     Command1->setText(QStringLiteral("CORREGIR"));
     Command1->setFont(designFont("Arial", 14.25, true));
 
@@ -134,10 +138,14 @@ Form13::Form13(Services& services) : MainForm(services) {
         model->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         setTextColour(model, ModelColour);
     }
-    // The first name's label is as wide as the longest first name.
-    int widest = 0;
-    for (const QString& name : FirstNameTable)
-        widest = std::max(widest, QFontMetrics(modelFont).horizontalAdvance(name) + 1);
+    // The first name's label is as wide as the longest first name, measured once.
+    static const int widest = [&modelFont] {
+        int w = 0;
+        const QFontMetrics metrics(modelFont);
+        for (const QString& name : FirstNameTable)
+            w = std::max(w, metrics.horizontalAdvance(name) + 1);
+        return w;
+    }();
     i1->resize(widest, i1->height());
     for (const Item& item : items())
         designPlaces_.insert(item.model, item.model->geometry());

@@ -82,9 +82,11 @@ Form11::Form11(Services& services) : Form(services) {
     Text1->setFont(designFont("MS Sans Serif", 18));
     Text1->setFrame(false);
 
-    Picture3->setPicture(drawIconBar(Picture3->size(), {{BarIcon::OfficeSuite, Label3->geometry()},
-                                                        {BarIcon::Document, Label4->geometry()},
-                                                        {BarIcon::PaintPot, Label2->geometry()}}));
+    // The bar never changes: it is drawn once and shared by every opening.
+    static const QImage bar = drawIconBar(Picture3->size(), {{BarIcon::OfficeSuite, Label3->geometry()},
+                                                             {BarIcon::Document, Label4->geometry()},
+                                                             {BarIcon::PaintPot, Label2->geometry()}});
+    Picture3->setPicture(bar);
     Label3->setToolTip(QStringLiteral("Obrir amb el paquet ofimàtic"));
     Label4->setToolTip(QStringLiteral("Document nou"));
     Label2->setToolTip(QStringLiteral("Editar el dibuix"));

@@ -1,6 +1,5 @@
 #include "platform/filefilter.h"
 
-#include <QHash>
 #include <QRegularExpression>
 
 QList<FilterEntry> parseFileFilter(const QString& filter) {
@@ -43,17 +42,31 @@ QStringList toQtNameFilters(const QList<FilterEntry>& entries) {
     return out;
 }
 
-bool matchesPatterns(const QStringList& patterns, const QString& fileName) {
-    // Each pattern is compiled once: a folder's listing matches every name against the same few.
-    static QHash<QString, QRegularExpression> compiled; // listings are made by windows, on one thread
-    for (const QString& p : patterns) {
-        auto re = compiled.constFind(p);
-        if (re == compiled.constEnd()) {
-            if (compiled.size() >= 64) compiled.clear(); // patterns typed by the user
-            re = compiled.insert(p, QRegularExpression(QRegularExpression::wildcardToRegularExpression(p),
-                                                       QRegularExpression::CaseInsensitiveOption));
-        }
-        if (re->match(fileName).hasMatch()) return true;
-    }
+namespace {
+QList<QRegularExpression> patternExpressions(const QStringList& patterns) {
+    QList<QRegularExpression> expressions;
+    for (const QString& p : patterns)
+        expressions << QRegularExpression(QRegularExpression::wildcardToRegularExpression(p),
+                                          QRegularExpression::CaseInsensitiveOption);
+    return expressions;
+}
+
+bool matchesOne(const QList<QRegularExpression>& expressions, const QString& fileName) {
+    for (const QRegularExpression& re : expressions)
+        if (re.match(fileName).hasMatch()) return true;
     return false;
+}
+} // namespace
+
+bool matchesPatterns(const QStringList& patterns, const QString& fileName) {
+    return matchesOne(patternExpressions(patterns), fileName);
+}
+
+QStringList matchingNames(const QStringList& patterns, const QStringList& fileNames) {
+    // Each pattern is made into an expression once for all the names.
+    const QList<QRegularExpression> expressions = patternExpressions(patterns);
+    QStringList names;
+    for (const QString& name : fileNames)
+        if (matchesOne(expressions, name)) names << name;
+    return names;
 }

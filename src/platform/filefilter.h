@@ -15,3 +15,5 @@ QList<FilterEntry> parseFileFilter(const QString& filter);
 QStringList toQtNameFilters(const QList<FilterEntry>& entries);
 // Whether a file name matches one of the patterns, case ignored.
 bool matchesPatterns(const QStringList& patterns, const QString& fileName);
+// The names that match one of the patterns, case ignored, in their order.
+QStringList matchingNames(const QStringList& patterns, const QStringList& fileNames);

@@ -71,10 +71,15 @@ Form14::Form14(Services& services) : MainForm(services) {
     List1->setFont(designFont("Courier New", 15.75, true));
     setColours(List1, QPalette::Base, Qt::white, QPalette::Text, Qt::black);
     List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // 260 titles of 30 characters in a fixed-pitch font: one entry's size is every entry's, so the
+    // list need not measure each one.
+    List1->setUniformItemSizes(true);
+    keepScrollBarPictures(List1);
 
     Picture1 = control<PictureBox>(client, "Picture1", 450, 6735, 2280, 3000);
     Picture1->setBackColor(Background);
-    Picture1->setPicture(playertoolbar::draw());
+    static const QImage toolbar = playertoolbar::draw(); // drawn once, shared by every opening
+    Picture1->setPicture(toolbar);
     Label27 = zone(Picture1, "Label27", 180, 180, 420, 555);
     Label30 = zone(Picture1, "Label30", 675, 180, 510, 555);
     Label29 = zone(Picture1, "Label29", 1125, 225, 510, 510);
@@ -93,6 +98,7 @@ Form14::Form14(Services& services) : MainForm(services) {
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        keepScrollBarPictures(box);
     }
 
     makeFrames();

@@ -1,6 +1,14 @@
 #include "textwork/playerrules.h"
 #include "textwork/gapexercise.h"
 
+#include <QFile>
+#include <QHash>
+
+#include <sys/stat.h>
+#include <time.h>
+
+#include <algorithm>
+
 namespace playerrules {
 
 Blanked blankKeys(const QString& text, const QStringList& keys) {
@@ -43,14 +51,77 @@ LayoutPlaces layoutPlaces(Layout layout) {
     return {};
 }
 
+namespace {
+// What a file's status says of its content: a file whose status is unchanged still holds the
+// title read from it.
+struct Stamp {
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    timespec modified{};
+    timespec changed{};
+    bool operator==(const Stamp& o) const {
+        return device == o.device && inode == o.inode && size == o.size &&
+               modified.tv_sec == o.modified.tv_sec && modified.tv_nsec == o.modified.tv_nsec &&
+               changed.tv_sec == o.changed.tv_sec && changed.tv_nsec == o.changed.tv_nsec;
+    }
+};
+struct KnownTitle {
+    Stamp stamp;
+    QString title;
+};
+
+// The list is filled at every opening of the player: titles already read are taken again while
+// their file stays as it was, which spares reading 260 files each time.
+QHash<QString, KnownTitle>& knownTitles() {
+    static QHash<QString, KnownTitle> known;
+    return known;
+}
+
+QString readTitle(const QString& path) {
+    const std::optional<GapExercise> read = readGapExercise(path, gapexercise::FieldLength);
+    return read ? read->title : QString(gapexercise::FieldLength, QLatin1Char(' '));
+}
+
+qint64 nanoseconds(const timespec& t) {
+    return qint64(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
+}
+
+// A file changed just now may change again within its time stamp's grain and keep its status:
+// only a status older than that grain is trusted. The grain is a clock tick where stamps carry
+// nanoseconds, and up to two seconds on file systems that keep whole seconds.
+bool settled(const struct stat& info, const timespec& now) {
+    const bool wholeSeconds = info.st_mtim.tv_nsec == 0 && info.st_ctim.tv_nsec == 0;
+    const qint64 grain = wholeSeconds ? 3'000'000'000 : 100'000'000;
+    const qint64 latest = std::max(nanoseconds(info.st_mtim), nanoseconds(info.st_ctim));
+    return latest < nanoseconds(now) - grain;
+}
+
+QString title(const QString& path, const timespec& now) {
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        knownTitles().remove(path);
+        return readTitle(path); // missing, a folder or a pipe: read as ever, never kept
+    }
+    const Stamp stamp{info.st_dev, info.st_ino, info.st_size, info.st_mtim, info.st_ctim};
+    auto known = knownTitles().find(path);
+    if (known != knownTitles().end() && known->stamp == stamp) return known->title;
+    const QString read = readTitle(path);
+    if (settled(info, now))
+        knownTitles().insert(path, {stamp, read});
+    else
+        knownTitles().remove(path);
+    return read;
+}
+} // namespace
+
 QStringList exerciseTitles(const QString& programFolder) {
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
     QStringList titles;
     titles.reserve(gapexercise::LastNumber);
-    for (int n = 1; n <= gapexercise::LastNumber; ++n) {
-        const std::optional<GapExercise> read =
-            readGapExercise(numberedGapExercisePath(programFolder, n), gapexercise::FieldLength);
-        titles << (read ? read->title : QString(gapexercise::FieldLength, QLatin1Char(' ')));
-    }
+    for (int n = 1; n <= gapexercise::LastNumber; ++n)
+        titles << title(numberedGapExercisePath(programFolder, n), now);
     return titles;
 }
 

@@ -64,10 +64,13 @@ void cancions::makeTextTools() {
     using namespace spellingart;
     Picture3 = control<PictureBox>(client, "Picture3", StripLeft, StripTop, toTwips(StripWidth),
                                    toTwips(StripHeight));
-    Picture3->setPicture(drawToolStrip());
+    // The pictures never change: they are drawn once and shared by every opening.
+    static const QImage strip = drawToolStrip();
+    static const QImage palette = drawPalette();
+    Picture3->setPicture(strip);
     Picture1 = control<PictureBox>(Picture3, "Picture1");
     Picture1->setGeometry(twipsOf(paletteRect()));
-    Picture1->setPicture(drawPalette());
+    Picture1->setPicture(palette);
     Picture4 = control<PictureBox>(Picture3, "Picture4");
     Picture4->setGeometry(twipsOf(swatchRect()));
     Picture4->setBackColor(Qt::white);
@@ -97,10 +100,13 @@ void cancions::makeTextTools() {
     // The presets are invisible click areas: a sample of each font lies under them.
     presetSamples =
         control<PictureBox>(client, "presetSamples", StripLeft, PresetsTop, PresetWidth * 4, PresetHeight);
-    QStringList presetNames;
-    for (const char* name : PresetFonts)
-        presetNames << QLatin1String(name);
-    presetSamples->setPicture(drawPresetSamples(presetSamples->size(), presetNames));
+    static const QImage samples = [size = presetSamples->size()] {
+        QStringList presetNames;
+        for (const char* name : PresetFonts)
+            presetNames << QLatin1String(name);
+        return drawPresetSamples(size, presetNames);
+    }();
+    presetSamples->setPicture(samples);
     for (int k = 0; k < int(Label13.size()); ++k) {
         const QByteArray name = "Label13_" + QByteArray::number(k);
         Label13[k] = control<ClickZone>(client, name.constData(), StripLeft + PresetWidth * k, PresetsTop,
@@ -114,8 +120,8 @@ void cancions::makeTextTools() {
         const int column = row == 0 ? i : 2 * TextButtonsPerRow - 1 - i;
         const QByteArray name = "Command4_" + QByteArray::number(i);
         QPushButton* button =
-            control<QPushButton>(client, name.constData(), StripLeft + TextButtonStep * column,
-                                 TextButtonsTop + TextButtonStep * row, TextButtonSize, TextButtonSize);
+            control<PushButton>(client, name.constData(), StripLeft + TextButtonStep * column,
+                                TextButtonsTop + TextButtonStep * row, TextButtonSize, TextButtonSize);
         button->setText(QStringLiteral(" "));
         button->setFocusPolicy(Qt::TabFocus);
         button->setToolTip(QString::number(i));

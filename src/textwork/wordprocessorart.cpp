@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 #include <array>
 
 namespace wordprocessorart {
@@ -162,9 +163,10 @@ QImage drawRuledLines(RuledLines which) {
     }();
     QImage image(948, lines.height, QImage::Format_RGB32);
     image.fill(Qt::white);
-    for (const auto& [row, colour] : lines.rows)
-        for (int x = 0; x < image.width(); ++x)
-            image.setPixelColor(x, row, colour);
+    for (const auto& [row, colour] : lines.rows) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(row));
+        std::fill(line, line + image.width(), colour.rgb());
+    }
     return image;
 }
 

@@ -26,6 +26,7 @@ void Form18::makePictureTools() {
     connect(OBRE, &QAction::triggered, this, &Form18::OBRE_Click);
 
     File1 = pictureFileList(services, Picture2, "File1", 210, 4230, 2175, 3180);
+    keepScrollBarPictures(File1);
     QFont listFont(QStringLiteral("Courier New"));
     listFont.setPointSizeF(14.25);
     File1->setFont(listFont);

@@ -11,12 +11,7 @@ QStringList listPictureFiles(const QString& folder, const QString& pattern) {
     const QDir dir(folder);
     if (!dir.exists()) return {};
     const QStringList patterns = pattern.split(QLatin1Char(';'), Qt::SkipEmptyParts);
-    QStringList names;
-    const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
-    for (const QString& name : entries) {
-        if (matchesPatterns(patterns, name)) names << name;
-    }
-    return names;
+    return matchingNames(patterns, dir.entryList(QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase));
 }
 
 PictureFileList::PictureFileList(QWidget* parent) : QListWidget(parent) {

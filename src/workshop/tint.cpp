@@ -109,17 +109,50 @@ QPainterPath ColourTintOverlay::shapePath() const {
     return path;
 }
 
+namespace {
+// What a tint was made from. Overlays alike in all of it (the cards of a sheet, and the same
+// sheet at its next opening) show the same tinted picture.
+struct TintKey {
+    QSize size;
+    QPoint pos;
+    QRgb ground = 0;
+    qint64 picture = 0;
+    TintMode mode = TintMode::MergePen;
+    QRgb fill = 0;
+    ColourTintOverlay::Shape shape = ColourTintOverlay::Shape::Rectangle;
+    bool operator==(const TintKey&) const = default;
+};
+} // namespace
+
 void ColourTintOverlay::paintEvent(QPaintEvent*) {
-    // What the frame shows under the shape: its ground and its picture.
-    QImage under(size(), QImage::Format_RGB32);
-    under.fill(Qt::white);
-    if (const auto* frame = qobject_cast<const PictureBox*>(parentWidget())) {
-        under.fill(frame->BackColor());
-        QPainter u(&under);
-        u.drawImage(-pos(), frame->Picture());
-    }
+    const auto* frame = qobject_cast<const PictureBox*>(parentWidget());
+    const TintKey key{size(),
+                      pos(),
+                      frame ? frame->BackColor().rgba() : QColor(Qt::white).rgba(),
+                      frame ? frame->Picture().cacheKey() : 0,
+                      mode_,
+                      fill_.rgba(),
+                      shape_};
+    // The last tint made, kept for the next overlay that asks for the same while it is small.
+    static TintKey lastKey;
+    static QImage lastTint;
     const QPainterPath path = shapePath();
+    QImage tint = lastTint;
+    if (tint.isNull() || !(lastKey == key)) {
+        // What the frame shows under the shape: its ground and its picture.
+        QImage under(size(), QImage::Format_RGB32);
+        under.fill(Qt::white);
+        if (frame) {
+            under.fill(frame->BackColor());
+            QPainter u(&under);
+            u.drawImage(-pos(), frame->Picture());
+        }
+        tint = tintImage(under, path, mode_, fill_);
+        constexpr qsizetype KeptBytes = 512 * 1024;
+        lastTint = tint.sizeInBytes() <= KeptBytes ? tint : QImage();
+        lastKey = key;
+    }
     QPainter p(this);
     p.setClipPath(path);
-    p.drawImage(0, 0, tintImage(under, path, mode_, fill_));
+    p.drawImage(0, 0, tint);
 }

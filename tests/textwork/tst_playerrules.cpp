@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 
 using namespace playerrules;
 Q_DECLARE_METATYPE(playerrules::Layout)
@@ -140,6 +141,34 @@ private Q_SLOTS:
         QCOMPARE(titles[4], blank);
         QCOMPARE(titles[259], QString("Darrer").leftJustified(30));
         QCOMPARE(QDir(folder + "/data/automatic").entryList(QDir::Files).size(), 4);
+    }
+
+    // Titles are taken again from files that stay as they were; any change is read, however
+    // made: rewritten in place at the same size, replaced, removed, or a folder in its stead.
+    void titleListAfterChanges() {
+        QTemporaryDir dir;
+        const QString folder = dir.path();
+        QVERIFY(QDir(folder).mkpath("data/automatic"));
+        for (int n : {1, 2, 3, 4})
+            QVERIFY(writeGapExercise(numberedGapExercisePath(folder, n), QString("Títol %1").arg(n), "a ",
+                                     "text"));
+        QThread::msleep(300); // older than a time stamp's grain, so the titles are kept
+        QCOMPARE(exerciseTitles(folder)[0].trimmed(), QString("Títol 1"));
+        QCOMPARE(exerciseTitles(folder)[1].trimmed(), QString("Títol 2"));
+
+        QFile inPlace(numberedGapExercisePath(folder, 1));
+        QVERIFY(inPlace.open(QIODevice::ReadWrite));
+        inPlace.write("Canviat");
+        inPlace.close();
+        QVERIFY(writeGapExercise(numberedGapExercisePath(folder, 2), "Nou", "a ", "text"));
+        QVERIFY(QFile::remove(numberedGapExercisePath(folder, 3)));
+        QVERIFY(QFile::remove(numberedGapExercisePath(folder, 4)));
+        QVERIFY(QDir(folder).mkpath("data/automatic/0004.dat"));
+        const QStringList titles = exerciseTitles(folder);
+        QCOMPARE(titles[0].trimmed(), QString("Canviat"));
+        QCOMPARE(titles[1].trimmed(), QString("Nou"));
+        QCOMPARE(titles[2], QString(30, ' '));
+        QCOMPARE(titles[3], QString(30, ' '));
     }
 
     void missingFolder() {

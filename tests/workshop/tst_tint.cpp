@@ -168,6 +168,39 @@ private Q_SLOTS:
         QCOMPARE(merged.pixel(55, 40), qRgb(255, 255, 255));
         QCOMPARE(merged.pixel(5, 5), qRgb(0, 0, 0)); // outside the shape
     }
+
+    // Overlays alike in place, mode and colour each tint what lies under them: their frame's own
+    // picture, and its ground as it stands now.
+    void overlaysOverDifferentFrames() {
+        QWidget window;
+        window.resize(300, 200);
+        QImage white(100, 100, QImage::Format_RGB32);
+        white.fill(Qt::white);
+        QImage black = white;
+        black.fill(Qt::black);
+        auto* first = control<PictureBox>(&window, "Picture1", 0, 0, 1500, 1500);
+        auto* second = control<PictureBox>(&window, "Picture2", 1500, 0, 1500, 1500);
+        auto* bare = control<PictureBox>(&window, "Picture3", 3000, 0, 1500, 1500);
+        first->setPicture(white);
+        second->setPicture(black);
+        bare->setBackColor(Qt::black);
+        for (PictureBox* frame : {first, second, bare})
+            control<ColourTintOverlay>(frame, "Shape", 300, 300, 600, 600)
+                ->showTint(TintMode::MergePen, QColor(122, 188, 222));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto seen = [](QWidget* w) {
+            return w->grab().toImage().convertToFormat(QImage::Format_RGB32).pixel(40, 40);
+        };
+        QCOMPARE(seen(first), qRgb(255, 255, 255));
+        QCOMPARE(seen(second), qRgb(122, 188, 222));
+        QCOMPARE(seen(first), qRgb(255, 255, 255));
+        QCOMPARE(seen(bare), qRgb(122, 188, 222));
+        bare->setBackColor(Qt::white);
+        QCOMPARE(seen(bare), qRgb(255, 255, 255));
+        first->setPicture(black);
+        QCOMPARE(seen(first), qRgb(122, 188, 222));
+    }
 };
 
 QTEST_MAIN(TestTint)

@@ -1,0 +1,117 @@
+// Controls that spare work when they paint must look as the plain ones do: the push button that
+// shares its palette with the style, the scroll bar that keeps its picture at rest, and the
+// picture box that paints its ground only where its picture leaves it bare.
+#include "core/controls.h"
+#include "core/fonts.h"
+#include "core/formwindow.h"
+
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QWidget>
+
+namespace {
+// A window with a coloured panel holding a push button of each kind, alike in all else.
+struct Panel {
+    QWidget window;
+    QWidget* panel = new QWidget(&window);
+    QPushButton* plain = nullptr;
+    QPushButton* shared = nullptr;
+
+    explicit Panel(const QColor& ground) {
+        setGround(panel, ground);
+        panel->setGeometry(0, 0, 300, 150);
+        plain = new QPushButton(QStringLiteral("a"), panel);
+        shared = new PushButton(QStringLiteral("a"), panel);
+        for (QPushButton* b : {plain, shared}) {
+            b->setFont(designFont("Times New Roman", 60, false));
+            b->setFocusPolicy(Qt::NoFocus);
+        }
+        plain->setGeometry(10, 10, 65, 109);
+        shared->setGeometry(100, 10, 65, 109);
+        window.resize(300, 150);
+        window.show();
+    }
+};
+} // namespace
+
+class TestControls : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // Painted again, and beside buttons of other colours, a shared button still shows its own.
+    void pushButtonLooksPlain() {
+        Panel blue(QColor(0, 0, 200));
+        Panel grey(QColor(128, 128, 128));
+        Panel blueAgain(QColor(0, 0, 200));
+        for (Panel* p : {&blue, &grey, &blueAgain}) {
+            QPalette palette = p->panel->palette();
+            palette.setColor(QPalette::Button, p->panel->palette().color(QPalette::Window).lighter());
+            p->panel->setPalette(palette);
+        }
+        for (int round = 0; round < 2; ++round) {
+            for (Panel* p : {&blue, &grey, &blueAgain}) {
+                const QImage plain = p->plain->grab().toImage();
+                QCOMPARE(p->shared->grab().toImage(), plain);
+            }
+        }
+        QVERIFY(blue.shared->grab().toImage() != grey.shared->grab().toImage());
+    }
+
+    // At rest a kept scroll bar looks as a plain one does, wherever its slider stands and however
+    // its box is coloured; a moved slider shows moved.
+    void scrollBarLooksPlain() {
+        QWidget window;
+        setGround(&window, QColor(200, 220, 240));
+        QScrollBar plain(Qt::Vertical, &window);
+        ScrollBar kept(Qt::Vertical, &window);
+        for (QScrollBar* bar : {&plain, static_cast<QScrollBar*>(&kept)}) {
+            bar->setRange(0, 260);
+            bar->setPageStep(20);
+        }
+        // Away from the pointer, which hovers over what lies at the window's corner.
+        plain.setGeometry(30, 40, 16, 400);
+        kept.setGeometry(60, 40, 16, 400);
+        window.resize(100, 460);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QImage top = kept.grab().toImage();
+        for (int value : {0, 130, 260, 0}) {
+            plain.setValue(value);
+            kept.setValue(value);
+            QCOMPARE(kept.grab().toImage(), plain.grab().toImage());
+        }
+        kept.setValue(200);
+        QVERIFY(kept.grab().toImage() != top);
+        QPalette other = window.palette();
+        other.setColor(QPalette::Button, Qt::darkGreen);
+        window.setPalette(other);
+        plain.setValue(200);
+        QCOMPARE(kept.grab().toImage(), plain.grab().toImage());
+    }
+
+    void pictureBoxGround_data() {
+        QTest::addColumn<bool>("alpha");
+        QTest::newRow("opaque picture") << false;
+        QTest::newRow("picture with alpha") << true;
+    }
+    // The ground shows around a picture smaller than the box, and through a picture's clear parts.
+    void pictureBoxGround() {
+        QFETCH(bool, alpha);
+        QImage picture(20, 10, alpha ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+        picture.fill(alpha ? QColor(0, 0, 0, 0) : QColor(Qt::red));
+        if (alpha) picture.setPixelColor(0, 0, Qt::red);
+        PictureBox box;
+        box.resize(40, 30);
+        box.setBackColor(QColor(0, 128, 0));
+        box.setPicture(picture);
+        const QImage shown = box.grab().toImage();
+        QCOMPARE(shown.pixelColor(0, 0), QColor(Qt::red));
+        QCOMPARE(shown.pixelColor(30, 5), QColor(0, 128, 0));
+        QCOMPARE(shown.pixelColor(5, 20), QColor(0, 128, 0));
+        QCOMPARE(shown.pixelColor(39, 29), QColor(0, 128, 0));
+        QCOMPARE(shown.pixelColor(10, 5), alpha ? QColor(0, 128, 0) : QColor(Qt::red));
+    }
+};
+
+QTEST_MAIN(TestControls)
+#include "tst_controls.moc"
