@@ -15,13 +15,37 @@
 #include "workshop/registerforms.h"
 
 #include <QApplication>
+#include <QHash>
+#include <QIcon>
+#include <QProxyStyle>
 #include <QTimer>
+
+namespace {
+// The desktop's style, keeping the standard icons it has read: it reads them from their files at
+// every request, and every window's menu bar asks for one as it is made.
+class KeptIconsStyle : public QProxyStyle {
+public:
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption* option,
+                       const QWidget* widget) const override {
+        if (option) return QProxyStyle::standardIcon(icon, option, widget);
+        const int key = int(icon) * 2 + (widget && widget->isRightToLeft() ? 1 : 0);
+        auto kept = kept_.constFind(key);
+        if (kept == kept_.constEnd())
+            kept = kept_.insert(key, QProxyStyle::standardIcon(icon, option, widget));
+        return *kept;
+    }
+
+private:
+    mutable QHash<int, QIcon> kept_;
+};
+} // namespace
 
 void setUpApplication() {
     QCoreApplication::setApplicationName(QStringLiteral("Taudrin"));
     QApplication::setApplicationDisplayName(QString());
     installFontSubstitutions();
     installCatalanTranslation();
+    QApplication::setStyle(new KeptIconsStyle); // the application owns it
 }
 
 void registerAllForms(Forms& forms) {
