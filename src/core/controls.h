@@ -10,13 +10,16 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QWidget>
+#include <type_traits>
 
 // Makes a control of a window in one line: a T on parent, named (its objectName) and placed at
 // its design geometry in twips (a control with no designed place, such as a hidden holder of
 // state, leaves it out). Text, colours and handlers are set on the result. A text box keeps what
-// is pasted or typed into it composed (core/textinput.h).
+// is pasted or typed into it composed (core/textinput.h); a push button is made a PushButton.
+class PushButton;
 template <class T> T* control(QWidget* parent, const char* name) {
-    auto* c = new T(parent);
+    using Made = std::conditional_t<std::is_same_v<T, QPushButton>, PushButton, T>;
+    auto* c = new Made(parent);
     c->setObjectName(QLatin1String(name));
     prepareControl(c);
     return c;
