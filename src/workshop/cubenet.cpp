@@ -175,7 +175,7 @@ CubeFacePictures cutIntoFaces(const QImage& picture) {
     return faces;
 }
 
-QImage drawCubeNet() {
+static QImage paintCubeNet() {
     QImage net(twSize(CubeNetWidthTwips, CubeNetHeightTwips), QImage::Format_RGB32);
     net.fill(Qt::white);
     QPainter p(&net);
@@ -203,7 +203,13 @@ QImage drawCubeNet() {
     return net;
 }
 
-QImage drawCubeToolStrip() {
+// Drawn once a process: every opening shares the pixels.
+QImage drawCubeNet() {
+    static const QImage picture = paintCubeNet();
+    return picture;
+}
+
+static QImage paintCubeToolStrip() {
     QImage strip(339, 76, QImage::Format_RGB32);
     QPainter p(&strip);
     QLinearGradient ground(0, 0, 0, strip.height());
@@ -222,7 +228,13 @@ QImage drawCubeToolStrip() {
     return strip;
 }
 
-QImage drawBeigeStrip(QSize size) {
+// Drawn once a process: every opening shares the pixels.
+QImage drawCubeToolStrip() {
+    static const QImage picture = paintCubeToolStrip();
+    return picture;
+}
+
+static QImage paintBeigeStrip(QSize size) {
     QImage strip(size.expandedTo(QSize(4, 4)), QImage::Format_RGB32);
     QPainter p(&strip);
     QLinearGradient ground(0, 0, strip.width(), 0);
@@ -232,4 +244,15 @@ QImage drawBeigeStrip(QSize size) {
     p.setPen(QPen(QColor(196, 178, 140), 2));
     p.drawLine(strip.width() - 1, 0, strip.width() - 1, strip.height());
     return strip;
+}
+
+// Drawn once a process for the size asked last: a window opens at the same size each time.
+QImage drawBeigeStrip(QSize size) {
+    static QImage picture;
+    static QSize asked;
+    if (picture.isNull() || size != asked) {
+        picture = paintBeigeStrip(size);
+        asked = size;
+    }
+    return picture;
 }

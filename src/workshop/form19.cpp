@@ -13,6 +13,7 @@
 namespace {
 const QColor WindowGrey(0xC0, 0xC0, 0xC0);
 const QColor PanelGrey(0x40, 0x40, 0x40);
+QImage paintPanelPicture();
 } // namespace
 
 Form19::Form19(Services& services) : MainForm(services) {
@@ -120,6 +121,13 @@ void Form19::Picture2_MouseUp(Qt::MouseButton button, QPointF pos) {
 // Letter tiles scattered down the dark panel, a few picked out in colour, and a magnifying glass
 // at the foot: the word search's own sign.
 QImage Form19::drawPanelPicture() {
+    // Painted once a process: its letters are laid out glyph by glyph.
+    static const QImage panel = paintPanelPicture();
+    return panel;
+}
+
+namespace {
+QImage paintPanelPicture() {
     QImage image(185, 681, QImage::Format_RGB32);
     image.fill(PanelGrey);
     QPainter p(&image);
@@ -150,3 +158,4 @@ QImage Form19::drawPanelPicture() {
     p.drawLine(QPointF(98, 648), QPointF(125, 675));
     return image;
 }
+} // namespace

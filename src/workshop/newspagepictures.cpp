@@ -108,7 +108,8 @@ QImage drawNewsPalette() {
     return palette;
 }
 
-QImage drawNewsToolPanel() {
+namespace {
+QImage paintNewsToolPanel() {
     QImage panel(135, 216, QImage::Format_RGB32);
     panel.fill(Ground);
     QPainter p(&panel);
@@ -194,5 +195,12 @@ QImage drawNewsToolPanel() {
     p.setBrush(QColor(220, 40, 40));
     p.drawEllipse(QRectF(118, 186, 8, 10));
     p.drawEllipse(QRectF(116, 203, 14, 6));
+    return panel;
+}
+} // namespace
+
+// Painted once a process: its letters are laid out glyph by glyph.
+QImage drawNewsToolPanel() {
+    static const QImage panel = paintNewsToolPanel();
     return panel;
 }
