@@ -15,7 +15,7 @@ const std::array<QColor, PaletteRows* PaletteColumns> CaptionPaletteColours = {
     QColor(255, 0, 128),  QColor(0, 64, 128),  QColor(0, 64, 64),     QColor(0, 128, 128),
 };
 
-QImage drawCaptionPalette() {
+static QImage paintCaptionPalette() {
     QImage img(CaptionPaletteSize, QImage::Format_RGB32);
     img.fill(Qt::white);
     QPainter p(&img);
@@ -26,7 +26,13 @@ QImage drawCaptionPalette() {
     return img;
 }
 
-QImage drawSideColumn(QSize size) {
+// Drawn once a process: every opening shares the pixels.
+QImage drawCaptionPalette() {
+    static const QImage picture = paintCaptionPalette();
+    return picture;
+}
+
+static QImage paintSideColumn(QSize size) {
     QImage img(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
     // A small deterministic weave: each pixel a little lighter or darker than the ground.
     for (int y = 0; y < img.height(); ++y) {
@@ -43,6 +49,17 @@ QImage drawSideColumn(QSize size) {
         }
     }
     return img;
+}
+
+// Drawn once a process for the size asked last: a window opens at the same size each time.
+QImage drawSideColumn(QSize size) {
+    static QImage picture;
+    static QSize asked;
+    if (picture.isNull() || size != asked) {
+        picture = paintSideColumn(size);
+        asked = size;
+    }
+    return picture;
 }
 
 namespace {
@@ -152,7 +169,7 @@ void frame(QPainter& p, const QRectF& r, QColor colour) {
 
 } // namespace
 
-QImage drawToolPanel() {
+static QImage paintToolPanel() {
     QImage img(ToolPanelSize, QImage::Format_RGB32);
     img.fill(Ground);
     QPainter p(&img);
@@ -228,6 +245,12 @@ QImage drawToolPanel() {
                     QColor(30, 80, 180), true);
     paintPot(p, QRectF(96, 172, 38, 40));
     return img;
+}
+
+// Drawn once a process: every opening shares the pixels.
+QImage drawToolPanel() {
+    static const QImage picture = paintToolPanel();
+    return picture;
 }
 
 } // namespace comicstrip

@@ -59,7 +59,7 @@ std::array<QRect, SheetFrames> writingBoxes() {
     return boxes;
 }
 
-QImage drawRuledPage() {
+static QImage paintRuledPage() {
     QImage page(RuledPageSize, QImage::Format_RGB32);
     page.fill(Qt::white);
     QPainter p(&page);
@@ -79,7 +79,13 @@ QImage drawRuledPage() {
     return page;
 }
 
-QImage drawCloseBox() {
+// Drawn once a process: every opening shares the pixels.
+QImage drawRuledPage() {
+    static const QImage picture = paintRuledPage();
+    return picture;
+}
+
+static QImage paintCloseBox() {
     QImage box(52, 49, QImage::Format_RGB32);
     box.fill(Qt::white);
     QPainter p(&box);
@@ -90,6 +96,12 @@ QImage drawCloseBox() {
     p.drawLine(square.topLeft(), square.bottomRight());
     p.drawLine(square.topRight(), square.bottomLeft());
     return box;
+}
+
+// Drawn once a process: every opening shares the pixels.
+QImage drawCloseBox() {
+    static const QImage picture = paintCloseBox();
+    return picture;
 }
 
 } // namespace comicstrip
