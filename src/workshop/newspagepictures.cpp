@@ -108,8 +108,7 @@ QImage drawNewsPalette() {
     return palette;
 }
 
-namespace {
-QImage paintNewsToolPanel() {
+QImage drawNewsToolPanel() {
     QImage panel(135, 216, QImage::Format_RGB32);
     panel.fill(Ground);
     QPainter p(&panel);
@@ -195,12 +194,5 @@ QImage paintNewsToolPanel() {
     p.setBrush(QColor(220, 40, 40));
     p.drawEllipse(QRectF(118, 186, 8, 10));
     p.drawEllipse(QRectF(116, 203, 14, 6));
-    return panel;
-}
-} // namespace
-
-// Painted once a process: its letters are laid out glyph by glyph.
-QImage drawNewsToolPanel() {
-    static const QImage panel = paintNewsToolPanel();
     return panel;
 }

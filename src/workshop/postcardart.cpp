@@ -392,8 +392,7 @@ void drawPage(QPainter& p, const QRectF& r) {
 
 } // namespace
 
-namespace {
-QImage paintStamp(int index) {
+QImage drawStamp(int index) {
     const QSize size = twSize(stampPlaceTwips(index).width(), stampPlaceTwips(index).height());
     QImage img(size, QImage::Format_ARGB32_Premultiplied);
     if (index == PlainStamp) {
@@ -427,24 +426,6 @@ QImage paintStamp(int index) {
     return img;
 }
 
-QImage paintToolPanel();
-} // namespace
-
-// Cutting the perforation out of the paper is slow: each picture is painted once a process and
-// shared (a caller that paints on its copy detaches it).
-QImage drawStamp(int index) {
-    static std::array<QImage, StampCount> painted;
-    if (index < 0 || index >= StampCount) return paintStamp(index);
-    QImage& stamp = painted[size_t(index)];
-    if (stamp.isNull()) stamp = paintStamp(index);
-    return stamp;
-}
-
-QImage drawToolPanel() {
-    static const QImage panel = paintToolPanel();
-    return panel;
-}
-
 const std::array<QColor, PaletteRows * PaletteColumns>& toolPanelPalette() {
     static const std::array<QColor, PaletteRows * PaletteColumns> cells{
         QColor(QRgb(0xFF0000)), QColor(QRgb(0xFFFF00)), QColor(QRgb(0x80FFFF)), QColor(QRgb(0x0080FF)), //
@@ -460,8 +441,7 @@ QRect toolPanelPaletteCell(int row, int column) {
     return QRect(77 + 13 * column, 56 + 13 * row, 12, 12);
 }
 
-namespace {
-QImage paintToolPanel() {
+QImage drawToolPanel() {
     QImage img(ToolPanelWidth, ToolPanelHeight, QImage::Format_RGB32);
     img.fill(Qt::white);
     QPainter p(&img);
@@ -550,4 +530,3 @@ QImage paintToolPanel() {
     p.drawEllipse(QPointF(125, 166), 3, 1.5);
     return img;
 }
-} // namespace

@@ -1,0 +1,8 @@
+#pragma once
+#include <QImage>
+
+// The workshop windows' pictures as they show them: painted by the build (postcardart.h and
+// newspagepictures.h draw them), read once a process and shared.
+QImage stampImage(int index);
+QImage toolPanelImage();
+QImage newsToolPanelImage();
