@@ -32,7 +32,7 @@ QImage drawCaptionPalette() {
     return picture;
 }
 
-static QImage paintSideColumn(QSize size) {
+QImage drawSideColumn(QSize size) {
     QImage img(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
     // A small deterministic weave: each pixel a little lighter or darker than the ground.
     for (int y = 0; y < img.height(); ++y) {
@@ -49,17 +49,6 @@ static QImage paintSideColumn(QSize size) {
         }
     }
     return img;
-}
-
-// Drawn once a process for the size asked last: a window opens at the same size each time.
-QImage drawSideColumn(QSize size) {
-    static QImage picture;
-    static QSize asked;
-    if (picture.isNull() || size != asked) {
-        picture = paintSideColumn(size);
-        asked = size;
-    }
-    return picture;
 }
 
 namespace {
@@ -169,7 +158,7 @@ void frame(QPainter& p, const QRectF& r, QColor colour) {
 
 } // namespace
 
-static QImage paintToolPanel() {
+QImage drawToolPanel() {
     QImage img(ToolPanelSize, QImage::Format_RGB32);
     img.fill(Ground);
     QPainter p(&img);
@@ -245,12 +234,6 @@ static QImage paintToolPanel() {
                     QColor(30, 80, 180), true);
     paintPot(p, QRectF(96, 172, 38, 40));
     return img;
-}
-
-// Drawn once a process: every opening shares the pixels.
-QImage drawToolPanel() {
-    static const QImage picture = paintToolPanel();
-    return picture;
 }
 
 } // namespace comicstrip

@@ -59,7 +59,7 @@ std::array<QRect, SheetFrames> writingBoxes() {
     return boxes;
 }
 
-static QImage paintRuledPage() {
+QImage drawRuledPage() {
     QImage page(RuledPageSize, QImage::Format_RGB32);
     page.fill(Qt::white);
     QPainter p(&page);
@@ -77,12 +77,6 @@ static QImage paintRuledPage() {
         p.drawRect(box.adjusted(0, 0, -1, -1));
     }
     return page;
-}
-
-// Drawn once a process: every opening shares the pixels.
-QImage drawRuledPage() {
-    static const QImage picture = paintRuledPage();
-    return picture;
 }
 
 static QImage paintCloseBox() {
