@@ -1,20 +1,26 @@
 #include "workshop/picturefilelist.h"
 #include "core/controls.h"
 #include "core/services.h"
-#include "platform/filefilter.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 QStringList listPictureFiles(const QString& folder, const QString& pattern) {
     if (folder.isEmpty()) return {};
     const QDir dir(folder);
     if (!dir.exists()) return {};
-    const QStringList patterns = pattern.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    // The patterns as one expression (what matchesPatterns tries one by one): one match a name.
+    QStringList alternatives;
+    for (const QString& p : pattern.split(QLatin1Char(';'), Qt::SkipEmptyParts))
+        alternatives << QRegularExpression::wildcardToRegularExpression(p);
+    if (alternatives.isEmpty()) return {};
+    const QRegularExpression anyPattern(alternatives.join(QLatin1Char('|')),
+                                        QRegularExpression::CaseInsensitiveOption);
     QStringList names;
     const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
     for (const QString& name : entries) {
-        if (matchesPatterns(patterns, name)) names << name;
+        if (anyPattern.match(name).hasMatch()) names << name;
     }
     return names;
 }
