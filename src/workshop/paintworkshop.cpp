@@ -1,10 +1,12 @@
-// Build tool: paints the postcard's stamps and tool panel and the news page's tool panel into the
-// given folder, which the program takes from its resources (builtpictures.h).
+// Build tool: paints the postcard's stamps and tool panel, the news page's tool panel and the big
+// word search's panel into the given folder, which the program takes from its resources
+// (builtpictures.h).
 #include "core/fonts.h"
 #include "workshop/builtpictures.h"
 #include "workshop/newspagepictures.h"
 #include "workshop/postcardart.h"
 #include "workshop/postcardrules.h"
+#include "workshop/wordsearchart.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -21,8 +23,9 @@ int main(int argc, char* argv[]) {
     if (!dir.mkpath(QStringLiteral("."))) return 1;
     for (int i = 0; i < StampCount; ++i)
         if (!writeBuiltPicture(drawStamp(i), dir.filePath(QStringLiteral("stamp%1.argb").arg(i)))) return 1;
-    return writeBuiltPicture(drawToolPanel(), dir.filePath(QStringLiteral("toolpanel.rgb"))) &&
-                   writeBuiltPicture(drawNewsToolPanel(), dir.filePath(QStringLiteral("newstools.rgb")))
-               ? 0
-               : 1;
+    const bool written =
+        writeBuiltPicture(drawToolPanel(), dir.filePath(QStringLiteral("toolpanel.rgb"))) &&
+        writeBuiltPicture(drawNewsToolPanel(), dir.filePath(QStringLiteral("newstools.rgb"))) &&
+        writeBuiltPicture(drawWordSearchPanel(), dir.filePath(QStringLiteral("wordsearchpanel.rgb")));
+    return written ? 0 : 1;
 }

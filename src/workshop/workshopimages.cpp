@@ -4,6 +4,7 @@
 #include "workshop/newspagepictures.h"
 #include "workshop/postcardart.h"
 #include "workshop/postcardrules.h"
+#include "workshop/wordsearchart.h"
 
 #include <array>
 
@@ -36,6 +37,16 @@ QImage newsToolPanelImage() {
         panel =
             builtPicture(QStringLiteral(":/workshop/newstools.rgb"), QSize(135, 216), QImage::Format_RGB32);
         if (panel.isNull()) panel = drawNewsToolPanel();
+    }
+    return panel;
+}
+
+QImage wordSearchPanelImage() {
+    static QImage panel;
+    if (panel.isNull()) {
+        panel = builtPicture(QStringLiteral(":/workshop/wordsearchpanel.rgb"),
+                             QSize(WordSearchPanelWidth, WordSearchPanelHeight), QImage::Format_RGB32);
+        if (panel.isNull()) panel = drawWordSearchPanel();
     }
     return panel;
 }

@@ -1,8 +1,9 @@
 #pragma once
 #include <QImage>
 
-// The workshop windows' pictures as they show them: painted by the build (postcardart.h and
-// newspagepictures.h draw them), read once a process and shared.
+// The workshop windows' pictures as they show them: painted by the build (postcardart.h,
+// newspagepictures.h and wordsearchart.h draw them), read once a process and shared.
 QImage stampImage(int index);
 QImage toolPanelImage();
 QImage newsToolPanelImage();
+QImage wordSearchPanelImage();
