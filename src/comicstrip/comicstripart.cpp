@@ -1,4 +1,5 @@
 #include "comicstrip/comicstripart.h"
+#include "core/drawnonce.h"
 #include "workshop/handofficons.h"
 
 #include <QFont>
@@ -26,10 +27,8 @@ static QImage paintCaptionPalette() {
     return img;
 }
 
-// Drawn once a process: every opening shares the pixels.
 QImage drawCaptionPalette() {
-    static const QImage picture = paintCaptionPalette();
-    return picture;
+    return drawnOnce("drawCaptionPalette", paintCaptionPalette);
 }
 
 QImage drawSideColumn(QSize size) {

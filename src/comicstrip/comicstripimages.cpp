@@ -1,37 +1,44 @@
 // The comic strip window's pictures that the build paints (see paintcomicstrip.cpp). They are
-// read in place from the program's resources: no heap is spent on them, and a picture not shown
-// yet (the ruled page) costs nothing until it is.
+// read in place from the program's resources: no heap is spent on their pixels, and a picture not
+// shown yet (the ruled page) costs nothing until it is.
 #include "comicstrip/comicstripart.h"
 #include "comicstrip/practicesheet.h"
+#include "core/drawnonce.h"
 #include "workshop/builtpictures.h"
 
 namespace comicstrip {
 
 namespace {
-QImage readOnce(QImage& picture, const char* name, QSize size, QImage (*draw)()) {
-    if (picture.isNull()) {
-        picture =
-            builtPicture(QStringLiteral(":/comicstrip/") + QLatin1String(name), size, QImage::Format_RGB32);
-        if (picture.isNull()) picture = draw();
-    }
-    return picture;
+QImage builtOrDrawn(const char* name, QSize size, QImage (*draw)()) {
+    const QImage built =
+        builtPicture(QStringLiteral(":/comicstrip/") + QLatin1String(name), size, QImage::Format_RGB32);
+    return built.isNull() ? draw() : built;
+}
+
+QImage readToolPanel() {
+    return builtOrDrawn("toolpanel.rgb", ToolPanelSize, drawToolPanel);
+}
+
+QImage readSideColumn() {
+    return builtOrDrawn("sidecolumn.rgb", SideColumnSize, [] { return drawSideColumn(SideColumnSize); });
+}
+
+QImage readRuledPage() {
+    return builtOrDrawn("ruledpage.rgb", RuledPageSize, drawRuledPage);
 }
 } // namespace
 
 QImage toolPanelImage() {
-    static QImage panel;
-    return readOnce(panel, "toolpanel.rgb", ToolPanelSize, drawToolPanel);
+    return drawnOnce("comic strip tool panel", readToolPanel);
 }
 
 QImage sideColumnImage(QSize size) {
     if (size != SideColumnSize) return drawSideColumn(size);
-    static QImage column;
-    return readOnce(column, "sidecolumn.rgb", SideColumnSize, [] { return drawSideColumn(SideColumnSize); });
+    return drawnOnce("comic strip side column", readSideColumn);
 }
 
 QImage ruledPageImage() {
-    static QImage page;
-    return readOnce(page, "ruledpage.rgb", RuledPageSize, drawRuledPage);
+    return drawnOnce("comic strip ruled page", readRuledPage);
 }
 
 } // namespace comicstrip

@@ -1,4 +1,5 @@
 #include "comicstrip/practicesheet.h"
+#include "core/drawnonce.h"
 #include "core/twips.h"
 
 #include <QPainter>
@@ -92,10 +93,8 @@ static QImage paintCloseBox() {
     return box;
 }
 
-// Drawn once a process: every opening shares the pixels.
 QImage drawCloseBox() {
-    static const QImage picture = paintCloseBox();
-    return picture;
+    return drawnOnce("drawCloseBox", paintCloseBox);
 }
 
 } // namespace comicstrip

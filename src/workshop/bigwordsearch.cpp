@@ -1,5 +1,6 @@
 #include "workshop/bigwordsearch.h"
 #include "core/controls.h"
+#include "core/drawnonce.h"
 #include "core/palette.h"
 #include "workshop/picturetools.h"
 
@@ -134,6 +135,5 @@ QImage paintWordSearchPalette() {
 } // namespace
 
 QImage drawWordSearchPalette() {
-    static const QImage palette = paintWordSearchPalette();
-    return palette;
+    return drawnOnce("drawWordSearchPalette", paintWordSearchPalette);
 }

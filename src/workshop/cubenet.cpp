@@ -1,4 +1,5 @@
 #include "workshop/cubenet.h"
+#include "core/drawnonce.h"
 #include "core/twips.h"
 
 #include <QLinearGradient>
@@ -203,10 +204,8 @@ static QImage paintCubeNet() {
     return net;
 }
 
-// Drawn once a process: every opening shares the pixels.
 QImage drawCubeNet() {
-    static const QImage picture = paintCubeNet();
-    return picture;
+    return drawnOnce("drawCubeNet", paintCubeNet);
 }
 
 static QImage paintCubeToolStrip() {
@@ -228,13 +227,11 @@ static QImage paintCubeToolStrip() {
     return strip;
 }
 
-// Drawn once a process: every opening shares the pixels.
 QImage drawCubeToolStrip() {
-    static const QImage picture = paintCubeToolStrip();
-    return picture;
+    return drawnOnce("drawCubeToolStrip", paintCubeToolStrip);
 }
 
-static QImage paintBeigeStrip(QSize size) {
+QImage drawBeigeStrip(QSize size) {
     QImage strip(size.expandedTo(QSize(4, 4)), QImage::Format_RGB32);
     QPainter p(&strip);
     QLinearGradient ground(0, 0, strip.width(), 0);
@@ -244,15 +241,4 @@ static QImage paintBeigeStrip(QSize size) {
     p.setPen(QPen(QColor(196, 178, 140), 2));
     p.drawLine(strip.width() - 1, 0, strip.width() - 1, strip.height());
     return strip;
-}
-
-// Drawn once a process for the size asked last: a window opens at the same size each time.
-QImage drawBeigeStrip(QSize size) {
-    static QImage picture;
-    static QSize asked;
-    if (picture.isNull() || size != asked) {
-        picture = paintBeigeStrip(size);
-        asked = size;
-    }
-    return picture;
 }

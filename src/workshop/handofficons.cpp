@@ -140,9 +140,8 @@ void drawHandOffIcon(QPainter& p, HandOffIcon icon, const QRectF& cell) {
     p.restore();
 }
 
-namespace {
-QImage paintHandOffIcons(QSize size) {
-    QImage panel(size, QImage::Format_RGB32);
+QImage drawHandOffIcons(QSize size) {
+    QImage panel(size.expandedTo(QSize(3, 1)), QImage::Format_RGB32);
     panel.fill(QColor(236, 236, 228));
     QPainter p(&panel);
     p.setRenderHint(QPainter::Antialiasing);
@@ -159,13 +158,4 @@ QImage paintHandOffIcons(QSize size) {
     for (int i = 1; i < 3; ++i)
         p.drawLine(QPointF(third * i, 3), QPointF(third * i, panel.height() - 4));
     return panel;
-}
-} // namespace
-
-// The window opens with the same size each time: the icons are painted once for it.
-QImage drawHandOffIcons(QSize size) {
-    static QImage painted;
-    size = size.expandedTo(QSize(3, 1));
-    if (painted.size() != size) painted = paintHandOffIcons(size);
-    return painted;
 }

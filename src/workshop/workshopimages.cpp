@@ -1,4 +1,7 @@
+// The workshop's pictures that the build paints (see paintworkshop.cpp), read in place from the
+// program's resources, so that no heap is spent on their pixels.
 #include "workshop/workshopimages.h"
+#include "core/drawnonce.h"
 #include "core/twips.h"
 #include "workshop/builtpictures.h"
 #include "workshop/newspagepictures.h"
@@ -7,46 +10,61 @@
 #include "workshop/wordsearchart.h"
 
 #include <array>
+#include <utility>
+
+namespace {
+QImage builtOrDrawn(const QString& name, QSize size, QImage::Format format, QImage (*draw)()) {
+    const QImage built = builtPicture(QStringLiteral(":/workshop/") + name, size, format);
+    return built.isNull() ? draw() : built;
+}
+
+template <int Index> QImage readStamp() {
+    const QRect place = stampPlaceTwips(Index);
+    return builtOrDrawn(QStringLiteral("stamp%1.argb").arg(Index), twSize(place.width(), place.height()),
+                        QImage::Format_ARGB32_Premultiplied, [] { return drawStamp(Index); });
+}
+
+template <int... Index> constexpr auto stampReaders(std::integer_sequence<int, Index...>) {
+    return std::array<QImage (*)(), sizeof...(Index)>{readStamp<Index>...};
+}
+
+QImage readToolPanel() {
+    return builtOrDrawn(QStringLiteral("toolpanel.rgb"), QSize(ToolPanelWidth, ToolPanelHeight),
+                        QImage::Format_RGB32, drawToolPanel);
+}
+
+QImage readNewsToolPanel() {
+    return builtOrDrawn(QStringLiteral("newstools.rgb"), QSize(135, 216), QImage::Format_RGB32,
+                        drawNewsToolPanel);
+}
+
+QImage readWordSearchPanel() {
+    return builtOrDrawn(QStringLiteral("wordsearchpanel.rgb"),
+                        QSize(WordSearchPanelWidth, WordSearchPanelHeight), QImage::Format_RGB32,
+                        drawWordSearchPanel);
+}
+} // namespace
 
 QImage stampImage(int index) {
-    static std::array<QImage, StampCount> loaded;
+    static constexpr auto readers = stampReaders(std::make_integer_sequence<int, StampCount>{});
+    static constexpr const char* keys[] = {"postcard stamp 0",  "postcard stamp 1",  "postcard stamp 2",
+                                           "postcard stamp 3",  "postcard stamp 4",  "postcard stamp 5",
+                                           "postcard stamp 6",  "postcard stamp 7",  "postcard stamp 8",
+                                           "postcard stamp 9",  "postcard stamp 10", "postcard stamp 11",
+                                           "postcard stamp 12", "postcard stamp 13", "postcard stamp 14"};
+    static_assert(std::size(keys) == StampCount);
     if (index < 0 || index >= StampCount) return drawStamp(index);
-    QImage& stamp = loaded[size_t(index)];
-    if (stamp.isNull()) {
-        const QRect place = stampPlaceTwips(index);
-        stamp = builtPicture(QStringLiteral(":/workshop/stamp%1.argb").arg(index),
-                             twSize(place.width(), place.height()), QImage::Format_ARGB32_Premultiplied);
-        if (stamp.isNull()) stamp = drawStamp(index);
-    }
-    return stamp;
+    return drawnOnce(keys[index], readers[size_t(index)]);
 }
 
 QImage toolPanelImage() {
-    static QImage panel;
-    if (panel.isNull()) {
-        panel = builtPicture(QStringLiteral(":/workshop/toolpanel.rgb"),
-                             QSize(ToolPanelWidth, ToolPanelHeight), QImage::Format_RGB32);
-        if (panel.isNull()) panel = drawToolPanel();
-    }
-    return panel;
+    return drawnOnce("postcard tool panel", readToolPanel);
 }
 
 QImage newsToolPanelImage() {
-    static QImage panel;
-    if (panel.isNull()) {
-        panel =
-            builtPicture(QStringLiteral(":/workshop/newstools.rgb"), QSize(135, 216), QImage::Format_RGB32);
-        if (panel.isNull()) panel = drawNewsToolPanel();
-    }
-    return panel;
+    return drawnOnce("news page tool panel", readNewsToolPanel);
 }
 
 QImage wordSearchPanelImage() {
-    static QImage panel;
-    if (panel.isNull()) {
-        panel = builtPicture(QStringLiteral(":/workshop/wordsearchpanel.rgb"),
-                             QSize(WordSearchPanelWidth, WordSearchPanelHeight), QImage::Format_RGB32);
-        if (panel.isNull()) panel = drawWordSearchPanel();
-    }
-    return panel;
+    return drawnOnce("word search panel", readWordSearchPanel);
 }
