@@ -1,5 +1,4 @@
 #include "workshop/cubenet.h"
-#include "core/drawnonce.h"
 #include "core/twips.h"
 
 #include <QLinearGradient>
@@ -176,7 +175,7 @@ CubeFacePictures cutIntoFaces(const QImage& picture) {
     return faces;
 }
 
-static QImage paintCubeNet() {
+QImage drawCubeNet() {
     QImage net(twSize(CubeNetWidthTwips, CubeNetHeightTwips), QImage::Format_RGB32);
     net.fill(Qt::white);
     QPainter p(&net);
@@ -204,11 +203,7 @@ static QImage paintCubeNet() {
     return net;
 }
 
-QImage drawCubeNet() {
-    return drawnOnce("drawCubeNet", paintCubeNet);
-}
-
-static QImage paintCubeToolStrip() {
+QImage drawCubeToolStrip() {
     QImage strip(339, 76, QImage::Format_RGB32);
     QPainter p(&strip);
     QLinearGradient ground(0, 0, 0, strip.height());
@@ -225,10 +220,6 @@ static QImage paintCubeToolStrip() {
     drawPaintPotIcon(p, {178, 40});
     drawSmallNetIcon(p, {260, 37});
     return strip;
-}
-
-QImage drawCubeToolStrip() {
-    return drawnOnce("drawCubeToolStrip", paintCubeToolStrip);
 }
 
 QImage drawBeigeStrip(QSize size) {

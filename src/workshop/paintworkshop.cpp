@@ -1,8 +1,9 @@
-// Build tool: paints the postcard's stamps and tool panel, the news page's tool panel and the big
-// word search's panel into the given folder, which the program takes from its resources
-// (builtpictures.h).
+// Build tool: paints the postcard's stamps and tool panel, the news page's tool panel, the big
+// word search's panel and the paper cube's net and tool strip into the given folder, which the
+// program takes from its resources (builtpictures.h).
 #include "core/fonts.h"
 #include "workshop/builtpictures.h"
+#include "workshop/cubenet.h"
 #include "workshop/newspagepictures.h"
 #include "workshop/postcardart.h"
 #include "workshop/postcardrules.h"
@@ -26,6 +27,8 @@ int main(int argc, char* argv[]) {
     const bool written =
         writeBuiltPicture(drawToolPanel(), dir.filePath(QStringLiteral("toolpanel.rgb"))) &&
         writeBuiltPicture(drawNewsToolPanel(), dir.filePath(QStringLiteral("newstools.rgb"))) &&
-        writeBuiltPicture(drawWordSearchPanel(), dir.filePath(QStringLiteral("wordsearchpanel.rgb")));
+        writeBuiltPicture(drawWordSearchPanel(), dir.filePath(QStringLiteral("wordsearchpanel.rgb"))) &&
+        writeBuiltPicture(drawCubeNet(), dir.filePath(QStringLiteral("cubenet.rgb"))) &&
+        writeBuiltPicture(drawCubeToolStrip(), dir.filePath(QStringLiteral("cubetools.rgb")));
     return written ? 0 : 1;
 }

@@ -4,6 +4,7 @@
 #include "core/drawnonce.h"
 #include "core/twips.h"
 #include "workshop/builtpictures.h"
+#include "workshop/cubenet.h"
 #include "workshop/newspagepictures.h"
 #include "workshop/postcardart.h"
 #include "workshop/postcardrules.h"
@@ -43,6 +44,15 @@ QImage readWordSearchPanel() {
                         QSize(WordSearchPanelWidth, WordSearchPanelHeight), QImage::Format_RGB32,
                         drawWordSearchPanel);
 }
+QImage readCubeNet() {
+    return builtOrDrawn(QStringLiteral("cubenet.rgb"), twSize(CubeNetWidthTwips, CubeNetHeightTwips),
+                        QImage::Format_RGB32, drawCubeNet);
+}
+
+QImage readCubeToolStrip() {
+    return builtOrDrawn(QStringLiteral("cubetools.rgb"), QSize(339, 76), QImage::Format_RGB32,
+                        drawCubeToolStrip);
+}
 } // namespace
 
 QImage stampImage(int index) {
@@ -67,4 +77,12 @@ QImage newsToolPanelImage() {
 
 QImage wordSearchPanelImage() {
     return drawnOnce("word search panel", readWordSearchPanel);
+}
+
+QImage cubeNetImage() {
+    return drawnOnce("cube net", readCubeNet);
+}
+
+QImage cubeToolStripImage() {
+    return drawnOnce("cube tool strip", readCubeToolStrip);
 }
