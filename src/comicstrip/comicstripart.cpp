@@ -1,4 +1,5 @@
 #include "comicstrip/comicstripart.h"
+#include "core/drawnonce.h"
 #include "workshop/handofficons.h"
 
 #include <QFont>
@@ -15,7 +16,7 @@ const std::array<QColor, PaletteRows* PaletteColumns> CaptionPaletteColours = {
     QColor(255, 0, 128),  QColor(0, 64, 128),  QColor(0, 64, 64),     QColor(0, 128, 128),
 };
 
-QImage drawCaptionPalette() {
+static QImage paintCaptionPalette() {
     QImage img(CaptionPaletteSize, QImage::Format_RGB32);
     img.fill(Qt::white);
     QPainter p(&img);
@@ -24,6 +25,10 @@ QImage drawCaptionPalette() {
             p.fillRect(SwatchOrigin + col * SwatchStep, SwatchOrigin + row * SwatchStep, SwatchSize,
                        SwatchSize, CaptionPaletteColours[row * PaletteColumns + col]);
     return img;
+}
+
+QImage drawCaptionPalette() {
+    return drawnOnce("drawCaptionPalette", paintCaptionPalette);
 }
 
 QImage drawSideColumn(QSize size) {

@@ -159,10 +159,10 @@ void Form6::makeSideColumn() {
     Text2 = control<QLineEdit>(Picture4, "Text2", 210, 9195, 2220, 330);
 
     Picture4->setBackColor(QColor(64, 64, 64));
-    Picture4->setPicture(drawSideColumn(Picture4->size()));
+    Picture4->setPicture(sideColumnImage(Picture4->size()));
     Image1->setStretch(true);
     Picture1->setBackColor(QColor(212, 208, 200));
-    Picture1->setPicture(drawToolPanel());
+    Picture1->setPicture(toolPanelImage());
     Picture3->setPicture(drawCaptionPalette());
     for (ClickZone* z : {Label16, Label17, Label12, Label18, Label15[0], Label15[1], Label15[2], Label15[3],
                          Label13, Label14, Label11, Label10, Label9, Label7, Label2})

@@ -18,7 +18,7 @@ QByteArray indexed(const char* name, int i) {
 } // namespace
 
 void Form6::makeSheet() {
-    Picture2->setPicture(drawRuledPage());
+    Picture2->setPicture(ruledPageImage());
     for (const SheetCell& cell : SheetCells)
         Image2[cell.panel] =
             control<SheetFrame>(Picture2, indexed("Image2", cell.panel).constData(), cell.frameLeft,

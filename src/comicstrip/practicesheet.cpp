@@ -1,4 +1,5 @@
 #include "comicstrip/practicesheet.h"
+#include "core/drawnonce.h"
 #include "core/twips.h"
 
 #include <QPainter>
@@ -79,7 +80,7 @@ QImage drawRuledPage() {
     return page;
 }
 
-QImage drawCloseBox() {
+static QImage paintCloseBox() {
     QImage box(52, 49, QImage::Format_RGB32);
     box.fill(Qt::white);
     QPainter p(&box);
@@ -90,6 +91,10 @@ QImage drawCloseBox() {
     p.drawLine(square.topLeft(), square.bottomRight());
     p.drawLine(square.topRight(), square.bottomLeft());
     return box;
+}
+
+QImage drawCloseBox() {
+    return drawnOnce("drawCloseBox", paintCloseBox);
 }
 
 } // namespace comicstrip

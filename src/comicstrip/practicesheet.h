@@ -48,6 +48,8 @@ std::array<QString, SheetLines> sheetLines(SheetStyle style,
 // The ruled page (848 x 669 pixels) and the sheet's close box (52 x 49), drawn in code.
 constexpr QSize RuledPageSize(848, 669);
 QImage drawRuledPage();
+// The ruled page as the window shows it: painted by the build, read in place.
+QImage ruledPageImage();
 QImage drawCloseBox();
 
 // The writing boxes of the ruled page, in its pixels (outline included).

@@ -1,5 +1,6 @@
 #include "workshop/bigwordsearch.h"
 #include "core/controls.h"
+#include "core/drawnonce.h"
 #include "core/palette.h"
 #include "workshop/picturetools.h"
 
@@ -91,7 +92,8 @@ QPoint paletteSwatchCentre(int column, int row) {
     return QPoint(1 + 12 * column + 5, 1 + 12 * row + 5);
 }
 
-QImage drawWordSearchPalette() {
+namespace {
+QImage paintWordSearchPalette() {
     auto mix = [](const QColor& a, const QColor& b, double t) {
         return QColor::fromRgbF(static_cast<float>(a.redF() + (b.redF() - a.redF()) * t),
                                 static_cast<float>(a.greenF() + (b.greenF() - a.greenF()) * t),
@@ -129,4 +131,9 @@ QImage drawWordSearchPalette() {
             p.fillRect(1 + 12 * column, 1 + 12 * row, 11, 11, swatches[static_cast<std::size_t>(row)]);
     }
     return image;
+}
+} // namespace
+
+QImage drawWordSearchPalette() {
+    return drawnOnce("drawWordSearchPalette", paintWordSearchPalette);
 }

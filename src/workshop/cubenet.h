@@ -44,5 +44,9 @@ QImage drawCubeNet();
 // net, from left to right.
 QImage drawCubeToolStrip();
 
+// The net and the tool strip as the window shows them: painted by the build (workshopimages.h).
+QImage cubeNetImage();
+QImage cubeToolStripImage();
+
 // The beige strip along the window's left edge.
 QImage drawBeigeStrip(QSize size);

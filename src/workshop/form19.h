@@ -2,7 +2,6 @@
 #include "core/formwindow.h"
 #include "workshop/bigwordsearch.h"
 
-#include <QImage>
 #include <QPointF>
 
 class PictureBox;
@@ -32,9 +31,6 @@ public:
     void SSSSSSSOPESDD_Click(); // "EXPORTAR_OPEN"
     void File1_Click();
     void Picture2_MouseUp(Qt::MouseButton button, QPointF pos);
-
-    // The decorative picture of the left panel, 185 x 681 pixels.
-    static QImage drawPanelPicture();
 
     QWidget* client = nullptr;
     QAction* SSS = nullptr;

@@ -29,8 +29,13 @@ QLineEdit* letterBox(QWidget* page, const QString& name, int left, int top) {
     font.setBold(true);
     box->setFont(font);
     box->setText(QStringLiteral("A"));
-    setTextColour(box, Qt::black);
-    setBackColour(box, Qt::white);
+    // Black letters on white (what setTextColour and setBackColour give) in one palette change.
+    QPalette colours = box->palette();
+    colours.setColor(QPalette::Text, Qt::black);
+    colours.setColor(QPalette::WindowText, Qt::black);
+    colours.setColor(QPalette::Base, Qt::white);
+    colours.setColor(QPalette::Window, Qt::white);
+    box->setPalette(colours);
     return box;
 }
 

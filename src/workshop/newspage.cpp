@@ -8,6 +8,7 @@
 #include "workshop/newspagepictures.h"
 #include "workshop/picturefilelist.h"
 #include "workshop/picturetools.h"
+#include "workshop/workshopimages.h"
 
 #include <QAction>
 #include <QEvent>
@@ -85,7 +86,7 @@ Form61::Form61(Services& services) : MainForm(services) {
     Picture2->setBackColor(Beige);
     Image1->setStretch(true);
     Picture1->setAutoSize(true);
-    Picture1->setPicture(drawNewsToolPanel());
+    Picture1->setPicture(newsToolPanelImage());
     Picture4->setAutoSize(true);
     Picture4->setPicture(drawNewsPalette());
     Picture4->setCursor(Qt::CrossCursor);

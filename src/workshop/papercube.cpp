@@ -67,7 +67,7 @@ Form5::Form5(Services& services) : MainForm(services) {
 
     Picture39 = control<PictureBox>(Picture29, "Picture39", NetLeftTwips, NetTopTwips, CubeNetWidthTwips,
                                     CubeNetHeightTwips);
-    Picture39->setPicture(drawCubeNet());
+    Picture39->setPicture(cubeNetImage());
     for (int i : CubeFaces) {
         const QPoint at = cubeFacePlace(i);
         CubeFace* face = control<CubeFace>(Picture39, "", at.x(), at.y(), CubeFaceTwips, CubeFaceTwips);
@@ -82,7 +82,7 @@ Form5::Form5(Services& services) : MainForm(services) {
     }
 
     Picture25 = control<PictureBox>(Picture29, "Picture25", 5805, 7470, 5085, 1140);
-    Picture25->setPicture(drawCubeToolStrip());
+    Picture25->setPicture(cubeToolStripImage());
     Label62 = control<ClickZone>(Picture25, "Label62", -60, 225, 1080, 765);
     Label1[59] = control<ClickZone>(Picture25, "Label1_59", 1110, 195, 885, 705);
     Label1uuuu[62] = control<ClickZone>(Picture25, "Label1uuuu_62", 2220, 210, 915, 705);

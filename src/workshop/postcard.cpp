@@ -9,8 +9,8 @@
 #include "workshop/handoff.h"
 #include "workshop/picturefilelist.h"
 #include "workshop/picturetools.h"
-#include "workshop/postcardart.h"
 #include "workshop/tint.h"
+#include "workshop/workshopimages.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -87,13 +87,13 @@ Form7::Form7(Services& services) : MainForm(services) {
     // Pictures, colours, texts and fonts of the design.
     Picture10->setBackColor(Beige);
     Image1->setStretch(true);
-    Picture1->setPicture(drawToolPanel());
+    Picture1->setPicture(toolPanelImage());
     Picture30->setBackColor(Qt::white);
     Picture23->setBackColor(Qt::white);
     Picture24->setBackColor(Picture24->palette().color(QPalette::Base));
     for (int i = 0; i < StampCount; ++i) {
         Picture4[size_t(i)]->setBackColor(Picture24->BackColor());
-        Picture4[size_t(i)]->setPicture(drawStamp(i));
+        Picture4[size_t(i)]->setPicture(stampImage(i));
         Picture4[size_t(i)]->setCursor(Qt::PointingHandCursor);
     }
     for (int i = 0; i < TintButtonCount; ++i) {

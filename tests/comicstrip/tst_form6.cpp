@@ -2,12 +2,14 @@
 #include "comicstrip/comicstripart.h"
 #include "comicstrip/form6.h"
 #include "core/controls.h"
+#include "core/fonts.h"
 #include "testservices.h"
 #include "workshop/picturefilelist.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -173,6 +175,18 @@ private Q_SLOTS:
             for (int x = inside.left(); x <= inside.right(); ++x)
                 colours << panel.pixel(x, y);
         QVERIFY(colours.size() > 3);
+    }
+
+    // The window shows the pictures the build painted: the same pixels the drawing gives.
+    void builtPictures() {
+        installFontSubstitutions(); // as the program and the build paint
+        QVERIFY(QFile::exists(QStringLiteral(":/comicstrip/toolpanel.rgb")));
+        QVERIFY(comicstrip::toolPanelImage() == comicstrip::drawToolPanel());
+        QVERIFY(comicstrip::sideColumnImage(comicstrip::SideColumnSize) ==
+                comicstrip::drawSideColumn(comicstrip::SideColumnSize));
+        QVERIFY(comicstrip::ruledPageImage() == comicstrip::drawRuledPage());
+        Strip s;
+        QCOMPARE(s.f->Picture4->size(), comicstrip::SideColumnSize);
     }
 
     void paletteSwatches() {

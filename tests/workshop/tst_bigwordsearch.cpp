@@ -1,6 +1,7 @@
 // The two big word-search windows: typing along a direction, the palette, completing, the case
 // and font commands, the picture panel and the hand-offs of the page.
 #include "core/controls.h"
+#include "core/fonts.h"
 #include "core/palette.h"
 #include "testservices.h"
 #include "workshop/form16.h"
@@ -8,8 +9,11 @@
 #include "workshop/handoff.h"
 #include "workshop/picturefilelist.h"
 #include "workshop/picturetools.h"
+#include "workshop/wordsearchart.h"
+#include "workshop/workshopimages.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -234,6 +238,13 @@ private Q_SLOTS:
         Form16& again = s.t.forms().show<Form16>();
         QCOMPARE(gridText(again.Text2), QString(133, u'_'));
         QCOMPARE(again.Text2[Title]->text(), QString("Títol"));
+    }
+
+    // The panel shows the picture the build painted: the same pixels the drawing gives.
+    void builtPanel19() {
+        installFontSubstitutions(); // as the program and the build paint
+        QVERIFY(QFile::exists(QStringLiteral(":/workshop/wordsearchpanel.rgb")));
+        QVERIFY(wordSearchPanelImage() == drawWordSearchPanel());
     }
 
     void design19() {

@@ -1,16 +1,19 @@
 // The news page window: its design, the layout switch, the box tools, the slots, the borders and
 // the hand-offs of the page on view.
 #include "core/controls.h"
+#include "core/fonts.h"
 #include "files.h"
 #include "testservices.h"
 #include "workshop/newsboxes.h"
 #include "workshop/newspage.h"
 #include "workshop/newspagepictures.h"
 #include "workshop/picturefilelist.h"
+#include "workshop/workshopimages.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -174,6 +177,13 @@ private Q_SLOTS:
         }
         QCOMPARE(palette.pixel(45, 63), opaque(QColor(210, 210, 210)));
         QCOMPARE(drawNewsToolPanel().size(), QSize(135, 216));
+    }
+
+    // The window shows the tool panel the build painted: the same pixels the drawing gives.
+    void builtToolPanel() {
+        installFontSubstitutions(); // as the program and the build paint
+        QVERIFY(QFile::exists(QStringLiteral(":/workshop/newstools.rgb")));
+        QVERIFY(newsToolPanelImage() == drawNewsToolPanel());
     }
 
     // Switching layouts clears nothing; the tools act on the box clicked last, shown or not.

@@ -1,10 +1,12 @@
 // The paper cube: faces filled one by one or cut from one picture, the preview, the picture
 // folder, the hand-offs of the whole net, and closing.
 #include "core/controls.h"
+#include "core/fonts.h"
 #include "core/sharedstate.h"
 #include "files.h"
 #include "fulldisk.h"
 #include "testservices.h"
+#include "workshop/cubenet.h"
 #include "workshop/handoff.h"
 #include "workshop/papercube.h"
 #include "workshop/picturefilelist.h"
@@ -12,6 +14,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -91,6 +94,14 @@ bool faceIs(const CubeFace* face, const QColor& colour) {
 class TestPaperCube : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    // The window shows the net and the tool strip the build painted: the pixels the drawing gives.
+    void builtPictures() {
+        installFontSubstitutions(); // as the program and the build paint
+        QVERIFY(QFile::exists(QStringLiteral(":/workshop/cubenet.rgb")));
+        QVERIFY(cubeNetImage() == drawCubeNet());
+        QVERIFY(cubeToolStripImage() == drawCubeToolStrip());
+    }
+
     void cleanup() { QApplication::clipboard()->clear(); }
 
     // The faces lie as a cross on the net; there is no face 5.
@@ -201,9 +212,7 @@ private Q_SLOTS:
 
     // A disk that refuses the stretched picture: the cube is cut all the same, the picture left
     // before stays as it was, and the log says why.
-    void aFullDiskKeepsTheLastPicture_data() {
-        addRefusingPlaceRows();
-    }
+    void aFullDiskKeepsTheLastPicture_data() { addRefusingPlaceRows(); }
     void aFullDiskKeepsTheLastPicture() {
         QFETCH(int, kind);
         RefusingPlace place{RefusingPlace::Kind(kind)};

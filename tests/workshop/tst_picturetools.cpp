@@ -81,6 +81,7 @@ private Q_SLOTS:
             << QStringList{"b.jpg", "A.jpg", "c.JPG"} << "*.jpg" << QStringList{"A.jpg", "b.jpg", "c.JPG"};
         QTest::newRow("nothing matches")
             << QStringList{"x.txt"} << QString(DefaultPicturePattern) << QStringList{};
+        QTest::newRow("no patterns") << QStringList{"x.jpg"} << ";" << QStringList{};
     }
     void listsMatchingNames() {
         QFETCH(QStringList, files);

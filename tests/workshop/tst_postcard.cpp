@@ -11,10 +11,12 @@
 #include "workshop/postcardart.h"
 #include "workshop/postcardrules.h"
 #include "workshop/tint.h"
+#include "workshop/workshopimages.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -139,6 +141,18 @@ private Q_SLOTS:
         // The white gaps right and below.
         QCOMPARE(rgbAt(panel, cell.topRight() + QPoint(1, 0)), qRgb(255, 255, 255));
         QCOMPARE(rgbAt(panel, cell.bottomLeft() + QPoint(0, 1)), qRgb(255, 255, 255));
+    }
+
+    // The window shows the pictures the build painted: the same pixels the drawing gives.
+    void builtPictures() {
+        installFontSubstitutions(); // as the program and the build paint
+        QVERIFY(QFile::exists(QStringLiteral(":/workshop/toolpanel.rgb")));
+        for (int i = 0; i < StampCount; ++i) {
+            const QImage built = stampImage(i);
+            QCOMPARE(built.format(), QImage::Format_ARGB32_Premultiplied);
+            QVERIFY2(built == drawStamp(i), qPrintable(QStringLiteral("stamp %1").arg(i)));
+        }
+        QVERIFY(toolPanelImage() == drawToolPanel());
     }
 
     void opening() {

@@ -1,0 +1,20 @@
+#include "workshop/builtpictures.h"
+
+#include <QFile>
+#include <QResource>
+
+QImage builtPicture(const QString& resource, QSize size, QImage::Format format) {
+    const QResource res(resource);
+    const QByteArray data = res.uncompressedData(); // stored uncompressed: no copy
+    const qsizetype row = qsizetype(size.width()) * 4;
+    if (size.isEmpty() || data.size() != row * size.height()) return {};
+    return QImage(reinterpret_cast<const uchar*>(data.constData()), size.width(), size.height(), row, format);
+}
+
+bool writeBuiltPicture(const QImage& picture, const QString& path) {
+    if (picture.depth() != 32 || picture.bytesPerLine() != qsizetype(picture.width()) * 4) return false;
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    const qsizetype size = picture.sizeInBytes();
+    return file.write(reinterpret_cast<const char*>(picture.constBits()), size) == size && file.flush();
+}

@@ -1,0 +1,11 @@
+#pragma once
+#include <QImage>
+#include <QString>
+
+// Pictures the build painted (see paintworkshop.cpp) and stored, as raw 32-bit pixels row after
+// row, uncompressed in the program's resources: the picture reads the bytes in place. Null when
+// the resource is missing or holds another size, so that the caller draws the picture itself.
+QImage builtPicture(const QString& resource, QSize size, QImage::Format format);
+
+// Writes a 32-bit picture as builtPicture reads it; false if it could not be written whole.
+bool writeBuiltPicture(const QImage& picture, const QString& path);

@@ -1,0 +1,10 @@
+#pragma once
+#include <QImage>
+
+// The workshop windows' pictures as they show them: painted by the build (postcardart.h,
+// newspagepictures.h and wordsearchart.h draw them), read once a process and shared. The paper
+// cube's are declared in cubenet.h.
+QImage stampImage(int index);
+QImage toolPanelImage();
+QImage newsToolPanelImage();
+QImage wordSearchPanelImage();
