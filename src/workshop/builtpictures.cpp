@@ -1,7 +1,10 @@
 #include "workshop/builtpictures.h"
+#include "core/fonts.h"
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QResource>
+#include <cstdio>
 
 QImage builtPicture(const QString& resource, QSize size, QImage::Format format) {
     const QResource res(resource);
@@ -17,4 +20,16 @@ bool writeBuiltPicture(const QImage& picture, const QString& path) {
     if (!file.open(QIODevice::WriteOnly)) return false;
     const qsizetype size = picture.sizeInBytes();
     return file.write(reinterpret_cast<const char*>(picture.constBits()), size) == size && file.flush();
+}
+
+int runPaintTool(int argc, char* argv[], const std::function<bool(const QDir&)>& paint) {
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
+        return 2;
+    }
+    installFontSubstitutions();
+    const QDir dir(QString::fromLocal8Bit(argv[1]));
+    if (!dir.mkpath(QStringLiteral("."))) return 1;
+    return paint(dir) ? 0 : 1;
 }

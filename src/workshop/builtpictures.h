@@ -1,6 +1,8 @@
 #pragma once
+#include <QDir>
 #include <QImage>
 #include <QString>
+#include <functional>
 
 // Pictures the build painted (see paintworkshop.cpp) and stored, as raw 32-bit pixels row after
 // row, uncompressed in the program's resources: the picture reads the bytes in place. Null when
@@ -9,3 +11,7 @@ QImage builtPicture(const QString& resource, QSize size, QImage::Format format);
 
 // Writes a 32-bit picture as builtPicture reads it; false if it could not be written whole.
 bool writeBuiltPicture(const QImage& picture, const QString& path);
+
+// The body of a build tool that paints pictures into the folder its one argument names, with the
+// fonts the program paints with: makes the folder, then paint(folder). The tool's exit code.
+int runPaintTool(int argc, char* argv[], const std::function<bool(const QDir&)>& paint);

@@ -1,7 +1,6 @@
 // Build tool: paints the postcard's stamps and tool panel, the news page's tool panel, the big
 // word search's panel and the paper cube's net and tool strip into the given folder, which the
 // program takes from its resources (builtpictures.h).
-#include "core/fonts.h"
 #include "workshop/builtpictures.h"
 #include "workshop/cubenet.h"
 #include "workshop/newspagepictures.h"
@@ -9,26 +8,16 @@
 #include "workshop/postcardrules.h"
 #include "workshop/wordsearchart.h"
 
-#include <QDir>
-#include <QGuiApplication>
-#include <cstdio>
-
 int main(int argc, char* argv[]) {
-    QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
-        return 2;
-    }
-    installFontSubstitutions(); // the fonts the program paints with
-    const QDir dir(QString::fromLocal8Bit(argv[1]));
-    if (!dir.mkpath(QStringLiteral("."))) return 1;
-    for (int i = 0; i < StampCount; ++i)
-        if (!writeBuiltPicture(drawStamp(i), dir.filePath(QStringLiteral("stamp%1.argb").arg(i)))) return 1;
-    const bool written =
-        writeBuiltPicture(drawToolPanel(), dir.filePath(QStringLiteral("toolpanel.rgb"))) &&
-        writeBuiltPicture(drawNewsToolPanel(), dir.filePath(QStringLiteral("newstools.rgb"))) &&
-        writeBuiltPicture(drawWordSearchPanel(), dir.filePath(QStringLiteral("wordsearchpanel.rgb"))) &&
-        writeBuiltPicture(drawCubeNet(), dir.filePath(QStringLiteral("cubenet.rgb"))) &&
-        writeBuiltPicture(drawCubeToolStrip(), dir.filePath(QStringLiteral("cubetools.rgb")));
-    return written ? 0 : 1;
+    return runPaintTool(argc, argv, [](const QDir& dir) {
+        for (int i = 0; i < StampCount; ++i)
+            if (!writeBuiltPicture(drawStamp(i), dir.filePath(QStringLiteral("stamp%1.argb").arg(i))))
+                return false;
+        return writeBuiltPicture(drawToolPanel(), dir.filePath(QStringLiteral("toolpanel.rgb"))) &&
+               writeBuiltPicture(drawNewsToolPanel(), dir.filePath(QStringLiteral("newstools.rgb"))) &&
+               writeBuiltPicture(drawWordSearchPanel(),
+                                 dir.filePath(QStringLiteral("wordsearchpanel.rgb"))) &&
+               writeBuiltPicture(drawCubeNet(), dir.filePath(QStringLiteral("cubenet.rgb"))) &&
+               writeBuiltPicture(drawCubeToolStrip(), dir.filePath(QStringLiteral("cubetools.rgb")));
+    });
 }
