@@ -50,21 +50,11 @@ QString catalanText(qsizetype words, qsizetype bytes = std::numeric_limits<qsize
     return text;
 }
 
-bool writeUtf8(const QString& file, const QString& text) {
-    QFile f(file);
-    const QByteArray utf8 = text.toUtf8();
-    return f.open(QIODevice::WriteOnly) && f.write(utf8) == utf8.size();
-}
-
 // In a child of its own: the text as the editor holds it, then the check as the spelling dialog
 // walks it, every misspelt word passed over. Prints the peak it added and how many it found.
 int checkInChild(const QString& file) {
     QString text;
-    {
-        QFile f(file);
-        if (!f.open(QIODevice::ReadOnly)) return 1;
-        text = QString::fromUtf8(f.readAll());
-    }
+    if (!readUtf8(file, text)) return 1;
     const PeakMark mark;
     qsizetype flagged = 0;
     {
@@ -81,7 +71,7 @@ int checkInChild(const QString& file) {
 bool memoryFigure(const QString& hunspell, const QTemporaryDir& dir) {
     const QString file = dir.filePath(QStringLiteral("text10.txt"));
     const QString text = catalanText(std::numeric_limits<qsizetype>::max(), MemoryTextBytes);
-    if (!writeUtf8(file, text)) return false;
+    if (!writeUtf8(file, text.toUtf8())) return false;
     const qsizetype distinct = [&text] {
         QSet<QString> words;
         for (const TextWord& w : findWords(text))
@@ -139,7 +129,7 @@ int main(int argc, char* argv[]) {
     const QString hunspell = QStandardPaths::findExecutable(QStringLiteral("hunspell"));
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("text.txt"));
-    if (!writeUtf8(file, text)) return 1;
+    if (!writeUtf8(file, text.toUtf8())) return 1;
 
     std::vector<double> ours, theirs;
     qsizetype flagged = 0, listed = 0;

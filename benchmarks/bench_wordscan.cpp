@@ -110,20 +110,11 @@ WordScanOptions editorOptions(QString& caption) {
     return options;
 }
 
-bool writeUtf8(const QString& file, const QByteArray& utf8) {
-    QFile f(file);
-    return f.open(QIODevice::WriteOnly) && f.write(utf8) == utf8.size();
-}
-
 // In a child of its own: the text as the editor holds it, then the scan. Prints the peak it added
 // and the number of distinct words.
 int scanInChild(const QString& file) {
     QString text;
-    {
-        QFile f(file);
-        if (!f.open(QIODevice::ReadOnly)) return 1;
-        text = QString::fromUtf8(f.readAll());
-    }
+    if (!readUtf8(file, text)) return 1;
     QString caption;
     const WordScanOptions options = editorOptions(caption);
     const PeakMark mark;

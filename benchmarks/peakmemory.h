@@ -120,3 +120,15 @@ inline std::optional<long long> programPeakKiB(const QString& self, const QStrin
 inline double mib(long long kib) {
     return kib / 1024.0;
 }
+
+// The text files the children read: written whole in UTF-8, read back whole.
+inline bool writeUtf8(const QString& file, const QByteArray& utf8) {
+    QFile f(file);
+    return f.open(QIODevice::WriteOnly) && f.write(utf8) == utf8.size();
+}
+inline bool readUtf8(const QString& file, QString& text) {
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly)) return false;
+    text = QString::fromUtf8(f.readAll());
+    return true;
+}
