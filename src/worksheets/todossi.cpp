@@ -77,6 +77,7 @@ todossi::todossi(Services& services) : MainForm(services), printer_(services.pri
 
     Frame1 = control<QFrame>(client, "Frame1", 0, 0, 7980, 5895);
     Grid1 = control<WorksheetGrid>(Frame1, "Grid1", 45, 180, 5235, 5325);
+    keepScrollBarPictures(Grid1); // its tall bar took most of the window's paint
     Label2[0] = control<QLabel>(Frame1, "Label2_0", 5400, 4455, 1200, 255);
     Text2 = control<QLineEdit>(Frame1, "Text2", 5400, 4680, 2145, 285);
     Label2[1] = control<QLabel>(Frame1, "Label2_1", 5445, 5085, 990, 255);
