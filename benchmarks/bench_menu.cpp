@@ -30,9 +30,11 @@ class TimedApplication : public QApplication {
 public:
     using QApplication::QApplication;
     bool timing = false;
+    bool measuring = false;
     std::map<QString, std::vector<double>> paints;
     bool notify(QObject* o, QEvent* e) override {
-        if (!timing || e->type() != QEvent::Paint || !o->isWidgetType()) return QApplication::notify(o, e);
+        if (!timing || !measuring || e->type() != QEvent::Paint || !o->isWidgetType())
+            return QApplication::notify(o, e);
         const QString name =
             static_cast<QWidget*>(o)->window()->objectName() + QLatin1Char('.') +
             (o->objectName().isEmpty() ? QString::fromLatin1(o->metaObject()->className()) : o->objectName());
@@ -191,8 +193,10 @@ private:
         QObject::connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
         timeout.start(5000);
         filter.start(&loop);
+        static_cast<TimedApplication*>(qApp)->measuring = true;
         begin();
         if (filter.loop) loop.exec();
+        static_cast<TimedApplication*>(qApp)->measuring = false;
         filter.loop = nullptr;
         return filter.ms;
     }
