@@ -1,5 +1,4 @@
 #include "comicstrip/comicstripart.h"
-#include "core/drawnonce.h"
 #include "workshop/handofficons.h"
 
 #include <QFont>
@@ -28,7 +27,8 @@ static QImage paintCaptionPalette() {
 }
 
 QImage drawCaptionPalette() {
-    return drawnOnce("drawCaptionPalette", paintCaptionPalette);
+    static const QImage picture = paintCaptionPalette(); // drawn once, shared by every opening
+    return picture;
 }
 
 QImage drawSideColumn(QSize size) {

@@ -13,7 +13,7 @@ namespace comicstrip {
 // The tool panel's picture and the rectangles of its click zones, in its pixels.
 constexpr QSize ToolPanelSize(137, 215);
 QImage drawToolPanel();
-// The tool panel as the window shows it: painted by the build, read once a process and shared.
+// The tool panel as the window shows it: painted by the build, read in place from the resources.
 QImage toolPanelImage();
 
 // The caption palette: 20 swatches of 12 x 12 pixels in 5 rows of 4 on white, one white pixel
@@ -28,7 +28,7 @@ QImage drawSideColumn(QSize size);
 // The side column's size in the window (2685 x 11580 twips).
 constexpr QSize SideColumnSize(tw(2685), tw(11580));
 // The side column's ground at that size as the window shows it: painted by the build when the
-// size is SideColumnSize, read once a process and shared.
+// size is SideColumnSize, read in place from the resources.
 QImage sideColumnImage(QSize size);
 
 } // namespace comicstrip

@@ -1,5 +1,4 @@
 #include "comicstrip/practicesheet.h"
-#include "core/drawnonce.h"
 #include "core/twips.h"
 
 #include <QPainter>
@@ -94,7 +93,8 @@ static QImage paintCloseBox() {
 }
 
 QImage drawCloseBox() {
-    return drawnOnce("drawCloseBox", paintCloseBox);
+    static const QImage picture = paintCloseBox(); // drawn once, shared by every opening
+    return picture;
 }
 
 } // namespace comicstrip

@@ -1,5 +1,4 @@
 #include "core/basepanel.h"
-#include "core/drawnonce.h"
 
 #include <QPainter>
 
@@ -36,5 +35,6 @@ static QImage paintBasePanel() {
 }
 
 QImage drawBasePanel() {
-    return drawnOnce("drawBasePanel", paintBasePanel);
+    static const QImage picture = paintBasePanel(); // drawn once, shared by every opening
+    return picture;
 }

@@ -1,5 +1,4 @@
 #include "core/speakerpicture.h"
-#include "core/drawnonce.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -39,5 +38,6 @@ static QImage paintSpeakerPicture() {
 }
 
 QImage drawSpeakerPicture() {
-    return drawnOnce("drawSpeakerPicture", paintSpeakerPicture);
+    static const QImage picture = paintSpeakerPicture(); // drawn once, shared by every opening
+    return picture;
 }

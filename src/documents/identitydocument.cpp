@@ -127,7 +127,7 @@ Form13::Form13(Services& services) : MainForm(services) {
     Text1[4]->setMaxLength(2);
     Text1[5]->setMaxLength(4);
 
-    Command1 = control<PushButton>(Picture1, "Command1", 8280, 7230, 2220, 390);
+    Command1 = control<QPushButton>(Picture1, "Command1", 8280, 7230, 2220, 390);
     Command1->setText(QStringLiteral("CORREGIR"));
     Command1->setFont(designFont("Arial", 14.25, true));
 

@@ -43,18 +43,18 @@ movile::movile(Services& services) : Form(services) {
     for (int i = 0; i < 4; ++i) {
         const QByteArray name = "DINEROS_" + QByteArray::number(i);
         DINEROS[size_t(i)] =
-            control<PushButton>(Picture1, name.constData(), 4365 + 1035 * i, 1890, i == 3 ? 1230 : 960, 510);
+            control<QPushButton>(Picture1, name.constData(), 4365 + 1035 * i, 1890, i == 3 ? 1230 : 960, 510);
     }
     Label1[3] = control<QLabel>(Picture1, "Label1_3", 450, 2565, 2625, 1005);
     Text1[2] = control<QLineEdit>(Picture1, "Text1_2", 2970, 2835, 4740, 465);
     for (int i = 0; i < 4; ++i) {
         const QByteArray name = "Command1_" + QByteArray::number(i);
-        Command1[size_t(i)] = control<PushButton>(Picture1, name.constData(), i % 2 ? 5355 : 2970,
-                                                  i < 2 ? 3375 : 3915, 2355, 510);
+        Command1[size_t(i)] = control<QPushButton>(Picture1, name.constData(), i % 2 ? 5355 : 2970,
+                                                   i < 2 ? 3375 : 3915, 2355, 510);
     }
     Label6 = control<QLabel>(Picture1, "Label6", 630, 3690, 1815, 1005);
-    Command2 = control<PushButton>(Picture1, "Command2", 270, 5085, 2940, 675);
-    Command3 = control<PushButton>(Picture1, "Command3", 3330, 5085, 5460, 675);
+    Command2 = control<QPushButton>(Picture1, "Command2", 270, 5085, 2940, 675);
+    Command3 = control<QPushButton>(Picture1, "Command3", 3330, 5085, 5460, 675);
     // In window coordinates, on the panel below the inputs.
     Label5 = control<QLabel>(this, "Label5", 2835, 7650, 7125, 915);
     Label5->raise();

@@ -22,7 +22,6 @@ int puzzleSampleOfArea(int index);
 // The click area over thumbnail t (0 at the top) of the strip.
 int puzzleAreaOfThumbnail(int t);
 
-// The jigsaw puzzle: a model cut into n x n pieces thrown into a tray, dragged back onto the board.
 // The sample photographs by slot, each decoded on its first use: most openings build from one
 // sample or none, and decoding all thirteen took most of the window's opening.
 class PuzzleSamples {
@@ -33,6 +32,7 @@ private:
     mutable std::array<std::optional<QImage>, PuzzleSampleSlots> images_;
 };
 
+// The jigsaw puzzle: a model cut into n x n pieces thrown into a tray, dragged back onto the board.
 class Form4 : public MainForm {
     Q_OBJECT
 public:

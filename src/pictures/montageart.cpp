@@ -1,5 +1,4 @@
 #include "pictures/montageart.h"
-#include "core/drawnonce.h"
 #include "workshop/handofficons.h"
 
 #include <QPainter>
@@ -148,7 +147,8 @@ static QImage paintMontageToolbar() {
 }
 
 QImage drawMontageToolbar() {
-    return drawnOnce("drawMontageToolbar", paintMontageToolbar);
+    static const QImage picture = paintMontageToolbar(); // drawn once, shared by every opening
+    return picture;
 }
 
 static QImage paintMontagePalette() {
@@ -163,5 +163,6 @@ static QImage paintMontagePalette() {
 }
 
 QImage drawMontagePalette() {
-    return drawnOnce("drawMontagePalette", paintMontagePalette);
+    static const QImage picture = paintMontagePalette(); // drawn once, shared by every opening
+    return picture;
 }

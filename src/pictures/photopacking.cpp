@@ -1,5 +1,4 @@
 #include "pictures/photopacking.h"
-#include "core/drawnonce.h"
 #include "core/jpegsave.h"
 #include "core/officelayouts.h"
 #include "core/twips.h"
@@ -107,7 +106,8 @@ static QImage paintPhotoLayouts() {
 }
 
 QImage drawPhotoLayouts() {
-    return drawnOnce("drawPhotoLayouts", paintPhotoLayouts);
+    static const QImage picture = paintPhotoLayouts(); // drawn once, shared by every opening
+    return picture;
 }
 
 OfficeDocument packPhotos(const QStringList& files, PhotoLayout layout, QSize photoPixels,

@@ -1,5 +1,4 @@
 #include "pictures/picturesart.h"
-#include "core/drawnonce.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -60,7 +59,8 @@ static QImage paintEffectsSample() {
 }
 
 QImage drawEffectsSample() {
-    return drawnOnce("drawEffectsSample", paintEffectsSample);
+    static const QImage picture = paintEffectsSample(); // drawn once, shared by every opening
+    return picture;
 }
 
 static QImage paintCutOutSample() {
@@ -129,5 +129,6 @@ static QImage paintCutOutSample() {
 }
 
 QImage drawCutOutSample() {
-    return drawnOnce("drawCutOutSample", paintCutOutSample);
+    static const QImage picture = paintCutOutSample(); // drawn once, shared by every opening
+    return picture;
 }

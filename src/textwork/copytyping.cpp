@@ -28,7 +28,7 @@ const QColor GuideLine(0, 128, 0);
 constexpr int BottomTop = 9720;
 
 QPushButton* textButton(QWidget* parent, const QByteArray& name, int left, int top, int size) {
-    auto* button = control<PushButton>(parent, name.constData(), left, top, size, size);
+    auto* button = control<QPushButton>(parent, name.constData(), left, top, size, size);
     // A click leaves the focus in the typing box.
     button->setFocusPolicy(Qt::TabFocus);
     return button;

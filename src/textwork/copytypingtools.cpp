@@ -36,7 +36,7 @@ constexpr int ToolHeight = 465;
 const QString Quenvik = QStringLiteral("Quenvik");
 
 QPushButton* toolButton(QWidget* parent, const char* name, int left, int width, const QString& caption) {
-    auto* button = control<PushButton>(parent, name, left, ToolsTop, width, ToolHeight);
+    auto* button = control<QPushButton>(parent, name, left, ToolsTop, width, ToolHeight);
     button->setText(caption);
     button->setFocusPolicy(Qt::TabFocus);
     return button;

@@ -49,13 +49,13 @@ Form26::Form26(Services& services) : MainForm(services) {
     for (int k = 0; k < Letters; ++k) {
         const QByteArray slot = "Command1_" + QByteArray::number(k);
         Command1[k] =
-            control<PushButton>(Frame1, slot.constData(), SlotLeft[k], k == 1 ? 495 : 480, 975, 1215);
+            control<QPushButton>(Frame1, slot.constData(), SlotLeft[k], k == 1 ? 495 : 480, 975, 1215);
         const QByteArray letter = "Command3_" + QByteArray::number(k);
         Command3[k] =
-            control<PushButton>(Frame1, letter.constData(), LetterLeft[k], k < 3 ? 1755 : 1740, 975, 1635);
+            control<QPushButton>(Frame1, letter.constData(), LetterLeft[k], k < 3 ? 1755 : 1740, 975, 1635);
     }
     Label15 = control<QLabel>(Frame1, "Label15", 1290, 3420, 6390, 1050);
-    Command2 = control<PushButton>(base, "Command2", 10140, 2160, 1545, 555);
+    Command2 = control<QPushButton>(base, "Command2", 10140, 2160, 1545, 555);
     for (int i = 0; i < TrackCells; ++i) {
         const QByteArray name = "Picture2_" + QByteArray::number(i);
         Picture2[i] =

@@ -89,7 +89,7 @@ qint64 nanoseconds(const timespec& t) {
 
 // A file changed just now may change again within its time stamp's grain and keep its status:
 // only a status older than that grain is trusted. The grain is a clock tick where stamps carry
-// nanoseconds, and up to two seconds on file systems that keep whole seconds.
+// nanoseconds, and three seconds on file systems that keep whole seconds.
 bool settled(const struct stat& info, const timespec& now) {
     const bool wholeSeconds = info.st_mtim.tv_nsec == 0 && info.st_ctim.tv_nsec == 0;
     const qint64 grain = wholeSeconds ? 3'000'000'000 : 100'000'000;

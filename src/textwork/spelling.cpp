@@ -120,8 +120,8 @@ void cancions::makeExerciseButtons() {
     // Four rows of twelve places from the left of the work area; the name of the exercise and the
     // hint panel over the first two rows.
     const auto make = [this](QString name, int row, int column, const char* caption) {
-        auto* button = control<PushButton>(client, qPrintable(name), ButtonsLeft + ButtonStep * column,
-                                           ButtonsTop + RowStep * row, ButtonWidth, ButtonHeight);
+        auto* button = control<QPushButton>(client, qPrintable(name), ButtonsLeft + ButtonStep * column,
+                                            ButtonsTop + RowStep * row, ButtonWidth, ButtonHeight);
         button->setText(QString::fromUtf8(caption));
         button->setFont(designFont("Arial", 8.25, true));
         button->setFocusPolicy(Qt::TabFocus);
@@ -159,8 +159,8 @@ void cancions::makeExerciseButtons() {
             control<QLineEdit>(client, name.constData(), ButtonsLeft + GroupStep * k, GroupsTop, 930, 330);
         Text6[k]->setFont(designFont("Arial", 12, true));
     }
-    Command9 = control<PushButton>(client, "Command9", ButtonsLeft + GroupStep * int(Text6.size()), GroupsTop,
-                                   600, 330);
+    Command9 = control<QPushButton>(client, "Command9", ButtonsLeft + GroupStep * int(Text6.size()),
+                                    GroupsTop, 600, 330);
     connect(Command9, &QPushButton::clicked, this, &cancions::Command9_Click);
 }
 

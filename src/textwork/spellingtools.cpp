@@ -120,8 +120,8 @@ void cancions::makeTextTools() {
         const int column = row == 0 ? i : 2 * TextButtonsPerRow - 1 - i;
         const QByteArray name = "Command4_" + QByteArray::number(i);
         QPushButton* button =
-            control<PushButton>(client, name.constData(), StripLeft + TextButtonStep * column,
-                                TextButtonsTop + TextButtonStep * row, TextButtonSize, TextButtonSize);
+            control<QPushButton>(client, name.constData(), StripLeft + TextButtonStep * column,
+                                 TextButtonsTop + TextButtonStep * row, TextButtonSize, TextButtonSize);
         button->setText(QStringLiteral(" "));
         button->setFocusPolicy(Qt::TabFocus);
         button->setToolTip(QString::number(i));

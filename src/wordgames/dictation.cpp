@@ -2,7 +2,6 @@
 #include "core/basepanel.h"
 #include "core/choosefile.h"
 #include "core/controls.h"
-#include "core/drawnonce.h"
 #include "core/folders.h"
 #include "core/mouseevents.h"
 #include "core/sharedstate.h"
@@ -197,5 +196,6 @@ static QImage paintDictationTile() {
 }
 
 QImage drawDictationTile() {
-    return drawnOnce("drawDictationTile", paintDictationTile);
+    static const QImage picture = paintDictationTile(); // drawn once, shared by every opening
+    return picture;
 }

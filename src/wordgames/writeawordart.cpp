@@ -1,5 +1,4 @@
 #include "wordgames/writeawordart.h"
-#include "core/drawnonce.h"
 #include "core/palette.h"
 
 #include <QFont>
@@ -69,7 +68,8 @@ static QImage paintFontStrip() {
 }
 
 QImage drawFontStrip() {
-    return drawnOnce("drawFontStrip", paintFontStrip);
+    static const QImage picture = paintFontStrip(); // drawn once, shared by every opening
+    return picture;
 }
 
 static QImage paintColourStrip() {
@@ -83,7 +83,8 @@ static QImage paintColourStrip() {
 }
 
 QImage drawColourStrip() {
-    return drawnOnce("drawColourStrip", paintColourStrip);
+    static const QImage picture = paintColourStrip(); // drawn once, shared by every opening
+    return picture;
 }
 
 QRect pageButton() {
@@ -130,7 +131,8 @@ static QImage paintPageAndArrow() {
 }
 
 QImage drawPageAndArrow() {
-    return drawnOnce("drawPageAndArrow", paintPageAndArrow);
+    static const QImage picture = paintPageAndArrow(); // drawn once, shared by every opening
+    return picture;
 }
 
 static QImage paintLips() {
@@ -168,5 +170,6 @@ static QImage paintLips() {
 }
 
 QImage drawLips() {
-    return drawnOnce("drawLips", paintLips);
+    static const QImage picture = paintLips(); // drawn once, shared by every opening
+    return picture;
 }

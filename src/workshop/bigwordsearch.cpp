@@ -1,6 +1,5 @@
 #include "workshop/bigwordsearch.h"
 #include "core/controls.h"
-#include "core/drawnonce.h"
 #include "core/palette.h"
 #include "workshop/picturetools.h"
 
@@ -135,5 +134,6 @@ QImage paintWordSearchPalette() {
 } // namespace
 
 QImage drawWordSearchPalette() {
-    return drawnOnce("drawWordSearchPalette", paintWordSearchPalette);
+    static const QImage picture = paintWordSearchPalette(); // drawn once, shared by every opening
+    return picture;
 }

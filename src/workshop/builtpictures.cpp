@@ -14,6 +14,12 @@ QImage builtPicture(const QString& resource, QSize size, QImage::Format format) 
     return QImage(reinterpret_cast<const uchar*>(data.constData()), size.width(), size.height(), row, format);
 }
 
+QImage builtPictureOr(const QString& resource, QSize size, QImage::Format format,
+                      const std::function<QImage()>& draw) {
+    const QImage built = builtPicture(resource, size, format);
+    return built.isNull() ? draw() : built;
+}
+
 bool writeBuiltPicture(const QImage& picture, const QString& path) {
     if (picture.depth() != 32 || picture.bytesPerLine() != qsizetype(picture.width()) * 4) return false;
     QFile file(path);

@@ -9,6 +9,10 @@
 // the resource is missing or holds another size, so that the caller draws the picture itself.
 QImage builtPicture(const QString& resource, QSize size, QImage::Format format);
 
+// The built picture, or where the resource is missing or of another size, the picture drawn.
+QImage builtPictureOr(const QString& resource, QSize size, QImage::Format format,
+                      const std::function<QImage()>& draw);
+
 // Writes a 32-bit picture as builtPicture reads it; false if it could not be written whole.
 bool writeBuiltPicture(const QImage& picture, const QString& path);
 

@@ -2,7 +2,7 @@
 #include <QImage>
 
 // The workshop windows' pictures as they show them: painted by the build (postcardart.h,
-// newspagepictures.h and wordsearchart.h draw them), read once a process and shared. The paper
+// newspagepictures.h and wordsearchart.h draw them), read in place from the resources. The paper
 // cube's are declared in cubenet.h.
 QImage stampImage(int index);
 QImage toolPanelImage();

@@ -59,6 +59,15 @@ private Q_SLOTS:
 
     // At rest a kept scroll bar looks as a plain one does, wherever its slider stands and however
     // its box is coloured; a moved slider shows moved.
+    // The controls helper makes every push button a PushButton, named and placed as ever.
+    void helperMakesPushButtons() {
+        QWidget window;
+        QPushButton* button = control<QPushButton>(&window, "Command1", 0, 0, 1500, 450);
+        QVERIFY(qobject_cast<PushButton*>(button));
+        QCOMPARE(button->objectName(), QString("Command1"));
+        QCOMPARE(button->size(), twSize(1500, 450));
+    }
+
     void scrollBarLooksPlain() {
         QWidget window;
         setGround(&window, QColor(200, 220, 240));
