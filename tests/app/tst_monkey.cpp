@@ -1,7 +1,8 @@
 // Random use of every window: clicks, drags, typing, keys, wheels and menu commands on whatever
 // control is showing, with the dialogs answering at random (files that exist, folders, names
-// that do not), until the window is closed or the steps run out. A crash, a hang or a sanitizer
-// report fails the run; each step is logged first, so the last line says what did it.
+// that do not, damaged copies, FIFOs), until the window is closed or the steps run out. A crash,
+// a hang or a sanitizer report fails the run; each step is logged first, so the last line says
+// what did it.
 // MONKEY_SEED, MONKEY_STEPS and MONKEY_WINDOWS (names, comma-separated) change the run.
 #include "core/folders.h"
 #include "testservices.h"
@@ -13,6 +14,7 @@
 #include <QDialog>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
@@ -22,6 +24,7 @@
 #include <QWheelEvent>
 #include <QWidget>
 #include <cstdio>
+#include <sys/stat.h>
 
 namespace {
 
@@ -97,6 +100,7 @@ class TestMonkey : public QObject {
     Q_OBJECT
 private:
     QRandomGenerator rng;
+    QStringList damaged;
 
     int pick(int n) { return n <= 0 ? 0 : int(rng.bounded(n)); }
 
@@ -142,6 +146,47 @@ private:
             out.append(top);
             for (QWidget* w : top->findChildren<QWidget*>())
                 if (w->isVisible() && w->isEnabled() && w->width() > 0 && w->height() > 0) out.append(w);
+        }
+        return out;
+    }
+
+    // Damaged files beside the first two of each kind in each folder the program ships: cut
+    // short, cut to one byte, with bytes changed, of another kind under the name, empty; and a
+    // FIFO. Numbered files get damaged ones numbered past the shipped.
+    QStringList damagedCopies(const QStringList& shipped) {
+        QStringList out;
+        QHash<QString, int> perKind;
+        QByteArray foreign;
+        int number = 9000;
+        for (const QString& path : shipped) {
+            const QFileInfo info(path);
+            if (!info.isFile() || perKind[info.absolutePath() + info.suffix()]++ >= 2) continue;
+            QFile in(path);
+            if (!in.open(QIODevice::ReadOnly)) continue;
+            const QByteArray bytes = in.readAll();
+            QByteArray changed = bytes;
+            for (int i = 0; i < 1 + changed.size() / 50 && !changed.isEmpty(); ++i)
+                changed[pick(changed.size())] = char(pick(256));
+            const QList<QByteArray> versions = {
+                bytes.left(bytes.size() / 2), bytes.left(1), changed, foreign, {}, {}};
+            foreign = bytes.left(4096);
+            const QString base = info.completeBaseName();
+            bool numbered = false;
+            base.toInt(&numbered);
+            for (qsizetype v = 0; v < versions.size(); ++v) {
+                const QString name = info.dir().filePath(
+                    (numbered ? QString::number(number++).rightJustified(base.size(), u'0')
+                              : QStringLiteral("%1-%2").arg(base).arg(v)) +
+                    QLatin1Char('.') + info.suffix());
+                if (v == versions.size() - 1) {
+                    if (::mkfifo(QFile::encodeName(name).constData(), 0600) == 0) out.append(name);
+                    continue;
+                }
+                QFile file(name);
+                if (!file.open(QIODevice::WriteOnly) || file.write(versions.at(v)) != versions.at(v).size())
+                    continue;
+                out.append(name);
+            }
         }
         return out;
     }
@@ -249,11 +294,8 @@ private Q_SLOTS:
                              QDirIterator::Subdirectories);
              it.hasNext();)
             files.append(it.next());
-        QFile empty(t.scratchFolder() + QStringLiteral("/buit.txt"));
-        QVERIFY(empty.open(QIODevice::WriteOnly));
-        empty.close();
-        files.append(empty.fileName());
         files.sort();
+        damaged = damagedCopies(files);
         t.forms().show(QStringLiteral("form1"));
         QVERIFY(t.forms().show(name));
         for (int n = 0; n < steps; ++n) {
