@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionSlider>
@@ -136,6 +137,29 @@ void PushButton::initStyleOption(QStyleOptionButton* option) const {
         return;
     }
     if (shared.size() < 64) shared.push_back(option->palette);
+}
+
+void SwatchButton::setLook(const Look& look) {
+    look_ = look;
+    update();
+}
+
+void SwatchButton::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const bool held = isDown() && look_.pressedBorder.isValid();
+    const int pen = held ? look_.pressedWidth : 1;
+    // The halves share the face inside the border, the odd pixel going to the left.
+    const QRect face = rect().adjusted(1, 1, -1, -1);
+    const int left = (face.width() + 1) / 2;
+    p.fillRect(rect(), look_.left);
+    p.fillRect(QRect(face.left() + left, 0, width() - face.left() - left, height()), look_.right);
+    p.setRenderHint(QPainter::Antialiasing, look_.radius > 0);
+    p.setPen(QPen(held ? look_.pressedBorder : look_.border, pen));
+    p.setBrush(Qt::NoBrush);
+    // The radius is the outer edge's; the pen runs half its width inside it.
+    const qreal in = pen / 2.0;
+    const qreal radius = std::max(0.0, look_.radius - in);
+    p.drawRoundedRect(QRectF(rect()).adjusted(in, in, -in, -in), radius, radius);
 }
 
 namespace {

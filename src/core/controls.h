@@ -141,6 +141,31 @@ protected:
     void initStyleOption(QStyleOptionButton* option) const override;
 };
 
+// A push button drawn as a flat swatch: a face of one colour, or of two halves side by side,
+// inside a thin border, with no text. Drawn here rather than through a style sheet, which gave
+// each such button a style of its own to parse and apply at every opening.
+class SwatchButton : public PushButton {
+    Q_OBJECT
+public:
+    struct Look {
+        QColor left, right; // the face's halves; alike for a face of one colour
+        QColor border;
+        int radius = 0;
+        QColor pressedBorder; // the border while the button is held down; none keeps the border
+        int pressedWidth = 1;
+    };
+    using PushButton::PushButton;
+
+    void setLook(const Look& look);
+    const Look& look() const { return look_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Look look_;
+};
+
 // A scroll bar that keeps its picture while it rests: a window's boxes open with their bars as
 // they were last seen, and the style draws a tall bar slowly. The picture is drawn by the style
 // as ever, once for each look (size, colours, range and place), and drawn afresh while the mouse

@@ -45,14 +45,11 @@ constexpr int FirstYear = 1900;
 constexpr int Years = 126;
 
 // A tint button shows what its tint does to white (left) and to black (right).
-void paintTintSwatch(QPushButton* button, Tint tint) {
+void paintTintSwatch(SwatchButton* button, Tint tint) {
     const QRgb pen = paletteColour(tint.colour).rgb();
-    const QColor light(tintPixel(tint.mode, pen, qRgb(255, 255, 255)));
-    const QColor dark(tintPixel(tint.mode, pen, qRgb(0, 0, 0)));
-    button->setStyleSheet(QStringLiteral("QPushButton { border: 1px solid #404040; background: "
-                                         "qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 %1, "
-                                         "stop:0.5 %1, stop:0.51 %2, stop:1 %2); }")
-                              .arg(light.name(), dark.name()));
+    button->setLook({.left = QColor(tintPixel(tint.mode, pen, qRgb(255, 255, 255))),
+                     .right = QColor(tintPixel(tint.mode, pen, qRgb(0, 0, 0))),
+                     .border = QColor(0x40, 0x40, 0x40)});
 }
 
 } // namespace
@@ -104,14 +101,14 @@ Form2::Form2(Services& services) : MainForm(services) {
     Combo2 = control<QComboBox>(client, "Combo2", 210, 8430, 2220, 450);
     Combo1 = control<QComboBox>(client, "Combo1", 210, 8910, 2220, 450);
     Command7 = control<QPushButton>(client, "Command7", 210, 9585, 375, 195);
-    Command8 = control<QPushButton>(client, "Command8", 615, 9585, 195, 195);
-    Command9 = control<QPushButton>(client, "Command9", 840, 9585, 195, 195);
-    Command1 = control<QPushButton>(client, "Command1", 1065, 9585, 195, 195);
-    Command2 = control<QPushButton>(client, "Command2", 1290, 9585, 195, 195);
-    Command5 = control<QPushButton>(client, "Command5", 1515, 9585, 195, 195);
-    Command4 = control<QPushButton>(client, "Command4", 1740, 9585, 195, 195);
-    Command6 = control<QPushButton>(client, "Command6", 1965, 9585, 195, 195);
-    Command3 = control<QPushButton>(client, "Command3", 2190, 9585, 195, 195);
+    Command8 = control<SwatchButton>(client, "Command8", 615, 9585, 195, 195);
+    Command9 = control<SwatchButton>(client, "Command9", 840, 9585, 195, 195);
+    Command1 = control<SwatchButton>(client, "Command1", 1065, 9585, 195, 195);
+    Command2 = control<SwatchButton>(client, "Command2", 1290, 9585, 195, 195);
+    Command5 = control<SwatchButton>(client, "Command5", 1515, 9585, 195, 195);
+    Command4 = control<SwatchButton>(client, "Command4", 1740, 9585, 195, 195);
+    Command6 = control<SwatchButton>(client, "Command6", 1965, 9585, 195, 195);
+    Command3 = control<SwatchButton>(client, "Command3", 2190, 9585, 195, 195);
 
     Picture7 = control<PictureBox>(client, "Picture7");
     Picture7->hide();
@@ -156,15 +153,15 @@ Form2::Form2(Services& services) : MainForm(services) {
     Combo1->setMaxVisibleItems(12);
 
     Command7->setText(QStringLiteral("..."));
-    const std::pair<QPushButton*, Tint> swatches[] = {
+    const std::pair<SwatchButton*, Tint> swatches[] = {
         {Command1, Tint1}, {Command2, Tint2}, {Command3, Tint3}, {Command4, Tint4},
         {Command5, Tint5}, {Command6, Tint6}, {Command8, Tint8}, {Command9, Tint9},
     };
-    for (const auto& [button, tint] : swatches)
+    for (const auto& [button, tint] : swatches) {
         paintTintSwatch(button, tint);
-    for (QPushButton* button :
-         {Command1, Command2, Command3, Command4, Command5, Command6, Command7, Command8, Command9})
         button->setFocusPolicy(Qt::NoFocus);
+    }
+    Command7->setFocusPolicy(Qt::NoFocus);
 
     connect(saasasa, &QAction::triggered, this, &Form2::saasasa_Click);
     connect(wwwee, &QAction::triggered, this, &Form2::wwwee_Click);

@@ -14,6 +14,7 @@ class QComboBox;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class SwatchButton;
 class ColourTintOverlay;
 struct Snapshot;
 
@@ -93,15 +94,15 @@ public:
     ClickZone* Label2 = nullptr;
     QComboBox* Combo2 = nullptr; // month
     QComboBox* Combo1 = nullptr; // year
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
-    QPushButton* Command3 = nullptr;
-    QPushButton* Command4 = nullptr;
-    QPushButton* Command5 = nullptr;
-    QPushButton* Command6 = nullptr;
+    SwatchButton* Command1 = nullptr;
+    SwatchButton* Command2 = nullptr;
+    SwatchButton* Command3 = nullptr;
+    SwatchButton* Command4 = nullptr;
+    SwatchButton* Command5 = nullptr;
+    SwatchButton* Command6 = nullptr;
     QPushButton* Command7 = nullptr; // "...": hides the tint
-    QPushButton* Command8 = nullptr;
-    QPushButton* Command9 = nullptr;
+    SwatchButton* Command8 = nullptr;
+    SwatchButton* Command9 = nullptr;
 
     PictureBox* Picture7 = nullptr; // hidden: keeps the last page handed out
 

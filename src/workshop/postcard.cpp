@@ -22,13 +22,16 @@ const QColor Beige(245, 240, 215);
 const QColor DividerColour(192, 192, 255);
 
 // The caption cannot show on buttons this small: each face shows its tint's colour instead.
-QString tintButtonStyle(const TintButton& b) {
+SwatchButton::Look tintButtonLook(const TintButton& b) {
     QColor face(225, 225, 225);
     if (b.action == TintButton::Action::Show) face = paletteColour(b.paletteIndex);
     if (b.action == TintButton::Action::Hide) face = Qt::white;
-    return QStringLiteral("QPushButton { background: %1; color: transparent; border: 1px solid #505050;"
-                          " border-radius: 2px; } QPushButton:pressed { border: 2px solid #202020; }")
-        .arg(face.name());
+    return {.left = face,
+            .right = face,
+            .border = QColor(0x50, 0x50, 0x50),
+            .radius = 2,
+            .pressedBorder = QColor(0x20, 0x20, 0x20),
+            .pressedWidth = 2};
 }
 } // namespace
 
@@ -54,7 +57,7 @@ Form7::Form7(Services& services) : MainForm(services) {
     Label7 = control<ClickZone>(Picture1, "Label7", 765, 1935, 690, 795);
     Label2 = control<ClickZone>(Picture1, "Label2", 1395, 1935, 795, 780);
     for (int i = 0; i < TintButtonCount; ++i) {
-        Command1[size_t(i)] = control<QPushButton>(client, "Command1");
+        Command1[size_t(i)] = control<SwatchButton>(client, "Command1");
         Command1[size_t(i)]->setObjectName(QStringLiteral("Command1_%1").arg(i));
         Command1[size_t(i)]->setGeometry(twRect(tintButton(i).leftTwips, 9990, 240, 195));
     }
@@ -97,10 +100,10 @@ Form7::Form7(Services& services) : MainForm(services) {
         Picture4[size_t(i)]->setCursor(Qt::PointingHandCursor);
     }
     for (int i = 0; i < TintButtonCount; ++i) {
-        QPushButton* button = Command1[size_t(i)];
-        button->setText(QStringLiteral("Command1"));
+        SwatchButton* button = Command1[size_t(i)];
+        button->setText(QStringLiteral("Command1")); // the design's caption, never shown
         button->setFocusPolicy(Qt::NoFocus);
-        button->setStyleSheet(tintButtonStyle(tintButton(i)));
+        button->setLook(tintButtonLook(tintButton(i)));
     }
     heading->setText(QStringLiteral("TARJA POSTAL "));
     heading->setFont(designFont("MS Sans Serif", 13.5));

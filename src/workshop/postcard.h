@@ -14,6 +14,7 @@ class QAction;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class SwatchButton;
 class ColourTintOverlay;
 
 // The postcard: a picture side and a writing side with a stamp, handed to a new document as two
@@ -60,7 +61,7 @@ public:
     ClickZone* Label9 = nullptr;        // card to the office suite
     ClickZone* Label7 = nullptr;        // both sides to a document
     ClickZone* Label2 = nullptr;        // card to the picture editor
-    std::array<QPushButton*, TintButtonCount> Command1{};
+    std::array<SwatchButton*, TintButtonCount> Command1{};
 
     // The card: the picture side above, the writing side below.
     PictureBox* Picture30 = nullptr;

@@ -1,6 +1,7 @@
 // Controls that spare work when they paint must look as the plain ones do: the push button that
-// shares its palette with the style, the scroll bar that keeps its picture at rest, and the
-// picture box that paints its ground only where its picture leaves it bare.
+// shares its palette with the style, the swatch button that stands for a style sheet, the scroll bar that
+// keeps its picture at rest, and the picture box that paints its ground only where its picture leaves it
+// bare.
 #include "core/controls.h"
 #include "core/fonts.h"
 #include "core/formwindow.h"
@@ -9,6 +10,9 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QWidget>
+#include <cstdlib>
+
+Q_DECLARE_METATYPE(SwatchButton::Look)
 
 namespace {
 // A window with a coloured panel holding a push button of each kind, alike in all else.
@@ -37,6 +41,25 @@ struct Panel {
 
 class TestControls : public QObject {
     Q_OBJECT
+private:
+    // Pixels apart, save within two pixels of a corner, where shading a rounded edge may differ a
+    // little; those differ by at most a few steps.
+    static int pixelsApart(const QImage& a, const QImage& b) {
+        if (a.size() != b.size()) return -1;
+        int apart = 0;
+        for (int y = 0; y < a.height(); ++y) {
+            for (int x = 0; x < a.width(); ++x) {
+                const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+                const bool corner = (x < 2 || x >= a.width() - 2) && (y < 2 || y >= a.height() - 2);
+                const int most = corner ? 32 : 0;
+                if (std::abs(qRed(p) - qRed(q)) > most || std::abs(qGreen(p) - qGreen(q)) > most ||
+                    std::abs(qBlue(p) - qBlue(q)) > most)
+                    ++apart;
+            }
+        }
+        return apart;
+    }
+
 private Q_SLOTS:
     // Painted again, and beside buttons of other colours, a shared button still shows its own.
     void pushButtonLooksPlain() {
@@ -57,8 +80,58 @@ private Q_SLOTS:
         QVERIFY(blue.shared->grab().toImage() != grey.shared->grab().toImage());
     }
 
-    // At rest a kept scroll bar looks as a plain one does, wherever its slider stands and however
-    // its box is coloured; a moved slider shows moved.
+    // A swatch button looks as the style sheet it stands for draws a button: two halves inside a
+    // square border, the odd pixel going left; one colour inside a rounded border, thicker while
+    // held down.
+    void swatchLooksAsItsStyleSheet_data() {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QString>("sheet");
+        QTest::addColumn<SwatchButton::Look>("look");
+        QTest::addColumn<bool>("held");
+        QTest::addColumn<QString>("caption"); // the postcard's buttons keep one, never shown
+        const QString halves = QStringLiteral(
+            "QPushButton { border: 1px solid #404040; background: qlineargradient(x1:0, y1:0, x2:1, "
+            "y2:0, stop:0 #ff0000, stop:0.5 #ff0000, stop:0.51 #0000ff, stop:1 #0000ff); }");
+        const SwatchButton::Look split{
+            .left = Qt::red, .right = Qt::blue, .border = QColor(0x40, 0x40, 0x40)};
+        QTest::newRow("halves, odd width") << QSize(13, 13) << halves << split << false << QString();
+        QTest::newRow("halves, even width") << QSize(20, 13) << halves << split << false << QString();
+        QTest::newRow("halves, held") << QSize(13, 13) << halves << split << true << QString();
+        const QString rounded = QStringLiteral(
+            "QPushButton { background: #800000; color: transparent; border: 1px solid #505050; "
+            "border-radius: 2px; } QPushButton:pressed { border: 2px solid #202020; }");
+        const SwatchButton::Look face{.left = QColor(0x80, 0, 0),
+                                      .right = QColor(0x80, 0, 0),
+                                      .border = QColor(0x50, 0x50, 0x50),
+                                      .radius = 2,
+                                      .pressedBorder = QColor(0x20, 0x20, 0x20),
+                                      .pressedWidth = 2};
+        QTest::newRow("rounded") << QSize(16, 13) << rounded << face << false << QStringLiteral("Command1");
+        QTest::newRow("rounded, held")
+            << QSize(16, 13) << rounded << face << true << QStringLiteral("Command1");
+    }
+    void swatchLooksAsItsStyleSheet() {
+        QFETCH(QSize, size);
+        QFETCH(QString, sheet);
+        QFETCH(SwatchButton::Look, look);
+        QFETCH(bool, held);
+        QFETCH(QString, caption);
+        QWidget window;
+        setGround(&window, QColor(200, 220, 240));
+        QPushButton styled(caption, &window);
+        styled.setStyleSheet(sheet);
+        SwatchButton swatch(caption, &window);
+        swatch.setLook(look);
+        styled.setGeometry(QRect(QPoint(10, 10), size));
+        swatch.setGeometry(QRect(QPoint(40, 10), size));
+        window.resize(80, 40);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        styled.setDown(held);
+        swatch.setDown(held);
+        QCOMPARE(pixelsApart(swatch.grab().toImage(), styled.grab().toImage()), 0);
+    }
+
     // The controls helper makes every push button a PushButton, named and placed as ever.
     void helperMakesPushButtons() {
         QWidget window;
@@ -68,6 +141,8 @@ private Q_SLOTS:
         QCOMPARE(button->size(), twSize(1500, 450));
     }
 
+    // At rest a kept scroll bar looks as a plain one does, wherever its slider stands and however
+    // its box is coloured; a moved slider shows moved.
     void scrollBarLooksPlain() {
         QWidget window;
         setGround(&window, QColor(200, 220, 240));
