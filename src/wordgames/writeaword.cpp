@@ -277,15 +277,19 @@ void escritors::DRR_Click() {
     readList(*chosen);
 }
 
-void escritors::Text1_KeyUp() {
+bool escritors::typedBeginsModel() const {
     const QString typed = Text1->text();
     const qsizetype n = typed.size();
-    if (n == 0) return;
+    if (n == 0) return true;
     const QString model = Text2->text();
     // An e may stand for an é still to be written.
     const bool eForE = n <= model.size() && model[n - 1] == QChar(0xE9) && typed[n - 1] == QLatin1Char('e');
-    if (!eForE && withoutEndSpaces(typed).toLower() != withoutEndSpaces(model.left(n)).toLower())
-        injectBackspace();
+    return eForE || withoutEndSpaces(typed).toLower() == withoutEndSpaces(model.left(n)).toLower();
+}
+
+void escritors::Text1_KeyUp() {
+    if (Text1->text().isEmpty()) return;
+    if (!typedBeginsModel()) injectBackspace();
     Text1->end(false);
 }
 
@@ -300,6 +304,9 @@ void escritors::injectBackspace() {
 void escritors::Text1_KeyPress(int KeyAscii) {
     if (KeyAscii != KeyEnter) return;
     if (withoutEndSpaces(Text1->text()).size() != withoutEndSpaces(Text2->text()).size()) return;
+    // A wrong last letter not yet taken back (Enter pressed before its key was let go, or before
+    // the Backspace came) is no complete word.
+    if (!typedBeginsModel()) return;
     List5->addItem(Text1->text());
     DealModelWord(Picture::Show, Typing::Keep);
 }

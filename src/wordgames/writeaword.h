@@ -121,6 +121,8 @@ private:
     void readList(const QString& path);
     QStringList pool() const;
     void setWorkingPool(const QStringList& words);
+    // Whether the typing box holds a correct beginning of the model (the typing check's test).
+    bool typedBeginsModel() const;
     void injectBackspace();
     void setFontName(QLineEdit* box, const QString& family);
     void pickColour(PictureBox* strip, QLineEdit* box, QPointF pos);

@@ -255,6 +255,36 @@ private Q_SLOTS:
         }
     }
 
+    // A fast typist presses Enter before the check has taken a wrong last letter back: the word
+    // is not complete, so it is not written and the model stays.
+    void enterBeforeAWrongLetterIsTakenBack_data() {
+        QTest::addColumn<bool>("released");
+        QTest::newRow("Enter pressed while the wrong key is still down") << false;
+        QTest::newRow("Enter pressed before the Backspace is processed") << true;
+    }
+    void enterBeforeAWrongLetterIsTakenBack() {
+        QFETCH(bool, released);
+        Game g(QStringList{"casa"});
+        g.type("cas");
+        g.pool({"pera"});
+        const auto x = [&](QTest::KeyAction action) {
+            QTest::sendKeyEvent(action, g.f->Text1, Qt::Key_X, QString("x"), Qt::NoModifier);
+        };
+        x(QTest::Press);
+        if (released) x(QTest::Release);
+        QTest::keyPress(g.f->Text1, Qt::Key_Return);
+        if (!released) x(QTest::Release);
+        QTest::keyRelease(g.f->Text1, Qt::Key_Return);
+        g.settle();
+        QCOMPARE(listItems(g.f->List5), QStringList{});
+        QCOMPARE(g.f->Text2->text(), QString("CASA"));
+        QCOMPARE(g.f->Text1->text(), QString("cas"));
+        // The letter put right, Enter writes the word.
+        g.type("a");
+        g.enter();
+        QCOMPARE(listItems(g.f->List5), QStringList{"casa"});
+    }
+
     void dealsShowThePictureOfTheirSlot() {
         Game g;
         QStringList words;
