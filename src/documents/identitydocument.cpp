@@ -59,6 +59,9 @@ QComboBox* provinceCombo(QWidget* parent, const char* name, int left, int top) {
     auto* combo = control<QComboBox>(parent, name, left, top, 2490, 465);
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
+    // A province is copied letter by letter: no completion from the list, and without a completer
+    // the combo no longer takes a text that differs from an entry only in case for that entry.
+    combo->setCompleter(nullptr);
     combo->setFont(designFont("Courier New", 15.75, false));
     // The list opens wide enough for its longest entry, wider than the box where needed. The list
     // and the font never change: the entries are measured once.

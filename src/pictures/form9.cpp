@@ -365,15 +365,16 @@ void Form9::resizeSelected(bool enlarge) {
 
 void Form9::resizePictureLayer(int slot, bool enlarge) {
     LayerPicture* layer = Picture33[size_t(slot)];
+    const double f = pictureFactor(enlarge);
+    const QSize size(std::max(1, tw(toTwips(layer->width()) * f)),
+                     std::max(1, tw(toTwips(layer->height()) * f)));
+    if (enlarge && !pictureLayerMayTake(size, Picture32->surface->size())) return;
     // The layer's picture as it is now, also kept as "ccc.bmp"; the resize goes on without it.
     const QImage now = grabSource(layer, true);
     const QString scratch = services.inScratchFolder(QStringLiteral("ccc.bmp"));
     if (!savePictureSafely(now, scratch, "BMP")) qCInfo(lcPictures) << "montage: could not write" << scratch;
     Picture35->resize(now.size());
     Picture35->setPicture(now);
-    const double f = pictureFactor(enlarge);
-    const QSize size(std::max(1, tw(toTwips(layer->width()) * f)),
-                     std::max(1, tw(toTwips(layer->height()) * f)));
     layer->resize(size);
     layer->setPicture(now.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
 }

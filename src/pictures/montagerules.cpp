@@ -42,6 +42,11 @@ double pictureFactor(bool enlarge) {
     return enlarge ? 1.15 : 0.85;
 }
 
+bool pictureLayerMayTake(QSize layer, QSize canvas) {
+    return layer.width() <= LargestLayerCanvases * canvas.width() &&
+           layer.height() <= LargestLayerCanvases * canvas.height();
+}
+
 int steppedFontSize(const QString& kind, int points, bool enlarge) {
     if (!enlarge) return std::max(points - StepPoints, SmallestPoints);
     const int limit = kind == QLatin1String(VerticalText) ? LargestVerticalPoints : LargestHorizontalPoints;

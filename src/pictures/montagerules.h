@@ -26,6 +26,11 @@ QSize textLayerSize(const QString& kind, int length);
 // Picture layers shrink by 0.85 and grow by 1.15 a step.
 double pictureFactor(bool enlarge);
 
+// A picture layer grows no further than four canvases each way: past that each step only costs
+// memory (a few dozen steps would ask for gigabytes) for a picture mostly out of sight.
+inline constexpr int LargestLayerCanvases = 4;
+bool pictureLayerMayTake(QSize layer, QSize canvas);
+
 // The font size after one step of 5 points: never below 10, never above 48 for a horizontal text
 // and 30 for a vertical one.
 int steppedFontSize(const QString& kind, int points, bool enlarge);

@@ -199,6 +199,31 @@ private Q_SLOTS:
         QCOMPARE(Drill::colour(item), Black);
     }
 
+    // A province is copied letter by letter: the combo neither completes what is typed from its
+    // list nor swaps a text that differs from an entry only in case for that entry when the user
+    // leaves it, so such an answer is marked wrong.
+    void comboAnswersStayAsTyped_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("lower case") << "barcelona";
+        QTest::newRow("start of the name") << "Bar";
+    }
+    void comboAnswersStayAsTyped() {
+        QFETCH(QString, typed);
+        Drill d;
+        d.f->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(d.f));
+        d.f->i8->setText("Barcelona");
+        const Form13::Item item = d.f->items()[8];
+        item.combo->lineEdit()->setFocus();
+        d.answer(item, typed);
+        QCOMPARE(item.combo->currentText(), typed);
+        d.f->Command1->setFocus(); // as a click on "CORREGIR" takes the focus
+        QCOMPARE(item.combo->currentText(), typed);
+        d.correct();
+        QVERIFY(item.combo->currentText().isEmpty());
+        QCOMPARE(Drill::colour(item), DarkRed);
+    }
+
     void eitherJaenAnswersJaen() {
         Drill d;
         for (int entry : {24, 26}) {

@@ -237,6 +237,29 @@ private Q_SLOTS:
         QCOMPARE(f.Picture33[0]->size(), QSize(152, 105));
     }
 
+    // Each "+" makes the picture 1.15 times larger: forty of them would ask for a picture of some
+    // 35000 x 24000 pixels, gigabytes, and the window would stall or die. The layer stops growing
+    // at four canvases each way, and "-" still works from there.
+    void enlargingStopsAtFourCanvases() {
+        Montage m;
+        Form9& f = *m.f;
+        m.choosePicture(QSize(40, 30));
+        QTest::mouseClick(f.Image2, Qt::LeftButton);
+        m.selectPicture(0);
+        const QSize canvas = m.canvas()->size();
+        for (int i = 0; i < 30; ++i)
+            QTest::mouseClick(f.Label3, Qt::LeftButton);
+        const QSize grown = f.Picture33[0]->size();
+        QVERIFY2(grown.width() <= 4 * canvas.width() && grown.height() <= 4 * canvas.height(),
+                 qPrintable(QStringLiteral("%1 x %2").arg(grown.width()).arg(grown.height())));
+        // It did grow as far as the bound allows: one more step would pass it.
+        QVERIFY(grown.width() * 1.15 > 4 * canvas.width() || grown.height() * 1.15 > 4 * canvas.height());
+        QCOMPARE(f.Picture33[0]->Picture().size(), grown);
+        QCOMPARE(f.Picture33[0]->Picture().pixel(grown.width() / 2, grown.height() / 2), qRgb(200, 30, 30));
+        QTest::mouseClick(f.Label2, Qt::LeftButton);
+        QVERIFY(f.Picture33[0]->width() < grown.width());
+    }
+
     void dragFollowsThePointerUntilAReleaseOverTheCanvas() {
         Montage m;
         Form9& f = *m.f;
