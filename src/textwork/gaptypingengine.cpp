@@ -72,6 +72,9 @@ GapTypingEngine::KeyResult GapTypingEngine::Text1_KeyPress(QChar typed) {
     if (blankLeft) {
         // Only a key at a blank goes in: anything else would shift the text against its answer.
         if (typed == Backspace || p >= text1_.size() || text1_[p] != Blank) return KeyResult::TakenBack;
+    } else if (typed == Blank) {
+        // A blank typed into a finished text would lock it: only its answer could change it again.
+        return KeyResult::TakenBack;
     } else if (typed == Backspace && variant_ == Variant::Spelling) {
         typeIntoBox(typed, p);
         return KeyResult::Typed;
