@@ -164,6 +164,33 @@ private Q_SLOTS:
         QCOMPARE(w.f->engine.Label11, QString("Espais: 0"));
     }
 
+    // A text saved in the middle of an exercise keeps blanks that have no answer: opened again it
+    // is the learner's to edit, and a new exercise over it passes those blanks over.
+    void aSavedExerciseOpensAgain() {
+        Window w;
+        cancions& f = *w.f;
+        w.exercise("la casa", "la c_sa");
+        const QString file = w.t.programFolder() + "/ortografia/mig";
+        w.t.dialogs.answerOpen(file);
+        f.desareee->trigger();
+        w.t.dialogs.answerOpen(file + ".txt");
+        f.obroirirr->trigger();
+        QVERIFY(w.text().startsWith("la c_sa   "));
+        QVERIFY(w.settled());
+        QVERIFY(!f.Text1->locked());
+        f.vo_Click(0); // "a-e"
+        QVERIFY(w.text().startsWith("l_ c_s_   "));
+        QCOMPARE(f.Label10->text(), QString("2"));
+        QVERIFY(w.settled());
+        for (QChar c : QString("aa")) {
+            w.type(c);
+            QVERIFY(w.settled());
+        }
+        QVERIFY(w.text().startsWith("la c_sa   "));
+        QCOMPARE(f.Label10->text(), QString("0"));
+        QVERIFY(!f.Text1->locked());
+    }
+
     // While a blank remains only the engine changes the text.
     void aGappedTextTakesNoOtherEdit() {
         Window w;

@@ -372,6 +372,32 @@ private Q_SLOTS:
         QCOMPARE(e.Text1(), QString("abc_")); // the typed key stays
     }
 
+    // A text saved in the middle of an exercise holds "_" in its answer too: those can never be
+    // filled, so the walk passes over them and the text stays the learner's to edit.
+    void blanksTheAnswerHoldsArePassedOver() {
+        const QString saved = "la c_sa de la m_re";
+        for (const Engine::Variant variant : {Engine::Variant::Spelling, Engine::Variant::Player}) {
+            Engine e(variant);
+            e.setText3(saved);
+            e.startExercise(saved, saved, 0);
+            run(e, "t");
+            QCOMPARE(e.caret(), 18);
+            QVERIFY(!e.hasBlank());
+            QVERIFY(e.resting());
+            if (variant == Engine::Variant::Spelling) {
+                run(e, "k:BS k:a");
+                QCOMPARE(e.Text1(), QString("la c_sa de la m_ra"));
+            }
+            // An exercise built over it: only the letters it hid are blanks.
+            e.setText3("la c_sa de la m_ra");
+            e.startExercise("la c_s_ de la m_r_", "la c_sa de la m_ra", 2);
+            run(e, "t k:a k:a");
+            QCOMPARE(e.Text1(), QString("la c_sa de la m_ra"));
+            QCOMPARE(e.Label10, 0);
+            QCOMPARE(e.caret(), 18);
+        }
+    }
+
     void aNewExerciseDropsAPendingEdit() {
         Engine e(Engine::Variant::Player);
         e.startExercise("abc", "abc", 0);
