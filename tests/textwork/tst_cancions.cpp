@@ -276,6 +276,25 @@ private Q_SLOTS:
         QCOMPARE(w.f->Label10->text(), QString("0"));
     }
 
+    // An underscore, typed or pasted, never comes into a finished text: as a blank it would lock it.
+    void noBlankComesIntoAFinishedText() {
+        Window w;
+        w.exercise("ab", "ab");
+        QVERIFY(w.settled());
+        w.type("_");
+        QVERIFY(w.settled());
+        QCOMPARE(w.text(), QString("ab"));
+        QApplication::clipboard()->setText("x_y");
+        QTest::keyClick(w.f->Text1, Qt::Key_V, Qt::ControlModifier);
+        QTRY_COMPARE(w.text(), QString("ab"));
+        QVERIFY(w.settled());
+        QCOMPARE(w.f->engine.Text1(), QString("ab"));
+        QVERIFY(!w.f->Text1->locked());
+        w.type("c");
+        QVERIFY(w.settled());
+        QCOMPARE(w.text(), QString("abc"));
+    }
+
     // The box keeps one character per line break, the engine CR LF.
     void lineBreaks() {
         Window w;
