@@ -116,6 +116,14 @@ void GapTypingBinding::text1Changed() {
         QMetaObject::invokeMethod(this, &GapTypingBinding::refresh, Qt::QueuedConnection);
         return;
     } else {
+        // A blank the learner's own edit brings in (a paste, a drop) would lock the text: no key
+        // but its answer could change it again.
+        GapTypingEngine probe = engine_;
+        probe.editText1(text, caret);
+        if (probe.hasBlank()) {
+            QMetaObject::invokeMethod(this, &GapTypingBinding::refresh, Qt::QueuedConnection);
+            return;
+        }
         engine_.editText1(text, caret);
     }
     refresh();

@@ -55,10 +55,21 @@ void GapTypingEngine::startExercise(const QString& gapped, const QString& answer
     setCaret(1);
 }
 
+bool GapTypingEngine::blankAt(int position) const {
+    return position >= 0 && position < text1_.size() && text1_[position] == Blank &&
+           !(position < text2_.size() && text2_[position] == Blank);
+}
+
+bool GapTypingEngine::hasBlank() const {
+    for (int p = 0; p < text1_.size(); ++p)
+        if (blankAt(p)) return true;
+    return false;
+}
+
 bool GapTypingEngine::resting() const {
     if (threeSpacesAt(text1_, caret_)) return true;
     if (caret_ >= text1_.size()) return true;
-    if (text1_[caret_] != Blank) return false;
+    if (!blankAt(caret_)) return false;
     return Label3 != 1;
 }
 
@@ -71,7 +82,10 @@ GapTypingEngine::KeyResult GapTypingEngine::Text1_KeyPress(QChar typed) {
     const bool blankLeft = hasBlank();
     if (blankLeft) {
         // Only a key at a blank goes in: anything else would shift the text against its answer.
-        if (typed == Backspace || p >= text1_.size() || text1_[p] != Blank) return KeyResult::TakenBack;
+        if (typed == Backspace || !blankAt(p)) return KeyResult::TakenBack;
+    } else if (typed == Blank) {
+        // A blank typed into a finished text would lock it: only its answer could change it again.
+        return KeyResult::TakenBack;
     } else if (typed == Backspace && variant_ == Variant::Spelling) {
         typeIntoBox(typed, p);
         return KeyResult::Typed;
@@ -86,7 +100,7 @@ GapTypingEngine::KeyResult GapTypingEngine::Text1_KeyPress(QChar typed) {
     if (right) {
         Label4 = text1_.left(p) + typed;
         Label5 = text1_.mid(p + 1);
-        if (p < text1_.size() && text1_[p] == Blank) bata();
+        if (blankAt(p)) bata();
     } else {
         Label4 = text1_.left(p);
         Label5 = text1_.mid(p);
@@ -187,7 +201,7 @@ void GapTypingEngine::walk() {
     for (;;) {
         if (threeSpacesAt(text1_, caret_)) return;
         if (caret_ >= text1_.size()) return;
-        if (text1_[caret_] != Blank) {
+        if (!blankAt(caret_)) {
             ++caret_;
         } else if (Label3 == 1) {
             applyEdit();

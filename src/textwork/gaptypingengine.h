@@ -51,8 +51,11 @@ public:
     // goes to 1 and any pending edit is dropped.
     void startExercise(const QString& gapped, const QString& answer, int blanks);
 
+    // A blank to fill: a "_" of Text1 whose answer is another character. A "_" the answer holds
+    // too (a text saved in the middle of an exercise) can never be filled, so it is passed over.
+    bool blankAt(int position) const;
     // While Text1 holds a blank only the engine changes it.
-    bool hasBlank() const { return text1_.contains(Blank); }
+    bool hasBlank() const;
     // Whether a tick would change nothing: the caret waits before a blank with no edit pending,
     // before three spaces, or at the end of the text.
     bool resting() const;

@@ -4,6 +4,9 @@
 #include <QImageReader>
 #include <QImageWriter>
 
+#include <algorithm>
+#include <cmath>
+
 Q_LOGGING_CATEGORY(lcRichText, "taudrin.richtext")
 
 namespace rtf {
@@ -93,6 +96,22 @@ QImage decodeWithQt(const QByteArray& data, const char* format) {
 }
 
 } // namespace
+
+double pictureShare(qint64 documentPixels) {
+    // Below the budget by one pixel at least: a reader takes a picture while it is below it.
+    return documentPixels < PictureBudget ? 1 : double(PictureBudget - 1) / double(documentPixels);
+}
+
+QSize storedPictureSize(QSize picture, double share) {
+    if (picture.isEmpty()) return picture;
+    const double pixels = double(picture.width()) * picture.height();
+    const double scale =
+        std::min({std::sqrt(share), std::sqrt(double(MaxPicturePixels) / pixels),
+                  double(MaxPictureSide) / picture.width(), double(MaxPictureSide) / picture.height()});
+    if (scale >= 1) return picture;
+    // Rounded down, so the pixels stay within the share.
+    return {std::max(1, int(picture.width() * scale)), std::max(1, int(picture.height() * scale))};
+}
 
 QImage decodePicture(PictureKind kind, const QByteArray& data) {
     switch (kind) {

@@ -19,10 +19,9 @@
 namespace rtf {
 namespace {
 
-constexpr int MaxDepth = 200;                      // deeper groups are skipped whole
-constexpr int MaxParameter = 1'000'000'000;        // numbers saturate here
-constexpr qint64 PictureBudget = 64 * 1024 * 1024; // pixels of all pictures of one document
-constexpr int MaxIndent = 31680;                   // 22 inches, in twips
+constexpr int MaxDepth = 200;               // deeper groups are skipped whole
+constexpr int MaxParameter = 1'000'000'000; // numbers saturate here
+constexpr int MaxIndent = 31680;            // 22 inches, in twips
 constexpr double MaxShownPixels = MaxPictureSide;
 
 // Where the text of a group goes. ShapeName collects a shape property's name; ShapePicture is the

@@ -78,6 +78,7 @@ public:
     }
 
     QByteArray run() {
+        fitPicturesToTheBudget();
         for (QTextBlock block = doc_.begin(); block.isValid(); block = block.next())
             writeBlock(block);
         QByteArray out = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\n{\\fonttbl";
@@ -221,15 +222,36 @@ private:
         body_ += "\"}{\\fldrslt ";
     }
 
-    void writePicture(const QTextImageFormat& f) {
+    QImage pictureOf(const QTextImageFormat& f) const {
         const QVariant resource = doc_.resource(QTextDocument::ImageResource, QUrl(f.name()));
-        QImage image;
-        if (resource.typeId() == QMetaType::QImage)
-            image = resource.value<QImage>();
-        else if (resource.typeId() == QMetaType::QPixmap)
-            image = resource.value<QPixmap>().toImage();
-        else if (resource.typeId() == QMetaType::QByteArray)
-            image = QImage::fromData(resource.toByteArray());
+        if (resource.typeId() == QMetaType::QImage) return resource.value<QImage>();
+        if (resource.typeId() == QMetaType::QPixmap) return resource.value<QPixmap>().toImage();
+        if (resource.typeId() == QMetaType::QByteArray) return QImage::fromData(resource.toByteArray());
+        return {};
+    }
+
+    // A reader decodes pictures only up to a size each and a number of pixels for the document: a
+    // larger picture (a photo inserted at its own size) is stored with fewer pixels, shown at the
+    // same size, so that the document opens again with all its pictures.
+    void fitPicturesToTheBudget() {
+        qint64 total = 0;
+        for (QTextBlock block = doc_.begin(); block.isValid(); block = block.next())
+            for (auto it = block.begin(); !it.atEnd(); ++it)
+                if (const QTextFragment fragment = it.fragment(); fragment.charFormat().isImageFormat()) {
+                    const QSize size = pictureOf(fragment.charFormat().toImageFormat()).size();
+                    total += qint64(size.width()) * size.height() * fragment.length();
+                }
+        pixelShare_ = pictureShare(total);
+    }
+
+    QImage storedPicture(const QImage& image) const {
+        const QSize size = storedPictureSize(image.size(), pixelShare_);
+        if (size == image.size()) return image;
+        return image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+
+    void writePicture(const QTextImageFormat& f) {
+        const QImage image = pictureOf(f);
         if (image.isNull()) return;
         // The shown size: what the format asks, else the picture's own, keeping its proportions.
         qreal w = f.width(), h = f.height();
@@ -241,11 +263,12 @@ private:
         } else if (h <= 0) {
             h = image.height() * w / image.width();
         }
-        body_ += "{\\pict\\pngblip\\picw" + QByteArray::number(image.width()) + "\\pich" +
-                 QByteArray::number(image.height()) + "\\picwgoal" +
+        const QImage stored = storedPicture(image);
+        body_ += "{\\pict\\pngblip\\picw" + QByteArray::number(stored.width()) + "\\pich" +
+                 QByteArray::number(stored.height()) + "\\picwgoal" +
                  QByteArray::number(std::max(1, twips(w))) + "\\pichgoal" +
                  QByteArray::number(std::max(1, twips(h))) + '\n';
-        const QByteArray hex = encodePng(image).toHex();
+        const QByteArray hex = encodePng(stored).toHex();
         for (qsizetype at = 0; at < hex.size(); at += 128) {
             body_ += QByteArrayView(hex).sliced(at, std::min<qsizetype>(128, hex.size() - at));
             body_ += '\n';
@@ -259,6 +282,7 @@ private:
     QList<QRgb> colours_;
     QByteArray body_;
     QString link_;
+    double pixelShare_ = 1; // of each picture's pixels, when all of them pass the budget
     bool runOpen_ = false;
     Props runProps_;
     QByteArray runText_;

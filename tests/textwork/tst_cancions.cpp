@@ -164,6 +164,33 @@ private Q_SLOTS:
         QCOMPARE(w.f->engine.Label11, QString("Espais: 0"));
     }
 
+    // A text saved in the middle of an exercise keeps blanks that have no answer: opened again it
+    // is the learner's to edit, and a new exercise over it passes those blanks over.
+    void aSavedExerciseOpensAgain() {
+        Window w;
+        cancions& f = *w.f;
+        w.exercise("la casa", "la c_sa");
+        const QString file = w.t.programFolder() + "/ortografia/mig";
+        w.t.dialogs.answerOpen(file);
+        f.desareee->trigger();
+        w.t.dialogs.answerOpen(file + ".txt");
+        f.obroirirr->trigger();
+        QVERIFY(w.text().startsWith("la c_sa   "));
+        QVERIFY(w.settled());
+        QVERIFY(!f.Text1->locked());
+        f.vo_Click(0); // "a-e"
+        QVERIFY(w.text().startsWith("l_ c_s_   "));
+        QCOMPARE(f.Label10->text(), QString("2"));
+        QVERIFY(w.settled());
+        for (QChar c : QString("aa")) {
+            w.type(c);
+            QVERIFY(w.settled());
+        }
+        QVERIFY(w.text().startsWith("la c_sa   "));
+        QCOMPARE(f.Label10->text(), QString("0"));
+        QVERIFY(!f.Text1->locked());
+    }
+
     // While a blank remains only the engine changes the text.
     void aGappedTextTakesNoOtherEdit() {
         Window w;
@@ -247,6 +274,25 @@ private Q_SLOTS:
         QTest::keyClick(w.f->Text1, Qt::Key_Delete);
         QCOMPARE(w.f->engine.Text1(), QString("bde"));
         QCOMPARE(w.f->Label10->text(), QString("0"));
+    }
+
+    // An underscore, typed or pasted, never comes into a finished text: as a blank it would lock it.
+    void noBlankComesIntoAFinishedText() {
+        Window w;
+        w.exercise("ab", "ab");
+        QVERIFY(w.settled());
+        w.type("_");
+        QVERIFY(w.settled());
+        QCOMPARE(w.text(), QString("ab"));
+        QApplication::clipboard()->setText("x_y");
+        QTest::keyClick(w.f->Text1, Qt::Key_V, Qt::ControlModifier);
+        QTRY_COMPARE(w.text(), QString("ab"));
+        QVERIFY(w.settled());
+        QCOMPARE(w.f->engine.Text1(), QString("ab"));
+        QVERIFY(!w.f->Text1->locked());
+        w.type("c");
+        QVERIFY(w.settled());
+        QCOMPARE(w.text(), QString("abc"));
     }
 
     // The box keeps one character per line break, the engine CR LF.

@@ -222,6 +222,11 @@ private Q_SLOTS:
                                                             << "t k:CR"
                                                             << "a\r\n"
                                                             << 3 << 0 << "";
+        // A blank the learner typed would lock the text: no key but its answer could change it again.
+        QTest::newRow("no blank: an underscore is not typed") << S << "ab"
+                                                              << "ab"
+                                                              << "t k:_ k:BS k:c"
+                                                              << "ac" << 2 << 0 << "";
         QTest::newRow("the walk crosses line breaks") << S << "ab\r\ncd"
                                                       << "ab\n_d"
                                                       << "t k:c"
@@ -237,6 +242,10 @@ private Q_SLOTS:
                                                              << "_b"
                                                              << "t m t"
                                                              << "_b" << 0 << 1 << "";
+        QTest::newRow("player: with no blank left an underscore is not typed") << P << "ab"
+                                                                               << "ab"
+                                                                               << "t k:_ k:c"
+                                                                               << "abc" << 3 << 0 << "";
         QTest::newRow("player: with no blank left keys and Backspace type as a text box")
             << P << "ab"
             << "ab"
@@ -350,15 +359,43 @@ private Q_SLOTS:
         Engine e(Engine::Variant::Spelling);
         e.startExercise("ab", "ab", 0);
         e.setCaret(2);
-        e.Text1_KeyPress('_');
-        QCOMPARE(e.Text1(), QString("ab_"));
+        e.Text1_KeyPress('c');
+        QCOMPARE(e.Text1(), QString("abc"));
         QCOMPARE(e.Label3, 1);
         e.Text1_KeyUp(Engine::KeyCodeDelete);
         QCOMPARE(e.Label3, 1);
         e.Text1_KeyUp(0);
         QCOMPARE(e.Label3, 0);
+        // A blank that comes later finds no edit to apply: a pending one would bring back "ab".
+        e.editText1("abc_", 3);
         e.Timer1_Timer();
-        QCOMPARE(e.Text1(), QString("ab_")); // the typed blank stays
+        QCOMPARE(e.Text1(), QString("abc_")); // the typed key stays
+    }
+
+    // A text saved in the middle of an exercise holds "_" in its answer too: those can never be
+    // filled, so the walk passes over them and the text stays the learner's to edit.
+    void blanksTheAnswerHoldsArePassedOver() {
+        const QString saved = "la c_sa de la m_re";
+        for (const Engine::Variant variant : {Engine::Variant::Spelling, Engine::Variant::Player}) {
+            Engine e(variant);
+            e.setText3(saved);
+            e.startExercise(saved, saved, 0);
+            run(e, "t");
+            QCOMPARE(e.caret(), 18);
+            QVERIFY(!e.hasBlank());
+            QVERIFY(e.resting());
+            if (variant == Engine::Variant::Spelling) {
+                run(e, "k:BS k:a");
+                QCOMPARE(e.Text1(), QString("la c_sa de la m_ra"));
+            }
+            // An exercise built over it: only the letters it hid are blanks.
+            e.setText3("la c_sa de la m_ra");
+            e.startExercise("la c_s_ de la m_r_", "la c_sa de la m_ra", 2);
+            run(e, "t k:a k:a");
+            QCOMPARE(e.Text1(), QString("la c_sa de la m_ra"));
+            QCOMPARE(e.Label10, 0);
+            QCOMPARE(e.caret(), 18);
+        }
     }
 
     void aNewExerciseDropsAPendingEdit() {

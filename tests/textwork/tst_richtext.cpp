@@ -2,6 +2,7 @@
 #include "files.h"
 #include "richtextdescribe.h"
 #include "textwork/richtext.h"
+#include "textwork/rtfpictures.h"
 
 #include <QBuffer>
 #include <QTemporaryDir>
@@ -164,6 +165,59 @@ private Q_SLOTS:
         QCOMPARE(read.size(), 1);
         QCOMPARE(read[0].convertToFormat(QImage::Format_RGB32), ruledLines());
         QCOMPARE(rtf::write(back), bytes);
+    }
+
+    // Pictures are stored within what a reader decodes, one picture and all of a document's
+    // together, so a document with a large photo or many photos opens again with all of them.
+    void storedPictureSizes_data() {
+        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<qint64>("documentPixels");
+        QTest::addColumn<QSize>("stored");
+        QTest::newRow("within every limit") << QSize(4000, 3000) << qint64(12'000'000) << QSize(4000, 3000);
+        QTest::newRow("past the pixels of one picture")
+            << QSize(4200, 4100) << qint64(17'220'000) << QSize(4145, 4046);
+        QTest::newRow("past the side of one picture")
+            << QSize(20000, 10) << qint64(200'000) << QSize(16384, 8);
+        QTest::newRow("six photos past the document's pixels")
+            << QSize(4000, 3000) << qint64(72'000'000) << QSize(3861, 2896);
+        QTest::newRow("a large one among them")
+            << QSize(4200, 4100) << qint64(77'220'000) << QSize(3915, 3822);
+    }
+    void storedPictureSizes() {
+        QFETCH(QSize, picture);
+        QFETCH(qint64, documentPixels);
+        QFETCH(QSize, stored);
+        QCOMPARE(rtf::storedPictureSize(picture, rtf::pictureShare(documentPixels)), stored);
+    }
+
+    void storedPicturesStayWithinTheBudget() {
+        const double share = rtf::pictureShare(6 * qint64(12'000'000));
+        QVERIFY(share < 1);
+        const QSize photo = rtf::storedPictureSize(QSize(4000, 3000), share);
+        QVERIFY(6 * qint64(photo.width()) * photo.height() < rtf::PictureBudget);
+        QCOMPARE(rtf::pictureShare(rtf::PictureBudget - 1), 1.0);
+    }
+
+    // A picture wider than a reader decodes comes back, at the size it was shown.
+    void aWidePictureOpensAgain() {
+        QTextDocument doc;
+        doc.setDefaultFont(editorFont());
+        QImage wide(16400, 20, QImage::Format_RGB32);
+        wide.fill(QColor(200, 30, 40));
+        doc.addResource(QTextDocument::ImageResource, QUrl("wide"), wide);
+        QTextImageFormat f;
+        f.setName("wide");
+        f.setWidth(8200);
+        f.setHeight(10);
+        QTextCursor(&doc).insertImage(f);
+        QTextDocument back;
+        QVERIFY(rtf::read(rtf::write(doc), back));
+        const QList<QImage> read = pictures(back);
+        QCOMPARE(read.size(), 1);
+        QCOMPARE(read[0].size(), QSize(16384, 19));
+        QCOMPARE(read[0].pixelColor(8000, 10), QColor(200, 30, 40));
+        const QTextImageFormat shown = back.begin().begin().fragment().charFormat().toImageFormat();
+        QCOMPARE(QSizeF(shown.width(), shown.height()), QSizeF(8200, 10));
     }
 
     void writerEscapes() {
