@@ -15,12 +15,23 @@ ClipboardCapture::Result ClipboardCapture::takeFrom(QClipboard& clipboard, QSize
                                                     const QColor& background) {
     Result result;
     const QMimeData* data = clipboard.mimeData();
-    if (!data || !data->hasImage()) return result;
+    if (!data || !data->hasImage()) {
+        // The clipboard has moved on: a picture copied again from now on is a new copy.
+        lastKept_ = QImage();
+        return result;
+    }
     result.picture = qvariant_cast<QImage>(data->imageData());
     if (result.picture.isNull()) return result;
-    result.saved = save(framed(result.picture, box, background));
+    const QImage picture = framed(result.picture, box, background);
+    // A clipboard manager may put the emptied clipboard back at once: the picture just kept is
+    // not kept again, nor is the clipboard emptied again only to be refilled.
+    if (!lastKept_.isNull() && picture == lastKept_) return result;
+    result.saved = save(picture);
     // A picture that could not be kept stays on the clipboard: the user has not lost it.
-    if (!result.saved.isEmpty()) clipboard.clear();
+    if (!result.saved.isEmpty()) {
+        lastKept_ = picture;
+        clipboard.clear();
+    }
     return result;
 }
 

@@ -26,7 +26,8 @@ public:
         QImage picture; // the picture found, null when the clipboard held none
         QString saved;  // the file written, empty when nothing was written
     };
-    // Takes a picture from the clipboard, framed as a box of that size shows it.
+    // Takes a picture from the clipboard, framed as a box of that size shows it; the picture
+    // written last is not written again while it comes back unchanged.
     Result takeFrom(QClipboard& clipboard, QSize box, const QColor& background);
 
     // The picture as a box shows it: at its top-left corner, cut at the box's edges, on the
@@ -46,4 +47,5 @@ private:
 
     Random& random_;
     QString folder_;
+    QImage lastKept_; // the picture last written, as written
 };

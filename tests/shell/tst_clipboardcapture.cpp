@@ -122,6 +122,34 @@ private Q_SLOTS:
         QVERIFY(!pictureOnClipboard());
     }
 
+    // A clipboard manager that puts an emptied clipboard back hands the same picture in again at
+    // every tick: it is kept once, not once every three seconds until the disk is full.
+    void aPictureThatComesBackIsKeptOnce() {
+        TestServices t;
+        ClipboardCapture capture(t.random, t.programFolder());
+        const QImage blue = filled(QSize(40, 30), Qt::blue);
+        clipboard().setImage(blue);
+        QVERIFY(!capture.takeFrom(clipboard(), QSize(706, 523), Qt::white).saved.isEmpty());
+        for (int tick = 0; tick < 3; ++tick) {
+            clipboard().setImage(blue); // put back
+            const auto again = capture.takeFrom(clipboard(), QSize(706, 523), Qt::white);
+            QVERIFY(again.saved.isEmpty());
+        }
+        QCOMPARE(captures(capture.folder()).size(), 1);
+        // Another picture is kept, and after it the first one again.
+        clipboard().setImage(filled(QSize(40, 30), Qt::green));
+        QVERIFY(!capture.takeFrom(clipboard(), QSize(706, 523), Qt::white).saved.isEmpty());
+        clipboard().setImage(blue);
+        QVERIFY(!capture.takeFrom(clipboard(), QSize(706, 523), Qt::white).saved.isEmpty());
+        QCOMPARE(captures(capture.folder()).size(), 3);
+        // Copied again once the clipboard held something else: a new copy, kept.
+        clipboard().setText("hola");
+        QVERIFY(capture.takeFrom(clipboard(), QSize(706, 523), Qt::white).picture.isNull());
+        clipboard().setImage(blue);
+        QVERIFY(!capture.takeFrom(clipboard(), QSize(706, 523), Qt::white).saved.isEmpty());
+        QCOMPARE(captures(capture.folder()).size(), 4);
+    }
+
     void textAndEmptyClipboardLeftAlone() {
         TestServices t;
         ClipboardCapture capture(t.random, t.programFolder());
