@@ -4,8 +4,24 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+
+namespace {
+// The folder asked for, or the nearest folder above it that exists (a missing "dibuixos" opens
+// the Taudrin folder); never the process's working folder, which means nothing to the user.
+QString startFolder(const QString& asked) {
+    if (asked.isEmpty() || !QDir::isAbsolutePath(asked)) return QDir::homePath();
+    QString dir = QDir::cleanPath(asked);
+    for (;;) {
+        if (QFileInfo(dir).isDir()) return dir;
+        const QString up = QFileInfo(dir).path();
+        if (up == dir) return QDir::homePath();
+        dir = up;
+    }
+}
+} // namespace
 
 QFileDialog* QtDialogs::createOpenDialog(QWidget* parent, const OpenRequest& request) {
     auto* dlg = new QFileDialog(parent, request.title);
@@ -17,7 +33,7 @@ QFileDialog* QtDialogs::createOpenDialog(QWidget* parent, const OpenRequest& req
     dlg->setFileMode(QFileDialog::AnyFile);
     const QStringList filters = toQtNameFilters(parseFileFilter(request.filter));
     if (!filters.isEmpty()) dlg->setNameFilters(filters);
-    if (!request.initDir.isEmpty() && QDir(request.initDir).exists()) dlg->setDirectory(request.initDir);
+    dlg->setDirectory(startFolder(request.initDir));
     return dlg;
 }
 

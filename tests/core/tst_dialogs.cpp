@@ -81,6 +81,30 @@ private Q_SLOTS:
         QCOMPARE(QDir(dlg->directory()).canonicalPath(), QDir(dir.path()).canonicalPath());
     }
 
+    // A start folder that is missing opens the nearest folder above it, and none at all the home
+    // folder: never the process's working folder.
+    void missingStartFolderOpensTheNearestOne_data() {
+        QTest::addColumn<QString>("asked");
+        QTest::addColumn<QString>("opened");
+        QTest::newRow("exists") << "" << "";
+        QTest::newRow("missing child") << "dibuixos" << "";
+        QTest::newRow("missing deeper") << "a/b/c" << "";
+        QTest::newRow("a file") << "fitxer.txt" << "";
+        QTest::newRow("none asked") << "<none>" << "<home>";
+    }
+    void missingStartFolderOpensTheNearestOne() {
+        QFETCH(QString, asked);
+        QFETCH(QString, opened);
+        QTemporaryDir dir;
+        QFile file(dir.filePath("fitxer.txt"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        const QString askedPath = asked == "<none>" ? QString() : QDir::cleanPath(dir.filePath(asked));
+        const QString expected = opened == "<home>" ? QDir::homePath() : dir.path();
+        std::unique_ptr<QFileDialog> dlg(QtDialogs::createOpenDialog(nullptr, {askedPath, "", "t"}));
+        QCOMPARE(QDir(dlg->directory()).canonicalPath(), QDir(expected).canonicalPath());
+    }
+
     void cancelIsToldApart() {
         QtDialogs dialogs;
         QTimer::singleShot(0, [] {
