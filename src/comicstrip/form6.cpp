@@ -209,7 +209,9 @@ void Form6::makeBoard() {
         PINTA[i] = control<CaptionBox>(Picture11, indexed("PINTA", i).constData(), at.secondLeft,
                                        at.secondTop, at.secondWidth, SecondHeight);
         Text3[i]->setFont(firstFont);
-        Text3[i]->setMaxLength(AucaFolder::RecordLength); // what a saved strip keeps
+        // What a saved strip keeps: the record's bytes, which ŀ takes two of.
+        Text3[i]->setMaxLength(AucaFolder::RecordLength);
+        Text3[i]->setValidator(new CaptionRecordValidator(Text3[i]));
         PINTA[i]->setFont(secondFont);
         PINTA[i]->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         PINTA[i]->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

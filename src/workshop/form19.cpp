@@ -55,7 +55,8 @@ Form19::Form19(Services& services) : MainForm(services) {
             });
     new MouseEvents(Picture3); // a release on the colour box picks nothing
 
-    connect(File1, &QListWidget::itemClicked, this, &Form19::File1_Click);
+    // A file chosen by a click or with the arrow keys (the current row changes first).
+    connect(File1, &QListWidget::itemSelectionChanged, this, &Form19::File1_Click);
     connect(SSS, &QAction::triggered, this, &Form19::SSS_Click);
     connect(NETEEE, &QAction::triggered, this, &Form19::NETEEE_Click);
     connect(DDDDD, &QAction::triggered, this, &Form19::DDDDD_Click);

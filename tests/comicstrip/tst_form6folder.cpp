@@ -244,6 +244,37 @@ private Q_SLOTS:
         box->setPlainText(QString(800, 'c'));
         QCOMPARE(box->toPlainText(), QString(700, 'c'));
     }
+
+    // A first caption is counted as its record stores it: "ŀ" is kept as the two bytes "l·", so
+    // what the box takes always comes back from a save, none of its end cut off.
+    void firstCaptionsHoldNoMoreThanTheirRecord() {
+        Strip s;
+        QLineEdit* box = s.f->Text3[0];
+        box->setFocus();
+        box->setText(QString(699, 'a'));
+        box->end(false);
+        const QString ela(QChar(0x0140));
+        const auto typeEla = [box, &ela] {
+            QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, ela, {});
+        };
+        typeEla(); // two bytes, one left: refused
+        QCOMPARE(box->text(), QString(699, 'a'));
+        box->setText(QString(698, 'a'));
+        box->end(false);
+        typeEla(); // fits; then nothing more does
+        QTest::keyClicks(box, "b");
+        const QString kept = QString(698, 'a') + ela;
+        QCOMPARE(box->text(), kept);
+        QTest::keyClicks(box, "c");
+        QCOMPARE(box->text(), kept);
+
+        s.save("ela");
+        s.f->Text3[0]->clear();
+        s.open(QDir(s.folder("ela")).filePath("arxi.txt"));
+        QVERIFY(s.t.dialogs.messages.isEmpty());
+        // Nothing lost: "ŀ" comes back as the "l·" the record holds.
+        QCOMPARE(s.f->Text3[0]->text(), QString(698, 'a') + QLatin1String("l") + QChar(0xB7));
+    }
 };
 
 QTEST_MAIN(TestForm6Folder)

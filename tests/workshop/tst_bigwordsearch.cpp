@@ -270,6 +270,31 @@ private Q_SLOTS:
         QCOMPARE(f.client->childAt(f.Picture2->geometry().topLeft() + QPoint(1, 1)), f.Picture2);
     }
 
+    // A file chosen in the list with the arrow keys fills the panel as a click does.
+    void pictureChosenWithTheKeys() {
+        TestServices t;
+        Form19& f = t.forms().show<Form19>();
+        f.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        QTemporaryDir dir;
+        const QColor colours[] = {Qt::red, Qt::blue};
+        for (int i = 0; i < 2; ++i) {
+            QImage picture(20, 20, QImage::Format_RGB32);
+            picture.fill(colours[i]);
+            QVERIFY(picture.save(dir.filePath(QStringLiteral("p%1.bmp").arg(i))));
+        }
+        f.File1->setPath(dir.path());
+        f.File1->setFocus();
+        const QPoint centre(f.Picture5->width() / 2, f.Picture5->height() / 2);
+        QTest::keyClick(f.File1, Qt::Key_Down);
+        QVERIFY(f.File1->selectedFile().has_value());
+        QCOMPARE(f.Picture5->Picture().pixelColor(centre), colours[f.File1->currentRow()]);
+        const int other = 1 - f.File1->currentRow();
+        QTest::keyClick(f.File1, other == 1 ? Qt::Key_Down : Qt::Key_Up);
+        QCOMPARE(f.File1->currentRow(), other);
+        QCOMPARE(f.Picture5->Picture().pixelColor(centre), colours[other]);
+    }
+
     // A listed file fills the panel stretched; a file that does not load leaves it as it was;
     // the grid commands leave the picture; the page goes out with it.
     void picturePanel() {
