@@ -34,7 +34,7 @@ Form19::Form19(Services& services) : MainForm(services) {
     Picture6 = control<PictureBox>(client, "Picture6", 9045, 1260, 5370, 4560);
     Picture6->hide();
     Picture1 = control<PictureBox>(client, "Picture1", 2835, 180, 10365, 10050);
-    Picture1->setBackColor(WindowGrey);
+    Picture1->setBackColor(Qt::white);
     Text2 = makeGridBoxes(Picture1, client, {180, 45, 13635, 180}, QStringLiteral("A"));
     Picture5 = control<PictureBox>(Picture1, "Picture5", 45, 855, 3390, 3210);
     Picture5->setBackColor(Qt::white);

@@ -357,6 +357,9 @@ private Q_SLOTS:
         const QImage page(file);
         QCOMPARE(page.size(), f.Picture1->size());
         QCOMPARE(page.pixelColor(f.Picture5->geometry().center()), QColor(Qt::blue));
+        // The page's own ground, left of the title, is white as Form16's is: the page handed on is
+        // a sheet of paper, not the window's grey.
+        QCOMPARE(page.pixelColor(2, 1), QColor(Qt::white));
         f.SSSSSSSOPESDD->trigger();
         QVERIFY(t.launcher.requests.at(1).startsWith("office: "));
 
