@@ -3,7 +3,7 @@
 // shown yet (the ruled page) costs nothing until it is.
 #include "comicstrip/comicstripart.h"
 #include "comicstrip/practicesheet.h"
-#include "workshop/builtpictures.h"
+#include "core/builtpictures.h"
 
 namespace comicstrip {
 

@@ -1,8 +1,8 @@
 // Build tool: paints the comic strip window's tool panel, side column and ruled page into the
-// given folder, which the program takes from its resources (workshop/builtpictures.h).
+// given folder, which the program takes from its resources (core/builtpictures.h).
 #include "comicstrip/comicstripart.h"
 #include "comicstrip/practicesheet.h"
-#include "workshop/builtpictures.h"
+#include "core/builtpictures.h"
 
 int main(int argc, char* argv[]) {
     return runPaintTool(argc, argv, [](const QDir& dir) {

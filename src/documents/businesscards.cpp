@@ -59,13 +59,12 @@ Form17::Form17(Services& services) : MainForm(services) {
 
     // The strip at the left, and on it the tool panel and the picture list.
     Picture3 = control<PictureBox>(client, "Picture3", 30, -2490, 2670, 11610);
-    // The pictures never change: they are drawn once and shared by every opening.
+    // The strip never changes: it is drawn once and shared by every opening.
     static const QImage strip = drawBeigeStrip(Picture3->size());
-    static const QImage panel = drawCardToolPanel();
     Picture3->setPicture(strip);
     Picture5 = control<BorderedBox>(client, "Picture5", 210, 150, 2325, 3045);
     Picture5->setBorderStyle(BorderedBox::Border::Sunken);
-    Picture5->setPicture(panel);
+    Picture5->setPicture(cardToolPanelImage());
     auto onPanel = [this](auto* c, int left, int top, int width, int height) {
         c->setGeometry(Picture5->innerRect(left, top, width, height));
         return c;

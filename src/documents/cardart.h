@@ -14,3 +14,7 @@ QImage drawCardClipArt(QSize size);
 inline constexpr int CardToolPanelWidth = 151;
 inline constexpr int CardToolPanelHeight = 199;
 QImage drawCardToolPanel();
+// The tool panel as the build painted it (see paintdocuments.cpp), read in place from the
+// resources so that opening the window loads none of the fonts of its letters; drawn where the
+// build's is missing.
+QImage cardToolPanelImage();

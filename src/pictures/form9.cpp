@@ -198,8 +198,8 @@ Form9::Form9(Services& services) : MainForm(services) {
 
     Image2->setStretch(true);
     Image2->setToolTip(QStringLiteral("CLIC->BOTÓ DRET (GRANDÀRIA REAL)"));
-    Picture2->setPicture(drawMontagePalette());
-    Picture5->setPicture(drawMontageToolbar());
+    Picture2->setPicture(montagePaletteImage());
+    Picture5->setPicture(montageToolbarImage());
     Picture5->setBackColor(client->palette().color(QPalette::Window));
     const QColor window = palette().color(QPalette::Base);
     Picture7->setBackColor(window);

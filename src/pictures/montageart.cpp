@@ -5,8 +5,8 @@
 #include <QPainterPath>
 
 namespace {
-constexpr int ToolbarWidth = 924;
-constexpr int ToolbarHeight = 38;
+constexpr int ToolbarWidth = MontageToolbarSize.width();
+constexpr int ToolbarHeight = MontageToolbarSize.height();
 constexpr int PaletteColumns = 9;
 constexpr int PaletteRows = 10;
 constexpr int CellPixels = 12;
@@ -115,7 +115,7 @@ QColor paletteCell(int column, int row) {
 }
 } // namespace
 
-static QImage paintMontageToolbar() {
+QImage drawMontageToolbar() {
     QImage bar(ToolbarWidth, ToolbarHeight, QImage::Format_RGB32);
     bar.fill(QColor(212, 208, 200));
     QPainter p(&bar);
@@ -146,12 +146,7 @@ static QImage paintMontageToolbar() {
     return bar;
 }
 
-QImage drawMontageToolbar() {
-    static const QImage picture = paintMontageToolbar(); // drawn once, shared by every opening
-    return picture;
-}
-
-static QImage paintMontagePalette() {
+QImage drawMontagePalette() {
     QImage palette(PaletteColumns * CellPixels + 1, PaletteRows * CellPixels + 1, QImage::Format_RGB32);
     palette.fill(QColor(96, 96, 96));
     QPainter p(&palette);
@@ -160,9 +155,4 @@ static QImage paintMontagePalette() {
             p.fillRect(column * CellPixels + 1, row * CellPixels + 1, CellPixels - 1, CellPixels - 1,
                        paletteCell(column, row));
     return palette;
-}
-
-QImage drawMontagePalette() {
-    static const QImage picture = paintMontagePalette(); // drawn once, shared by every opening
-    return picture;
 }

@@ -78,8 +78,7 @@ Form14::Form14(Services& services) : MainForm(services) {
 
     Picture1 = control<PictureBox>(client, "Picture1", 450, 6735, 2280, 3000);
     Picture1->setBackColor(Background);
-    static const QImage toolbar = playertoolbar::draw(); // drawn once, shared by every opening
-    Picture1->setPicture(toolbar);
+    Picture1->setPicture(playertoolbar::image());
     Label27 = zone(Picture1, "Label27", 180, 180, 420, 555);
     Label30 = zone(Picture1, "Label30", 675, 180, 510, 555);
     Label29 = zone(Picture1, "Label29", 1125, 225, 510, 510);

@@ -37,7 +37,7 @@ QByteArray handOffBytes(const QString& text) {
 }
 
 QImage drawPenStrip() {
-    QImage image(88, 25, QImage::Format_RGB32);
+    QImage image(PenStripSize, QImage::Format_RGB32);
     QPainter p(&image);
     const int bands[3] = {0, 15, 8};
     for (int i = 0; i < 3; ++i) {
@@ -68,7 +68,7 @@ QImage drawPenStrip() {
 }
 
 QImage drawGroundStrip() {
-    QImage image(189, 21, QImage::Format_RGB32);
+    QImage image(GroundStripSize, QImage::Format_RGB32);
     image.fill(paletteColour(14));
     QPainter p(&image);
     // 400 twips a swatch, at 15 twips a pixel; the last one runs to the end.
@@ -84,7 +84,7 @@ QImage drawGroundStrip() {
 }
 
 QImage drawSizeMarker(int k) {
-    QImage image(94, 18, QImage::Format_RGB32);
+    QImage image(SizeMarkerSize, QImage::Format_RGB32);
     image.fill(QColor(224, 224, 224));
     QPainter p(&image);
     p.setRenderHint(QPainter::TextAntialiasing);

@@ -2,6 +2,7 @@
 #include <QByteArray>
 #include <QColor>
 #include <QImage>
+#include <QSize>
 #include <QString>
 
 // The fill-the-blanks player's text tools without a screen: the colour strips, the size steps,
@@ -26,4 +27,14 @@ QByteArray handOffBytes(const QString& text);
 QImage drawPenStrip();        // 88 x 25: three pens over black, white and grey bars
 QImage drawGroundStrip();     // 189 x 21: the seven background swatches
 QImage drawSizeMarker(int k); // 94 x 18: four letters a of growing size, the k-th black
+constexpr QSize PenStripSize(88, 25);
+constexpr QSize GroundStripSize(189, 21);
+constexpr QSize SizeMarkerSize(94, 18);
+
+// The same pictures as the build painted them (see painttextwork.cpp), read in place from the
+// resources so that opening the player loads none of the markers' fonts; drawn where the build's
+// are missing.
+QImage penStripImage();
+QImage groundStripImage();
+QImage sizeMarkerImage(int k);
 } // namespace playertools

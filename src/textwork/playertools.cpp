@@ -65,23 +65,17 @@ void Form14::makeTools() {
 
     connect(Combo3, &QComboBox::activated, this, &Form14::Combo3_Click);
     Picture10 = control<PictureBox>(Frame4, "Picture10", 6390, 150, 1320, 375);
-    // The strips and markers never change: they are drawn once and shared by every opening.
-    static const QImage penStrip = playertools::drawPenStrip();
-    static const QImage groundStrip = playertools::drawGroundStrip();
-    static const std::array<QImage, 4> markers = {
-        playertools::drawSizeMarker(0), playertools::drawSizeMarker(1), playertools::drawSizeMarker(2),
-        playertools::drawSizeMarker(3)};
-    Picture10->setPicture(penStrip);
+    Picture10->setPicture(playertools::penStripImage());
     connect(new MouseEvents(Picture10), &MouseEvents::MouseUp, this,
             [this](Qt::MouseButton, Qt::KeyboardModifiers, QPointF pos) { Picture10_MouseUp(pos); });
     Picture2 = control<PictureBox>(Frame4, "Picture2", 7920, 180, 2835, 315);
-    Picture2->setPicture(groundStrip);
+    Picture2->setPicture(playertools::groundStripImage());
     connect(new MouseEvents(Picture2), &MouseEvents::MouseDown, this,
             [this](Qt::MouseButton, Qt::KeyboardModifiers, QPointF pos) { Picture2_MouseDown(pos); });
     for (int i = 0; i < 4; ++i) {
         const QByteArray name = "Picture3_" + QByteArray::number(i);
         Picture3[i] = control<PictureBox>(Frame4, name.constData(), i == 1 ? 4710 : 4680, 240, 1410, 270);
-        Picture3[i]->setPicture(markers[size_t(i)]);
+        Picture3[i]->setPicture(playertools::sizeMarkerImage(i));
         Picture3[i]->hide();
         connect(new MouseEvents(Picture3[i]), &MouseEvents::Click, this, [this, i] { Picture3_Click(i); });
     }

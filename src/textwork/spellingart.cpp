@@ -1,4 +1,5 @@
 #include "textwork/spellingart.h"
+#include "core/twips.h"
 #include "workshop/handofficons.h"
 #include "workshop/picturetools.h"
 
@@ -108,5 +109,16 @@ QImage drawPresetSamples(QSize size, const QStringList& fontNames) {
         drawCentredText(p, cell, QStringLiteral("Aa"), fontNames[i], cell.height() * 5 / 9, Ink);
     }
     return picture;
+}
+
+QSize presetSamplesSize() {
+    return twSize(PresetWidth * 4, PresetHeight);
+}
+
+QImage drawPresetSamples() {
+    QStringList names;
+    for (const char* name : PresetFonts)
+        names << QLatin1String(name);
+    return drawPresetSamples(presetSamplesSize(), names);
 }
 } // namespace spellingart

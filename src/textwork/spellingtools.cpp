@@ -35,12 +35,9 @@ namespace {
 constexpr int StripLeft = 120;
 constexpr int StripTop = 60;
 constexpr int PresetsTop = 750;
-constexpr int PresetWidth = 705;
-constexpr int PresetHeight = 585;
 constexpr int TextButtonsTop = 7755;
 constexpr int TextButtonSize = 250;
 constexpr int TextButtonStep = 270;
-const char* const PresetFonts[] = {"Cuagat", "Comic Sans MS", "Arial", "Courier"};
 constexpr double PresetSizes[] = {36, 15, 20, 50};
 
 QRect twipsOf(const QRect& pixels) {
@@ -64,13 +61,10 @@ void cancions::makeTextTools() {
     using namespace spellingart;
     Picture3 = control<PictureBox>(client, "Picture3", StripLeft, StripTop, toTwips(StripWidth),
                                    toTwips(StripHeight));
-    // The pictures never change: they are drawn once and shared by every opening.
-    static const QImage strip = drawToolStrip();
-    static const QImage palette = drawPalette();
-    Picture3->setPicture(strip);
+    Picture3->setPicture(toolStripImage());
     Picture1 = control<PictureBox>(Picture3, "Picture1");
     Picture1->setGeometry(twipsOf(paletteRect()));
-    Picture1->setPicture(palette);
+    Picture1->setPicture(paletteImage());
     Picture4 = control<PictureBox>(Picture3, "Picture4");
     Picture4->setGeometry(twipsOf(swatchRect()));
     Picture4->setBackColor(Qt::white);
@@ -100,13 +94,7 @@ void cancions::makeTextTools() {
     // The presets are invisible click areas: a sample of each font lies under them.
     presetSamples =
         control<PictureBox>(client, "presetSamples", StripLeft, PresetsTop, PresetWidth * 4, PresetHeight);
-    static const QImage samples = [size = presetSamples->size()] {
-        QStringList presetNames;
-        for (const char* name : PresetFonts)
-            presetNames << QLatin1String(name);
-        return drawPresetSamples(size, presetNames);
-    }();
-    presetSamples->setPicture(samples);
+    presetSamples->setPicture(presetSamplesImage());
     for (int k = 0; k < int(Label13.size()); ++k) {
         const QByteArray name = "Label13_" + QByteArray::number(k);
         Label13[k] = control<ClickZone>(client, name.constData(), StripLeft + PresetWidth * k, PresetsTop,
@@ -208,7 +196,7 @@ void cancions::DDDD_Click() {
 
 void cancions::Label13_Click(int Index) {
     if (Index < 0 || Index >= int(Label13.size())) return;
-    fontName = QLatin1String(PresetFonts[Index]);
+    fontName = QLatin1String(spellingart::PresetFonts[Index]);
     QFont f = Text1->font();
     f.setPointSizeF(PresetSizes[Index]);
     f.setFamily(fontName);

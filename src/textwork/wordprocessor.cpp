@@ -44,14 +44,11 @@ Form18::Form18(Services& services) : MainForm(services) {
 
     using namespace wordprocessorart;
     Picture2 = control<PictureBox>(client, "Picture2", 0, 0, 2640, 11580);
-    // The tools and the palette never change: they are drawn once and shared by every opening.
-    static const QImage column = drawToolColumn();
-    static const QImage palette = drawPalette();
-    Picture2->setPicture(column);
+    Picture2->setPicture(toolColumnImage());
     Picture3 = control<PictureBox>(Picture2, "Picture3");
     Picture3->move(twRect(PaletteLeft, PaletteTop, 0, 0).topLeft());
     Picture3->setAutoSize(true);
-    Picture3->setPicture(palette);
+    Picture3->setPicture(paletteImage());
     connect(new MouseEvents(Picture3), &MouseEvents::MouseUp, this,
             [this](Qt::MouseButton button, Qt::KeyboardModifiers, QPointF pos) {
                 Picture3_MouseUp(button, pos);

@@ -5,7 +5,9 @@
 #include <QRect>
 
 // The word processor's pictures, drawn in code: the tool column with its grid of tools, the
-// birds and the ruled-line icons, and the colour palette.
+// birds and the ruled-line icons, and the colour palette. The build paints the column and the
+// palette (see painttextwork.cpp); the window shows them through the ...Image() functions, read in
+// place from its resources, so that opening it loads none of the fonts of the column's letters.
 namespace wordprocessorart {
 
 constexpr int ColumnWidth = 176;
@@ -40,5 +42,9 @@ QImage drawPalette();
 enum class RuledLines { Picture8, Picture9, Picture4, Picture7 };
 QImage drawRuledLines(RuledLines which);
 QImage drawToolColumn();
+
+// The column and the palette as the build painted them, or drawn where the build's are missing.
+QImage toolColumnImage();
+QImage paletteImage();
 
 } // namespace wordprocessorart

@@ -12,6 +12,7 @@
 #include "core/speakerpicture.h"
 #include "core/tata.h"
 #include "core/twips.h"
+#include "wordgames/hiddenwordart.h"
 #include "wordgames/hiddenwordpuzzle.h"
 
 #include <QDir>
@@ -33,19 +34,6 @@ constexpr int Help = 0, HelpBack = 14;   // black on yellow
 const QString UpperMode = QStringLiteral("Mayús");
 const QString LowerMode = QStringLiteral("Minus");
 
-// A case picture: its letter on its colour, filling the box.
-QImage casePicture(QSize size, const QColor& back, const QString& letters) {
-    QImage img(size, QImage::Format_RGB32);
-    img.fill(back);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    QFont font(QStringLiteral("Arial"), 10);
-    font.setBold(true);
-    p.setFont(font);
-    p.setPen(QColor(64, 64, 64));
-    p.drawText(img.rect(), Qt::AlignCenter, letters);
-    return img;
-}
 } // namespace
 
 amaga::amaga(Services& services) : MainForm(services) {
@@ -107,11 +95,10 @@ amaga::amaga(Services& services) : MainForm(services) {
     listColours.setColor(QPalette::Text, Qt::black);
     List4->setPalette(listColours);
 
-    const QColor upperBack(255, 224, 192), lowerBack(192, 192, 255);
-    Picture144[0]->setBackColor(upperBack);
-    Picture144[0]->setPicture(casePicture(Picture144[0]->size(), upperBack, QStringLiteral("ABC")));
-    Picture155[1]->setBackColor(lowerBack);
-    Picture155[1]->setPicture(casePicture(Picture155[1]->size(), lowerBack, QStringLiteral("abc")));
+    Picture144[0]->setBackColor(casePictureBack(true));
+    Picture144[0]->setPicture(casePictureImage(true));
+    Picture155[1]->setBackColor(casePictureBack(false));
+    Picture155[1]->setPicture(casePictureImage(false));
 
     Label17->setText(QStringLiteral("MIN"));
     Label17->setAttribute(Qt::WA_TranslucentBackground);

@@ -93,11 +93,11 @@ escritors::escritors(Services& services) : MainForm(services) {
 
     // Pictures and captions.
     for (PictureBox* strip : {Picture2, Picture1})
-        strip->setPicture(drawFontStrip());
+        strip->setPicture(fontStripImage());
     for (PictureBox* strip : {Picture4, Picture3})
-        strip->setPicture(drawColourStrip());
-    Picture5->setPicture(drawPageAndArrow());
-    Picture6->setPicture(drawLips());
+        strip->setPicture(colourStripImage());
+    Picture5->setPicture(pageAndArrowImage());
+    Picture6->setPicture(lipsImage());
     const QColor panel = drawBasePanel().pixelColor(40, 40);
     for (PictureBox* box : {Picture2, Picture1, Picture5, Picture6})
         box->setBackColor(panel);

@@ -8,11 +8,6 @@
 #include <array>
 
 namespace {
-constexpr int ButtonSize = 40;
-constexpr int ButtonGap = 4;
-constexpr int PagePartWidth = 52;
-constexpr int PagePartHeight = 48;
-
 QImage blank(int width, int height) {
     QImage img(width, height, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
@@ -31,10 +26,10 @@ void drawButtonFace(QPainter& p, const QRectF& r, const QColor& colour) {
 } // namespace
 
 QRect fontStripButton(int i) {
-    return QRect(i * (ButtonSize + ButtonGap), 0, ButtonSize, ButtonSize);
+    return QRect(i * (FontButtonSize + FontButtonGap), 0, FontButtonSize, FontButtonSize);
 }
 
-static QImage paintFontStrip() {
+QImage drawFontStrip() {
     struct Face {
         QColor colour;
         QColor letter;
@@ -49,7 +44,7 @@ static QImage paintFontStrip() {
         {QColor(20, 90, 210), Qt::white, "Comic Sans MS", true, false},
         {QColor(210, 30, 30), Qt::white, "Courier New", true, false},
     }};
-    QImage img = blank(4 * ButtonSize + 3 * ButtonGap, ButtonSize);
+    QImage img = blank(FontStripSize.width(), FontStripSize.height());
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
@@ -67,24 +62,14 @@ static QImage paintFontStrip() {
     return img;
 }
 
-QImage drawFontStrip() {
-    static const QImage picture = paintFontStrip(); // drawn once, shared by every opening
-    return picture;
-}
-
-static QImage paintColourStrip() {
+QImage drawColourStrip() {
     constexpr int Swatch = 14;
-    QImage img(239, 17, QImage::Format_RGB32);
+    QImage img(ColourStripSize, QImage::Format_RGB32);
     img.fill(QColor(64, 64, 64));
     QPainter p(&img);
     for (int i = 0; i < PaletteSize; ++i)
         p.fillRect(i * (Swatch + 1), 1, Swatch, 15, paletteColour(i));
     return img;
-}
-
-QImage drawColourStrip() {
-    static const QImage picture = paintColourStrip(); // drawn once, shared by every opening
-    return picture;
 }
 
 QRect pageButton() {
@@ -94,8 +79,8 @@ QRect arrowButton() {
     return QRect(PagePartWidth, 0, PagePartWidth, PagePartHeight);
 }
 
-static QImage paintPageAndArrow() {
-    QImage img = blank(2 * PagePartWidth, PagePartHeight);
+QImage drawPageAndArrow() {
+    QImage img = blank(PageAndArrowSize.width(), PageAndArrowSize.height());
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     drawButtonFace(p, QRectF(pageButton()).adjusted(1, 1, -1, -1), QColor(235, 225, 200));
@@ -130,13 +115,8 @@ static QImage paintPageAndArrow() {
     return img;
 }
 
-QImage drawPageAndArrow() {
-    static const QImage picture = paintPageAndArrow(); // drawn once, shared by every opening
-    return picture;
-}
-
-static QImage paintLips() {
-    QImage img = blank(64, 44);
+QImage drawLips() {
+    QImage img = blank(LipsSize.width(), LipsSize.height());
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
 
@@ -167,9 +147,4 @@ static QImage paintLips() {
     p.setBrush(QColor(255, 255, 255, 110));
     p.drawEllipse(QRectF(36, 28, 10, 4));
     return img;
-}
-
-QImage drawLips() {
-    static const QImage picture = paintLips(); // drawn once, shared by every opening
-    return picture;
 }

@@ -1,7 +1,7 @@
 // Build tool: paints the postcard's stamps and tool panel, the news page's tool panel, the big
 // word search's panel and the paper cube's net and tool strip into the given folder, which the
 // program takes from its resources (builtpictures.h).
-#include "workshop/builtpictures.h"
+#include "core/builtpictures.h"
 #include "workshop/cubenet.h"
 #include "workshop/newspagepictures.h"
 #include "workshop/postcardart.h"

@@ -2,7 +2,7 @@
 // program's resources at each call, so that no heap is spent on their pixels.
 #include "workshop/workshopimages.h"
 #include "core/twips.h"
-#include "workshop/builtpictures.h"
+#include "core/builtpictures.h"
 #include "workshop/cubenet.h"
 #include "workshop/newspagepictures.h"
 #include "workshop/postcardart.h"

@@ -2,8 +2,10 @@
 // the tool panel and the font dialog, the layout switch, the card tints, a fresh start after
 // closing, pictures painted onto the cards from the picture list, and the visible sheet handed on.
 #include "core/controls.h"
+#include "core/fonts.h"
 #include "core/twips.h"
 #include "documents/businesscards.h"
+#include "documents/cardart.h"
 #include "documents/cardwidgets.h"
 #include "testservices.h"
 #include "workshop/handoff.h"
@@ -227,6 +229,15 @@ private Q_SLOTS:
 
     // Typing in a box writes its line on all 24 cards, the hidden sheet's included; emptying it
     // empties the line; a text set without the keyboard (a paste) reaches the cards at once.
+    // The window shows the tool panel the build painted: the same pixels the drawing gives.
+    void builtToolPanel() {
+        installFontSubstitutions(); // as the program and the build paint
+        QVERIFY(QFile::exists(QStringLiteral(":/documents/cardtools.rgb")));
+        QVERIFY(cardToolPanelImage() == drawCardToolPanel());
+        Cards c;
+        QVERIFY(c.f->Picture5->Picture() == drawCardToolPanel());
+    }
+
     void cardText_data() {
         QTest::addColumn<Field>("field");
         QTest::newRow("NOM") << Field::NOM;

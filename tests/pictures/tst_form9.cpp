@@ -1,6 +1,8 @@
 // The montage: placing, selecting, dragging and resizing picture and text layers.
+#include "core/fonts.h"
 #include "core/sharedstate.h"
 #include "pictures/form9.h"
+#include "pictures/montageart.h"
 #include "platform/officedocument.h"
 #include "testservices.h"
 #include "workshop/handoff.h"
@@ -76,6 +78,17 @@ struct Montage {
 class TestForm9 : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    // The window shows the pictures the build painted: the same pixels the drawing gives.
+    void builtPictures() {
+        installFontSubstitutions(); // as the program and the build paint
+        QVERIFY(QFile::exists(QStringLiteral(":/montage/toolbar.rgb")));
+        QVERIFY(montageToolbarImage() == drawMontageToolbar());
+        QVERIFY(montagePaletteImage() == drawMontagePalette());
+        Montage m;
+        QVERIFY(m.f->Picture5->Picture() == drawMontageToolbar());
+        QVERIFY(m.f->Picture2->Picture() == drawMontagePalette());
+    }
+
     void design() {
         Montage m;
         Form9& f = *m.f;

@@ -1,6 +1,7 @@
 // The word processor: its design, the formatting tools on the selection, the palette, the font
 // list, opening, saving and printing documents, and the hand-off to the office suite.
 #include "core/controls.h"
+#include "core/fonts.h"
 #include "core/sharedstate.h"
 #include "files.h"
 #include "fulldisk.h"
@@ -16,6 +17,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QTest>
@@ -115,6 +117,17 @@ private Q_SLOTS:
         QCOMPARE(f.Label25->geometry(), QRect(121, 156, 34, 22));
         // Nothing applied at load.
         QVERIFY(f.RichTextBox1->toPlainText().isEmpty());
+    }
+
+    // The window shows the pictures the build painted: the same pixels the drawing gives.
+    void builtPictures() {
+        installFontSubstitutions(); // as the program and the build paint
+        QVERIFY(QFile::exists(QStringLiteral(":/textwork/wordprocessortools.rgb")));
+        QVERIFY(wordprocessorart::toolColumnImage() == wordprocessorart::drawToolColumn());
+        QVERIFY(wordprocessorart::paletteImage() == wordprocessorart::drawPalette());
+        Window w;
+        QVERIFY(w.f->Picture2->Picture() == wordprocessorart::drawToolColumn());
+        QVERIFY(w.f->Picture3->Picture() == wordprocessorart::drawPalette());
     }
 
     void paletteHoldsTheSwatches() {

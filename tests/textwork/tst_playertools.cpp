@@ -1,6 +1,7 @@
 // The fill-the-blanks player's text tools: colour strips, size steps, fonts, the toolbar palette,
 // the printing hand-off and speech.
 #include "core/controls.h"
+#include "core/fonts.h"
 #include "core/palette.h"
 #include "core/twips.h"
 #include "testservices.h"
@@ -100,6 +101,21 @@ private Q_SLOTS:
         QCOMPARE(playertools::drawPenStrip().size(), QSize(88, 25));
         QCOMPARE(playertools::drawGroundStrip().size(), QSize(189, 21));
         QCOMPARE(playertools::drawSizeMarker(2).size(), QSize(94, 18));
+    }
+
+    // The window shows the pictures the build painted: the same pixels the drawing gives.
+    void builtPictures() {
+        installFontSubstitutions(); // as the program and the build paint
+        QVERIFY(QFile::exists(QStringLiteral(":/textwork/playertools.rgb")));
+        QVERIFY(playertoolbar::image() == playertoolbar::draw());
+        QVERIFY(playertools::penStripImage() == playertools::drawPenStrip());
+        QVERIFY(playertools::groundStripImage() == playertools::drawGroundStrip());
+        Window w;
+        QVERIFY(w.f->Picture1->Picture() == playertoolbar::draw());
+        for (int k = 0; k < 4; ++k) {
+            QVERIFY(playertools::sizeMarkerImage(k) == playertools::drawSizeMarker(k));
+            QVERIFY(w.f->Picture3[size_t(k)]->Picture() == playertools::drawSizeMarker(k));
+        }
     }
 
     void design() {

@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -154,6 +155,20 @@ private Q_SLOTS:
         QCOMPARE(f.desareee->text(), QString("Desar"));
         QCOMPARE(f.obroirirr->text(), QString("Obrir"));
         QCOMPARE(f.DDDD->text(), QString("NAVEGADOR"));
+    }
+
+    // The window shows the pictures the build painted: the same pixels the drawing gives.
+    void builtPictures() {
+        using namespace spellingart;
+        installFontSubstitutions(); // as the program and the build paint
+        QVERIFY(QFile::exists(QStringLiteral(":/textwork/spellingtools.rgb")));
+        QVERIFY(toolStripImage() == drawToolStrip());
+        QVERIFY(paletteImage() == drawPalette());
+        QVERIFY(presetSamplesImage() == drawPresetSamples());
+        Window w;
+        QCOMPARE(w.f->presetSamples->size(), presetSamplesSize());
+        QVERIFY(w.f->presetSamples->Picture() == drawPresetSamples());
+        QVERIFY(w.f->Picture3->Picture() == drawToolStrip());
     }
 
     // The right button loads the text alone; the left one also counts the button.

@@ -1,16 +1,19 @@
 // The hidden-word game: its design, dealing, finding a word by its letters, help, the case modes,
 // the word lists, the comic strip's pool and the pause after a find.
 #include "core/controls.h"
+#include "core/fonts.h"
 #include "core/palette.h"
 #include "files.h"
 #include "listitems.h"
 #include "testservices.h"
 #include "wordgames/hiddenword.h"
+#include "wordgames/hiddenwordart.h"
 #include "wordgames/hiddenwordpuzzle.h"
 #include "wordgames/wordlistfile.h"
 
 #include <QAction>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
@@ -137,6 +140,12 @@ private Q_SLOTS:
         QCOMPARE(f.Picture155[1]->objectName(), QString("Picture155_1"));
         QCOMPARE(f.Picture155[1]->geometry(), QRect(700, 322, 34, 22));
         QCOMPARE(f.Picture155[1]->BackColor(), QColor(192, 192, 255));
+        // The case buttons show what the build painted: the same pixels the drawing gives.
+        installFontSubstitutions(); // as the program and the build paint
+        QVERIFY(QFile::exists(QStringLiteral(":/writeaword/upper.rgb")));
+        QVERIFY(f.Picture144[0]->Picture() == drawCasePicture(true));
+        QVERIFY(f.Picture155[1]->Picture() == drawCasePicture(false));
+        QVERIFY(drawCasePicture(true) != drawCasePicture(false));
         QCOMPARE(f.Label17->geometry(), QRect(658, 385, 67, 16));
         QCOMPARE(f.Label17->text(), QString("MIN"));
         QCOMPARE(f.Label17->palette().color(QPalette::WindowText), QColor(64, 64, 64));

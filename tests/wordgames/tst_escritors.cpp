@@ -8,9 +8,11 @@
 #include "testservices.h"
 #include "wordgames/wordlistfile.h"
 #include "wordgames/writeaword.h"
+#include "wordgames/writeawordart.h"
 
 #include <QAction>
 #include <QDir>
+#include <QFile>
 #include <QFontInfo>
 #include <QLineEdit>
 #include <QListWidget>
@@ -153,6 +155,22 @@ private Q_SLOTS:
         QCOMPARE(f.MAYOR->text(), QString::fromUtf8("EN MAYÚSCULES"));
         QCOMPARE(f.MENOR->text(), QString::fromUtf8("EN MINÚSCULES"));
         QVERIFY(f.MAYOR->isChecked() && !f.MENOR->isChecked());
+    }
+
+    // The window shows the pictures the build painted: the same pixels the drawing gives.
+    void builtPictures() {
+        QVERIFY(QFile::exists(QStringLiteral(":/writeaword/fontstrip.argb")));
+        const std::pair<QImage, QImage> pairs[] = {{fontStripImage(), drawFontStrip()},
+                                                   {colourStripImage(), drawColourStrip()},
+                                                   {pageAndArrowImage(), drawPageAndArrow()},
+                                                   {lipsImage(), drawLips()}};
+        for (const auto& [built, drawn] : pairs) {
+            QCOMPARE(built.format(), drawn.format());
+            QVERIFY(built == drawn);
+        }
+        Game g;
+        QVERIFY(g.f->Picture1->Picture() == drawFontStrip());
+        QVERIFY(g.f->Picture6->Picture() == drawLips());
     }
 
     void speakerOnlyWithTheSpeechWindowOpenedFirst_data() {

@@ -1,4 +1,4 @@
-#include "workshop/builtpictures.h"
+#include "core/builtpictures.h"
 #include "core/fonts.h"
 
 #include <QFile>

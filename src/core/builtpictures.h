@@ -4,9 +4,10 @@
 #include <QString>
 #include <functional>
 
-// Pictures the build painted (see paintworkshop.cpp) and stored, as raw 32-bit pixels row after
-// row, uncompressed in the program's resources: the picture reads the bytes in place. Null when
-// the resource is missing or holds another size, so that the caller draws the picture itself.
+// Pictures the build painted (each with a paint tool beside its window, made by the CMake function
+// taudrin_built_pictures) and stored, as raw 32-bit pixels row after row, uncompressed in the
+// program's resources: the picture reads the bytes in place. Null when the resource is missing or
+// holds another size, so that the caller draws the picture itself.
 QImage builtPicture(const QString& resource, QSize size, QImage::Format format);
 
 // The built picture, or where the resource is missing or of another size, the picture drawn.
