@@ -175,6 +175,8 @@ void Form6::makeSideColumn() {
     Text2->setText(QStringLiteral("nom_auca"));
 
     connect(File1, &PictureFileList::itemSelectionChanged, this, &Form6::File1_Click);
+    // A click on the file already selected loads it again: it may have changed since.
+    connect(File1, &PictureFileList::selectedEntryClicked, this, &Form6::File1_Click);
     connect(Command1, &QPushButton::clicked, this, &Form6::Command1_Click);
     connect(Label12, &ClickZone::Click, this, &Form6::Label12_Click);
     connect(Label10, &ClickZone::Click, this, &Form6::Label10_Click);

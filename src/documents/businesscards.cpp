@@ -151,6 +151,9 @@ Form17::Form17(Services& services) : MainForm(services) {
     connect(ssss3, &QAction::triggered, this, &Form17::ssss3_Click);
     // After the click has selected the entry (the current row changes first).
     connect(File1, &QListWidget::itemSelectionChanged, this, &Form17::File1_Click);
+    // What a choice paints depends on the picture mode and the sheet shown: after either changes,
+    // a click on the file already selected paints it again.
+    connect(File1, &PictureFileList::selectedEntryClicked, this, &Form17::File1_Click);
     for (int i = 0; i < LabelCount; ++i)
         connect(new MouseEvents(Picture2[size_t(i)]), &MouseEvents::Click, this,
                 [this, i] { Picture2_Click(i); });

@@ -80,6 +80,8 @@ Form8::Form8(Services& services) : MainForm(services), screen(pictureScreenTwips
 
     connect(saassa, &QAction::triggered, this, &Form8::saassa_Click);
     connect(File1, &QListWidget::currentRowChanged, this, &Form8::File1_Click);
+    // A click on the file already selected loads it again: it may have changed since.
+    connect(File1, &PictureFileList::selectedEntryClicked, this, &Form8::File1_Click);
 }
 
 void Form8::Form_Load() {

@@ -206,6 +206,8 @@ Form9::Form9(Services& services) : MainForm(services) {
     Picture68->setBackColor(window);
 
     connect(File1, &QListWidget::currentRowChanged, this, &Form9::File1_Click);
+    // A click on the file already selected loads it again: it may have changed since.
+    connect(File1, &PictureFileList::selectedEntryClicked, this, &Form9::File1_Click);
     connect(new MouseEvents(Image2), &MouseEvents::MouseUp, this,
             [this](Qt::MouseButton button) { Image2_MouseUp(button); });
     connect(Label40, &ClickZone::Click, this, &Form9::Label40_Click);

@@ -170,6 +170,8 @@ Form2::Form2(Services& services) : MainForm(services) {
     // A year typed and confirmed with Enter counts as picked.
     connect(Combo1->lineEdit(), &QLineEdit::returnPressed, this, &Form2::Combo1_Click);
     connect(File1, &PictureFileList::itemSelectionChanged, this, &Form2::File1_Click);
+    // A click on the file already selected loads it again: it may have changed since.
+    connect(File1, &PictureFileList::selectedEntryClicked, this, &Form2::File1_Click);
     auto* slotMouse = new MouseEvents(Picture16);
     connect(slotMouse, &MouseEvents::MouseUp, this,
             [this](Qt::MouseButton button, Qt::KeyboardModifiers, QPointF) { Picture16_MouseUp(button); });

@@ -57,6 +57,8 @@ Form19::Form19(Services& services) : MainForm(services) {
 
     // A file chosen by a click or with the arrow keys (the current row changes first).
     connect(File1, &QListWidget::itemSelectionChanged, this, &Form19::File1_Click);
+    // A click on the file already selected loads it again: it may have changed since.
+    connect(File1, &PictureFileList::selectedEntryClicked, this, &Form19::File1_Click);
     connect(SSS, &QAction::triggered, this, &Form19::SSS_Click);
     connect(NETEEE, &QAction::triggered, this, &Form19::NETEEE_Click);
     connect(DDDDD, &QAction::triggered, this, &Form19::DDDDD_Click);

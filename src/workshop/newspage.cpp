@@ -120,6 +120,8 @@ Form61::Form61(Services& services) : MainForm(services) {
     connect(POLO, &QAction::triggered, this, &Form61::POLO_Click);
     connect(Command1, &QPushButton::clicked, this, &Form61::Command1_Click);
     connect(File1, &QListWidget::itemSelectionChanged, this, &Form61::File1_Click);
+    // A click on the file already selected loads it again: it may have changed since.
+    connect(File1, &PictureFileList::selectedEntryClicked, this, &Form61::File1_Click);
     for (int i = 0; i < 4; ++i) {
         connect(Label4[size_t(i)], &ClickZone::Click, this, [this, i] { Label4_Click(i); });
         connect(Label11[size_t(i)], &ClickZone::Click, this, [this, i] { Label11_Click(i); });

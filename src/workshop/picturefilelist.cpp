@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QMouseEvent>
 
 QStringList listPictureFiles(const QString& folder, const QString& pattern) {
     if (folder.isEmpty()) return {};
@@ -16,6 +17,16 @@ QStringList listPictureFiles(const QString& folder, const QString& pattern) {
 
 PictureFileList::PictureFileList(QWidget* parent) : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(this, &QListWidget::itemClicked, this, [this](QListWidgetItem* clicked) {
+        if (pressedSelectedRow_ >= 0 && row(clicked) == pressedSelectedRow_) Q_EMIT selectedEntryClicked();
+        pressedSelectedRow_ = -1;
+    });
+}
+
+void PictureFileList::mousePressEvent(QMouseEvent* event) {
+    const QListWidgetItem* under = itemAt(event->position().toPoint());
+    pressedSelectedRow_ = under && under->isSelected() ? row(under) : -1;
+    QListWidget::mousePressEvent(event);
 }
 
 void PictureFileList::setPattern(const QString& pattern) {

@@ -31,7 +31,16 @@ public:
     // The full path of the selected entry; nothing when no entry is selected.
     std::optional<QString> selectedFile() const;
 
+Q_SIGNALS:
+    // A click on the entry that was selected already: the selection does not change, yet a window
+    // whose use of the entry depends on its own state (a mode, the sheet shown) uses it again.
+    void selectedEntryClicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+
 private:
+    int pressedSelectedRow_ = -1; // the selected entry the last press fell on, or -1
     QString folder_;
     QString pattern_ = QString::fromLatin1(DefaultPicturePattern);
 };

@@ -128,6 +128,8 @@ Form7::Form7(Services& services) : MainForm(services) {
     connect(wwwwee, &QAction::triggered, this, &Form7::wwwwee_Click);
     // After the click has selected the entry (the current row changes first).
     connect(File1, &QListWidget::itemSelectionChanged, this, &Form7::File1_Click);
+    // A click on the file already selected loads it again: it may have changed since.
+    connect(File1, &PictureFileList::selectedEntryClicked, this, &Form7::File1_Click);
     connect(new MouseEvents(Image1), &MouseEvents::Click, this, &Form7::Image1_Click);
     connect(new MouseEvents(Picture23), &MouseEvents::MouseUp, this, &Form7::Picture23_MouseUp);
     connect(new MouseEvents(Picture1), &MouseEvents::MouseUp, this, &Form7::Picture1_MouseUp);

@@ -542,6 +542,26 @@ private Q_SLOTS:
 
     // Picture mode off: a list choice paints nothing but removes the borders; a card click still
     // paints that card, at twice the frame's size on the background sheet, clearing its clip-art.
+    // What a choice paints depends on the mode and the sheet: a click on the file already selected
+    // paints it again, after either has changed.
+    void clickOnTheSelectedFileAgain() {
+        Cards c;
+        c.pictures();
+        QTest::mouseClick(c.f->Label1, Qt::LeftButton); // picture mode off
+        const QListWidgetItem* duo =
+            c.f->File1->findItems(QStringLiteral("duo.bmp"), Qt::MatchExactly).value(0);
+        QVERIFY(duo);
+        const QPoint at = c.f->File1->visualItemRect(duo).center();
+        QTest::mouseClick(c.f->File1->viewport(), Qt::LeftButton, {}, at);
+        QVERIFY(duo->isSelected());
+        QVERIFY(c.f->Picture2[0]->Picture().isNull());
+        QTest::mouseClick(c.f->Label3, Qt::LeftButton); // picture mode on
+        QTest::mouseClick(c.f->File1->viewport(), Qt::LeftButton, {}, at);
+        for (int i = 0; i < 2 * CardCount; ++i)
+            QVERIFY(!c.f->Picture2[size_t(i)]->Picture().isNull());
+        QCOMPARE(rgbAt(c.f->Picture2[0]->Picture(), QPoint(2, 2)), Red);
+    }
+
     void pictureModeOff() {
         Cards c;
         c.pictures();

@@ -18,6 +18,7 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -170,6 +171,41 @@ private Q_SLOTS:
     }
 
     // Names load from the list's own folder, wherever the current folder has gone since.
+    // A click on the entry already selected is told apart: a click that selects an entry, a click
+    // below the entries and keys are not.
+    void selectedEntryClicked() {
+        QTemporaryDir dir;
+        for (const char* name : {"a.jpg", "b.jpg"})
+            QVERIFY(writeFileBytes(dir.filePath(QString::fromLatin1(name)), "x"));
+        PictureFileList list;
+        list.resize(200, 200);
+        list.setPath(dir.path());
+        list.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&list));
+        QSignalSpy again(&list, &PictureFileList::selectedEntryClicked);
+        QSignalSpy changed(&list, &QListWidget::itemSelectionChanged);
+        const auto click = [&list](int row) {
+            const QPoint at = row < 0 ? QPoint(100, 190) : list.visualItemRect(list.item(row)).center();
+            QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, at);
+        };
+        click(0);
+        QCOMPARE(changed.size(), 1);
+        QCOMPARE(again.size(), 0);
+        click(0);
+        QCOMPARE(changed.size(), 1);
+        QCOMPARE(again.size(), 1);
+        click(1);
+        QCOMPARE(changed.size(), 2);
+        QCOMPARE(again.size(), 1);
+        click(-1); // below the entries
+        QCOMPARE(again.size(), 1);
+        QTest::keyClick(&list, Qt::Key_Up);
+        QCOMPARE(list.currentRow(), 0);
+        QCOMPARE(again.size(), 1);
+        click(0);
+        QCOMPARE(again.size(), 2);
+    }
+
     void listLoadsFromItsOwnFolder() {
         Kit k;
         QVERIFY(writePicture(k.path("sol.jpg"), {40, 20}, Qt::yellow));

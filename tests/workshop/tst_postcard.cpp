@@ -449,6 +449,11 @@ private Q_SLOTS:
         QTest::mouseClick(c.f->File1->viewport(), Qt::LeftButton, {}, entry.center());
         QVERIFY(!c.f->Image1->Picture().isNull());
         QCOMPARE(c.f->Image1->Picture().pixelColor(0, 0), QColor(Qt::yellow));
+        // The picture changed on disk (edited in the picture editor): a click on its entry, still
+        // selected, shows it as it is now.
+        QVERIFY(filled(QSize(5, 5), Qt::green).save(QDir(other).filePath("groc.bmp")));
+        QTest::mouseClick(c.f->File1->viewport(), Qt::LeftButton, {}, entry.center());
+        QCOMPARE(c.f->Image1->Picture().pixelColor(0, 0), QColor(Qt::green));
         c.f->wwwwee->trigger();
         QCOMPARE(c.t.launcher.requests.size(), 1);
         QVERIFY(c.t.launcher.requests.first().startsWith("url: "));
