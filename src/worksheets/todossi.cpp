@@ -22,6 +22,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QUrl>
+#include <algorithm>
 
 namespace {
 const QColor Background(192, 192, 192);
@@ -175,11 +176,19 @@ void todossi::SSS_Click() {
 }
 
 void todossi::Grid1_KeyDown(int& keyCode) {
-    const CountKey key{Grid1->Row(), Grid1->Col(), Grid1->Text(), Label1, Grid1->TopRow(), keyCode};
-    const CountKey typed = countKeyDown(key, ScrollRange{1, Grid1->lastTopRow()});
+    // The scroll row is the window's own, moved by End and Home only, in steps of ten from 1 up to
+    // the first such step at or past the grid's last top row, so it is never 2: read from the
+    // view, an arrow key that scrolled the grid by one row left every key dropped.
+    const int lastTop = std::max(Grid1->lastTopRow(), 1);
+    const int lastStop = 1 + 10 * ((lastTop - 1 + 9) / 10);
+    const CountKey key{Grid1->Row(), Grid1->Col(), Grid1->Text(), Label1, scrollRow_, keyCode};
+    const CountKey typed = countKeyDown(key, ScrollRange{1, lastStop});
     if (typed.text != key.text) Grid1->setText(typed.text);
     Label1 = typed.typingState;
-    if (typed.scrollRow != key.scrollRow) Grid1->setTopRow(typed.scrollRow);
+    if (typed.scrollRow != key.scrollRow) {
+        scrollRow_ = typed.scrollRow;
+        Grid1->setTopRow(std::min(scrollRow_, lastTop));
+    }
     keyCode = typed.keyCode;
 }
 

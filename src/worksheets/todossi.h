@@ -62,4 +62,5 @@ private:
 
     Printer printer_;
     bool printing_ = false;
+    int scrollRow_ = 1; // End and Home step it; the grid's top row follows
 };

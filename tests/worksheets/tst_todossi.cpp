@@ -401,9 +401,7 @@ private Q_SLOTS:
 
     // No printer and a disk that refuses the PDF: "Error", no message that the sheets are there,
     // no file of the run, and the PDFs of earlier runs as they were.
-    void noPrinterOnAFullDisk_data() {
-        addRefusingPlaceRows();
-    }
+    void noPrinterOnAFullDisk_data() { addRefusingPlaceRows(); }
     void noPrinterOnAFullDisk() {
         QFETCH(int, kind);
         RefusingPlace place{RefusingPlace::Kind(kind)};
@@ -473,7 +471,8 @@ private Q_SLOTS:
         QCOMPARE(w.t.printing.jobs.size(), 42);
     }
 
-    // End and Home scroll ten rows, within the grid; keys are dropped while row 2 is at the top.
+    // End and Home scroll ten rows, within the grid; typing works wherever the grid was scrolled to
+    // otherwise (an arrow key past the last row shown scrolls it by one row).
     void scrolling() {
         Window w;
         WorksheetGrid* g = w.f->Grid1;
@@ -488,19 +487,27 @@ private Q_SLOTS:
         QCOMPARE(g->TopRow(), 1);
         QTest::keyClick(g, Qt::Key_Home);
         QCOMPARE(g->TopRow(), 1);
-        g->setTopRow(g->lastTopRow());
-        QTest::keyClick(g, Qt::Key_End);
+        for (int i = 0; i < 6; ++i)
+            QTest::keyClick(g, Qt::Key_End);
         QCOMPARE(g->TopRow(), g->lastTopRow());
+        QTest::keyClick(g, Qt::Key_Home);
+        QVERIFY(g->TopRow() < g->lastTopRow());
         QCOMPARE(w.cell(), QPoint(30, 0));
+        while (g->TopRow() > 1)
+            QTest::keyClick(g, Qt::Key_Home);
 
-        g->setTopRow(2);
-        QTest::keyClick(g, Qt::Key_5);
-        QCOMPARE(g->cellText(30, 0), "");
-        QTest::keyClick(g, Qt::Key_End);
+        // Down from the last row shown: the grid scrolls by one row, and a count is typed there.
+        g->setRow(3);
+        g->setTopRow(1);
+        while (g->TopRow() == 1)
+            QTest::keyClick(g, Qt::Key_Down);
         QCOMPARE(g->TopRow(), 2);
-        g->setTopRow(3);
+        const int row = g->Row();
         QTest::keyClick(g, Qt::Key_5);
-        QCOMPARE(g->cellText(30, 0), "5");
+        QCOMPARE(g->cellText(row, 0), "5");
+        g->setTopRow(2);
+        QTest::keyClick(g, Qt::Key_7);
+        QCOMPARE(g->cellText(row, 0), "57");
     }
 
     // "NETEJAR": every count 0, the current cell in a row that takes no typing, the main window
