@@ -210,6 +210,14 @@ void todossi::IMOSS_Click() {
 }
 
 void todossi::printRun() {
+    // A slip of the keyboard must not hold the window for hours: a count past the largest stops
+    // the run before any sheet is printed, not halfway through it.
+    for (const ExerciseKind& kind : exerciseKindTable()) {
+        if (numericValue(Grid1->cellText(kind.row, 0)) > LargestSheetCount) {
+            showError(services, this);
+            return;
+        }
+    }
     printing_ = true;
     bool failed = false;
     // The run's sheets go into one PDF, for the user to print elsewhere, when there is no
@@ -224,11 +232,6 @@ void todossi::printRun() {
             Grid1->setRow(kind.row);
             const double count = numericValue(Grid1->Text());
             if (!(count > 0)) continue;
-            // A slip of the keyboard must not hold the window for hours.
-            if (count > LargestSheetCount) {
-                failed = true;
-                break;
-            }
             if (kind.sizeCode != 0) Label3 = QString::number(kind.sizeCode);
             for (int i = 1; i <= count && !failed; ++i) {
                 QCoreApplication::processEvents();
