@@ -119,6 +119,7 @@ void Form15::Text1_KeyUp(int Index, int KeyCode) {
 void Form15::Command1_Click() {
     const int k = qBound(0, Label2, dictation::Words - 1);
     Text14->setText(Label1[k]->text());
+    Text14->setCursorPosition(0); // a long caption shows from its start
     Text1[k]->setFocus();
 }
 

@@ -169,6 +169,7 @@ void amaga::LINEA() {
     const QString w = pool->item(*r)->text();
     if (*r < int(Picture7.size())) showPanelPicture(*r);
     Text2->setText(w);
+    Text2->setCursorPosition(0); // the box shows the word's start, not its end
     Label10 = w;
     wordDealt = true;
 
@@ -200,6 +201,7 @@ void amaga::applyCase() {
         cell->setText(inCase(cell->text(), mode));
     Label10 = inCase(Label10, mode);
     Text2->setText(inCase(Text2->text(), mode));
+    Text2->setCursorPosition(0);
     Text1 = inCase(Text1, mode);
 }
 

@@ -442,6 +442,10 @@ private Q_SLOTS:
             const int r = int(captions.indexOf(g.f->Label10.trimmed()));
             QVERIFY(r >= 0);
             QCOMPARE(g.f->Label10, captions[r] + QString(9, u' '));
+            // The box shows the word from its start, not its trailing blanks.
+            QCOMPARE(g.f->Text2->cursorPosition(), 0);
+            QVERIFY(g.f->Text2->inputMethodQuery(Qt::ImCursorRectangle).toRect().left() <
+                    g.f->Text2->width() / 4);
             dealt.insert(r);
             // Each word beside its own panel's picture.
             const QImage shown = g.f->Image1->pixmap().toImage();

@@ -172,6 +172,11 @@ private Q_SLOTS:
         QTest::mouseClick(d.f->Command1, Qt::LeftButton);
         QCOMPARE(d.f->Text14->text(), QString("mot5"));
         QVERIFY(d.f->Text1[5]->hasFocus());
+        // A comic caption longer than the box shows from its start.
+        d.f->Label1[5]->setText(QStringLiteral("el gat negre dorm damunt la teulada"));
+        QTest::mouseClick(d.f->Command1, Qt::LeftButton);
+        QVERIFY(d.f->Text14->inputMethodQuery(Qt::ImCursorRectangle).toRect().left() <
+                d.f->Text14->width() / 4);
     }
 
     void listsAndNarrowing() {
