@@ -2,6 +2,7 @@
 #include "core/choosefile.h"
 #include "core/errorbox.h"
 #include "core/folders.h"
+#include "core/services.h"
 #include "workshop/newsboxes.h"
 #include "workshop/newspage.h"
 #include "workshop/newsstore.h"
@@ -53,10 +54,20 @@ void Form61::Command1_Click() {
         showError(services, this);
         return;
     }
+    // The name box keeps its text when a piece is opened: a piece already under the name may be
+    // another one, and is not replaced without asking.
+    const QString folder = folderPath(newsFolder(), name);
+    if (QFileInfo(folder).isDir() && !QDir(folder).isEmpty() &&
+        !services.dialogs.yesNo(
+            this,
+            QStringLiteral("Ja hi ha una notícia amb el nom «%1».\nVols substituir-la per aquesta?")
+                .arg(name),
+            QStringLiteral("Taudrin")))
+        return;
     QList<QImage> pictures;
     for (int slot : newsLayout(Label1).pictures)
         pictures << DIBU1[size_t(slot)]->Image();
-    if (!writeNewsFolder(folderPath(newsFolder(), name), pictures, pageTexts())) showError(services, this);
+    if (!writeNewsFolder(folder, pictures, pageTexts())) showError(services, this);
 }
 
 void Form61::POLO_Click() {

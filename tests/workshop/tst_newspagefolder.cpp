@@ -153,9 +153,12 @@ private Q_SLOTS:
         p.save("peca");
         p.showLayout(2);
         p.box(11)->setPlainText("NOVA");
+        p.t.dialogs.answerYesNo(true);
         p.save("peca");
         QVERIFY(p.t.dialogs.messages.isEmpty());
-        QVERIFY(p.t.dialogs.questions.isEmpty());
+        QCOMPARE(p.t.dialogs.yesNoTexts,
+                 QStringList{QString::fromUtf8(
+                     "Ja hi ha una notícia amb el nom «peca».\nVols substituir-la per aquesta?")});
         QCOMPARE(QFileInfo(p.piece("peca", "index")).size(), qint64(7 * 500));
         QCOMPARE(p.files("peca"), QStringList({"DIBU1.jpg", "DIBU2.jpg", "DIBU3.jpg", "index"}));
 
@@ -166,6 +169,23 @@ private Q_SLOTS:
         QVERIFY(near(p.slot(0)->Picture().pixel(10, 10), QColor(255, 255, 192)));
         for (int s : {4, 5, 6})
             QCOMPARE(p.slot(s)->Picture().pixel(5, 5), filled({1, 1}, Qt::blue).pixel(0, 0));
+    }
+
+    // A piece already under the name is replaced only on Yes: the name box keeps its text when a
+    // piece is opened, so the name may be another piece's.
+    void anotherPieceUnderTheNameIsKeptOnNo() {
+        Page p;
+        p.showLayout(1);
+        p.box(1)->setPlainText("La festa major");
+        p.save("festa");
+        QVERIFY(p.t.dialogs.yesNoTexts.isEmpty());
+        const QByteArray first = readFileBytes(p.piece("festa", "index"));
+        p.box(1)->setPlainText("Una altra cosa");
+        p.t.dialogs.answerYesNo(false);
+        p.save("festa");
+        QCOMPARE(p.t.dialogs.yesNoTexts.size(), 1);
+        QCOMPARE(readFileBytes(p.piece("festa", "index")), first);
+        QVERIFY(p.t.dialogs.messages.isEmpty());
     }
 
     // Names that can't be a folder of their own give "Error" and write nothing.
@@ -195,6 +215,7 @@ private Q_SLOTS:
         QVERIFY(QFile::remove(p.news()));
 
         QVERIFY(QDir().mkpath(p.piece("festa", "index")));
+        p.t.dialogs.answerYesNo(true);
         p.save("festa");
         QCOMPARE(p.t.dialogs.messages.size(), 2);
         QVERIFY(QFileInfo(p.piece("festa", "index")).isDir());
@@ -233,6 +254,7 @@ private Q_SLOTS:
         const QMap<QString, QByteArray> full = folderContents(place.folder());
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot write"));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("could not be saved"));
+        p.t.dialogs.answerYesNo(true);
         p.save(name);
         place.allow();
         QCOMPARE(p.t.dialogs.messages, QStringList{"Error"});
