@@ -5,6 +5,7 @@
 #include "workshop/handoff.h"
 #include "workshop/picturetools.h"
 
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -213,7 +214,11 @@ void letrascolores::Text1_KeyDown(int index) {
 }
 
 bool letrascolores::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
+    // A letter made with a dead key ("à", "ï") comes from the input method, not as a key press.
+    const bool typed = event->type() == QEvent::KeyPress ||
+                       (event->type() == QEvent::InputMethod &&
+                        !static_cast<QInputMethodEvent*>(event)->commitString().isEmpty());
+    if (typed) {
         for (int i = 0; i < CellCount; ++i) {
             if (watched == Text1[i]) {
                 Text1_KeyDown(i);

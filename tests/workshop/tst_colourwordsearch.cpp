@@ -9,7 +9,9 @@
 #include "workshop/picturetools.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QImage>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -201,6 +203,12 @@ private Q_SLOTS:
         QTest::keyClick(w.Text1[10], Qt::Key_Left);
         QCOMPARE(textColour(w.Text1[10]), Red);
         QCOMPARE(textColour(w.Text1[9]), Blue);
+        // A letter made with a dead key comes from the input method.
+        QInputMethodEvent accent;
+        accent.setCommitString(QString::fromUtf8("à"));
+        QApplication::sendEvent(w.Text1[11], &accent);
+        QCOMPARE(w.Text1[11]->text(), QString::fromUtf8("à"));
+        QCOMPARE(textColour(w.Text1[11]), Red);
         // A release on the swatch picks nothing.
         QTest::mouseClick(w.Picture1, Qt::LeftButton);
         QCOMPARE(w.currentColour(), Red);
