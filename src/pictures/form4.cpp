@@ -312,9 +312,13 @@ void Form4::pc_Click() {
 }
 
 void Form4::lista_Click(int Index) {
-    // Shown at its own size: pictures far larger than the screen are read smaller.
-    const std::optional<HeldPicture> held =
-        loadPictureEntry(File1, Index, [](QSize whole) { return whole.boundedTo(QSize(2048, 2048)); });
+    // Shown at its own size: pictures far larger than the screen are read smaller, in proportion.
+    const std::optional<HeldPicture> held = loadPictureEntry(File1, Index, [](QSize whole) {
+        constexpr int Largest = 2048;
+        return whole.width() > Largest || whole.height() > Largest
+                   ? whole.scaled(Largest, Largest, Qt::KeepAspectRatio)
+                   : whole;
+    });
     if (!held) {
         qCInfo(lcPictures) << "puzzle: the picture of item" << Index << "does not load";
         return;

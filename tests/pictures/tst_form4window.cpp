@@ -3,6 +3,7 @@
 #include "core/palette.h"
 #include "core/sharedstate.h"
 #include "pictures/form4.h"
+#include "pictures/picturefiles.h"
 #include "pictures/puzzleart.h"
 #include "testservices.h"
 #include "workshop/picturefilelist.h"
@@ -223,6 +224,30 @@ private Q_SLOTS:
         QVERIFY(w.f->Picture1->Picture().isNull());
         QVERIFY(w.f->Picture1->isVisible());
         QVERIFY(w.t.dialogs.messages.isEmpty());
+    }
+
+    // A photo far larger than the screen is read smaller in proportion, not squashed square; a
+    // long one is read smaller too.
+    void largePicturesKeepTheirShape_data() {
+        QTest::addColumn<QSize>("whole");
+        QTest::addColumn<QSize>("shown");
+        QTest::newRow("4:3") << QSize(4000, 3000) << QSize(2048, 1536);
+        QTest::newRow("panorama") << QSize(8000, 1000) << QSize(2048, 256);
+        QTest::newRow("small") << QSize(300, 200) << QSize(300, 200);
+    }
+    void largePicturesKeepTheirShape() {
+        QFETCH(QSize, whole);
+        QFETCH(QSize, shown);
+        Window w;
+        w.chooseFolder({"x.bmp"});
+        QImage photo(whole, QImage::Format_RGB32);
+        photo.fill(qRgb(200, 30, 30));
+        QVERIFY(photo.save(QDir(w.f->File1->Path()).filePath("foto.jpg"), "JPG", 50));
+        w.f->File1->Refresh();
+        FillPictureFilesMenu(w.f->lista, w.f->File1);
+        QCOMPARE(w.f->lista[0]->text(), QStringLiteral("foto.jpg"));
+        w.f->lista[0]->trigger();
+        QCOMPARE(w.f->Picture1->Picture().size(), shown);
     }
 
     void reopenStartsFromTheDesign() {
