@@ -3,6 +3,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QTextCursor>
 
 CopyTypingBox::CopyTypingBox(QWidget* parent) : QPlainTextEdit(parent) {
     // A tab the model can't hold would only fail the check: Tab moves on, as in the other boxes.
@@ -53,6 +54,10 @@ void CopyTypingBox::inputMethodEvent(QInputMethodEvent* event) {
 
 void CopyTypingBox::mouseDoubleClickEvent(QMouseEvent* event) {
     QPlainTextEdit::mouseDoubleClickEvent(event);
+    // The double click hides the model; the word it selected would be replaced by the next key.
+    QTextCursor caret = textCursor();
+    caret.clearSelection();
+    setTextCursor(caret);
     Q_EMIT DblClick();
 }
 

@@ -324,6 +324,19 @@ private Q_SLOTS:
         QCOMPARE(w.f->shownModel(), w.f->checkText());
     }
 
+    // The double click selects no word: the next key does not replace what was typed.
+    void doubleClickKeepsTheTypedWords() {
+        Window w;
+        w.type("el gat");
+        const QTextCursor end = w.f->Text1->textCursor();
+        const QPoint onGat = w.f->Text1->cursorRect(end).center() - QPoint(4, 0);
+        QTest::mouseDClick(w.f->Text1->viewport(), Qt::LeftButton, {}, onGat);
+        QVERIFY(!w.f->Text1->textCursor().hasSelection());
+        w.type(" ");
+        QVERIFY(w.typed().startsWith(QString("el ga")));
+        QCOMPARE(w.typed().size(), 7);
+    }
+
     void unloadClearsTheCode() {
         Window w;
         QVERIFY(w.f->close());
