@@ -203,6 +203,7 @@ void Form17::buildSheet(Sheet sheet) {
             auto* line = control<QLabel>(lineParent, indexedName(FieldNames[f], index).constData());
             line->setGeometry(frame ? card->innerRect(place.x(), place.y(), place.width(), place.height())
                                     : twRect(place.x(), place.y(), place.width(), place.height()));
+            line->setTextFormat(Qt::PlainText); // what is typed is shown as typed, never as markup
             line->setText(sampleText(field));
             line->setAlignment(fieldAlignment(field));
             line->setFont(designFont("MS Sans Serif", 8.25, field == Field::NOM));

@@ -5,6 +5,7 @@
 #include "core/palette.h"
 #include "core/random.h"
 #include "core/sharedstate.h"
+#include "core/textinput.h"
 #include "core/twips.h"
 #include "documents/textfit.h"
 #include "workshop/picturetools.h"
@@ -62,6 +63,8 @@ QComboBox* provinceCombo(QWidget* parent, const char* name, int left, int top) {
     // A province is copied letter by letter: no completion from the list, and without a completer
     // the combo no longer takes a text that differs from an entry only in case for that entry.
     combo->setCompleter(nullptr);
+    // Compared letter by letter with the model, as the text boxes are: kept composed as they are.
+    keepComposed(combo->lineEdit());
     combo->setFont(designFont("Courier New", 15.75, false));
     // The list opens wide enough for its longest entry, wider than the box where needed. The list
     // and the font never change: the entries are measured once.

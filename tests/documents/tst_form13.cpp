@@ -199,6 +199,19 @@ private Q_SLOTS:
         QCOMPARE(Drill::colour(item), Black);
     }
 
+    // A province pasted with its accent as a separate mark looks the same and is right, as in the
+    // text boxes.
+    void decomposedProvinceIsRight() {
+        Drill d;
+        d.f->i8->setText(QString::fromUtf8("Castelló"));
+        const Form13::Item item = d.f->items()[8];
+        item.combo->lineEdit()->clear();
+        item.combo->lineEdit()->insert(QString::fromUtf8("Castello\u0301")); // as a paste
+        d.correct();
+        QCOMPARE(item.combo->currentText(), QString::fromUtf8("Castelló"));
+        QCOMPARE(Drill::colour(item), Black);
+    }
+
     // A province is copied letter by letter: the combo neither completes what is typed from its
     // list nor swaps a text that differs from an entry only in case for that entry when the user
     // leaves it, so such an answer is marked wrong.

@@ -263,6 +263,15 @@ private Q_SLOTS:
         QCOMPARE(c.texts(field), repeated(QStringLiteral("enganxat")));
         box->clear();
         QCOMPARE(c.texts(field), repeated(QString()));
+
+        // What looks like markup is shown as typed.
+        Cards::type(box, QStringLiteral("<b>Anna &amp; <i>Pau"));
+        QLabel* line = c.f->fieldLabels(field).front();
+        QLabel literal;
+        literal.setTextFormat(Qt::PlainText);
+        literal.setFont(line->font());
+        literal.setText(QStringLiteral("<b>Anna &amp; <i>Pau"));
+        QCOMPARE(line->sizeHint().width(), literal.sizeHint().width());
     }
 
     // A fixed font changes the name only: sizes and weights stay.
