@@ -43,6 +43,8 @@ void TATA::VOCES_Click(int Index) {
 }
 
 void TATA::Form_Unload(bool&) {
+    // The voice goes with its window: what it was saying stops.
+    labios.stop();
     services.state.clearActivityCode();
 }
 

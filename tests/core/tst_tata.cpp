@@ -138,7 +138,9 @@ private Q_SLOTS:
         w.VOCES[2]->trigger();
         SpeakText(t.services(), "y");
         QCOMPARE(t.speech.voice(), 2);
+        t.speech.calls.clear();
         QVERIFY(w.close());
+        QCOMPARE(t.speech.members(), QList<int>{36}); // what it was saying stops
         QVERIFY(!t.forms().isLoaded("TATA"));
         QCOMPARE(t.state().ActivityCode(), 0);
         QCOMPARE(t.state().SpeechFlag(), 1);
