@@ -5,6 +5,7 @@
 #include "core/controls.h"
 #include "core/errorbox.h"
 #include "core/folders.h"
+#include "core/services.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -27,6 +28,14 @@ void Form6::Command1_Click() {
         strip.second[i] = PINTA[i]->toPlainText();
     }
     const QString folder = QDir(AucaFolder::root(services.programFolder)).filePath(name);
+    // The name box keeps its text when a strip is opened: a strip already under the name may be
+    // another one, and is not replaced without asking.
+    if (QFileInfo(folder).isDir() && !QDir(folder).isEmpty() &&
+        !services.dialogs.yesNo(
+            this,
+            QStringLiteral("Ja hi ha una auca amb el nom «%1».\nVols substituir-la per aquesta?").arg(name),
+            QStringLiteral("Taudrin")))
+        return;
     if (!AucaFolder::write(folder, strip)) {
         showError(services, this);
         return;

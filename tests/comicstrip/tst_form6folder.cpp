@@ -84,11 +84,17 @@ private Q_SLOTS:
         QCOMPARE(panel.size(), s.f->ESCRIU[2]->size());
         QVERIFY(near(panel.pixel(90, 60), Qt::blue));
 
-        // Saving again under the name replaces the strip without a question.
+        // Saving again under the name asks first; No keeps the strip, Yes replaces it.
         s.f->Text3[0]->setText("gos");
+        s.t.dialogs.answerYesNo(false);
+        s.save("nom_auca");
+        QCOMPARE(s.t.dialogs.yesNoTexts,
+                 QStringList{QString::fromUtf8(
+                     "Ja hi ha una auca amb el nom «nom_auca».\nVols substituir-la per aquesta?")});
+        QVERIFY(readFileBytes(dir.filePath("arxi.txt")).left(4) != QByteArray("gos "));
+        s.t.dialogs.answerYesNo(true);
         s.save("nom_auca");
         QVERIFY(s.t.dialogs.messages.isEmpty());
-        QVERIFY(s.t.dialogs.questions.isEmpty());
         QCOMPARE(dir.entryList(QDir::Files).size(), 10);
         QCOMPARE(readFileBytes(dir.filePath("arxi.txt")).left(4), QByteArray("gos "));
     }
@@ -157,6 +163,7 @@ private Q_SLOTS:
         const QMap<QString, QByteArray> full = folderContents(place.folder());
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot write"));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("could not be saved"));
+        s.t.dialogs.answerYesNo(true);
         s.save(name);
         place.allow();
         QCOMPARE(s.t.dialogs.messages, QStringList{"Error"});
