@@ -201,6 +201,10 @@ private Q_SLOTS:
                                                            << "none";
         QTest::newRow("new name") << "nova"
                                   << "none";
+        QTest::newRow("typed name in other case, Yes") << "Animals"
+                                                       << "yes";
+        QTest::newRow("typed name in other case, No") << "Animals.BAK"
+                                                      << "no";
     }
     void replacingAListAsksFirst() {
         QFETCH(QString, chosen);
@@ -296,9 +300,7 @@ private Q_SLOTS:
 
     // A list the disk refuses: "Error", the editor stays open, and the lists already there are
     // as they were, with no piece of the new one beside them.
-    void aFullDiskShowsError_data() {
-        addRefusingPlaceRows();
-    }
+    void aFullDiskShowsError_data() { addRefusingPlaceRows(); }
     void aFullDiskShowsError() {
         QFETCH(int, kind);
         RefusingPlace place{RefusingPlace::Kind(kind)};
