@@ -1,4 +1,5 @@
 #include "core/services.h"
+#include "core/folders.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -18,6 +19,8 @@ QString Services::inCurrentFolder(const QString& fileName) const {
 }
 
 QString Services::inScratchFolder(const QString& fileName) const {
+    // A cache cleaner may have taken the folder away while the program runs.
+    if (!scratchFolder.isEmpty() && !QFileInfo(scratchFolder).isDir()) ensurePrivateFolder(scratchFolder);
     return QDir(scratchFolder).filePath(fileName);
 }
 

@@ -6,6 +6,7 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QRegularExpression>
@@ -37,6 +38,9 @@ void ScratchOfficeSuite::removeEarlierRuns() const {
 }
 
 QString ScratchOfficeSuite::newFileName() {
+    // A cache cleaner may have taken the folder away while the program runs: made again, private.
+    if (!QFileInfo(folder_).isDir() && QDir().mkpath(folder_))
+        QFile::setPermissions(folder_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QDir dir(folder_);
     QString path;
     do {

@@ -67,6 +67,19 @@ private Q_SLOTS:
         }
     }
 
+    // The folder taken away while the program runs (a cache cleaner) is made again, private.
+    void folderMadeAgain() {
+        QTemporaryDir dir;
+        const QString folder = dir.filePath(QStringLiteral("scratch"));
+        RecordingLauncher launcher;
+        ScratchOfficeSuite suite(launcher, folder);
+        QVERIFY(suite.open(saying(QStringLiteral("hola"))));
+        QCOMPARE(launcher.opened.size(), 1);
+        QVERIFY(QFileInfo(launcher.opened[0]).isFile());
+        QCOMPARE(QFileInfo(folder).permissions() & (QFile::ReadGroup | QFile::ReadOther),
+                 QFile::Permissions());
+    }
+
     void unwritableFileLaunchesNothing() {
         QTemporaryDir dir;
         const QString notAFolder = dir.filePath(QStringLiteral("file"));
@@ -80,9 +93,7 @@ private Q_SLOTS:
     }
 
     // A document the disk refuses launches nothing and leaves no file, not even a short one.
-    void aFullDiskLaunchesNothing_data() {
-        addRefusingPlaceRows();
-    }
+    void aFullDiskLaunchesNothing_data() { addRefusingPlaceRows(); }
     void aFullDiskLaunchesNothing() {
         QFETCH(int, kind);
         RefusingPlace place{RefusingPlace::Kind(kind)};

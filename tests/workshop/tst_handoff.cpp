@@ -113,6 +113,18 @@ private Q_SLOTS:
         QCOMPARE(QDir(page.t.scratchFolder()).entryList(QDir::Files), QStringList{"dibuix.bmp"});
     }
 
+    // The scratch folder taken away while the program runs (a cache cleaner) is made again.
+    void scratchFolderMadeAgain() {
+        Page page;
+        QVERIFY(QDir(page.t.scratchFolder()).removeRecursively());
+        QVERIFY(EditPictureInPaint(page.t.services(), &page.window, page.snapshot()));
+        QVERIFY(QFileInfo(page.handOff()).isFile());
+        QCOMPARE(QFileInfo(page.t.scratchFolder()).permissions() & (QFile::ReadGroup | QFile::ReadOther),
+                 QFile::Permissions());
+        QVERIFY(QDir(page.t.scratchFolder()).removeRecursively());
+        QVERIFY(OpenPictureInOfficeSuite(page.t.services(), &page.window, page.snapshot()));
+    }
+
     void paintedPictureOnly() {
         Page page;
         QImage painted(50, 50, QImage::Format_RGB32);
@@ -376,9 +388,7 @@ private Q_SLOTS:
     }
 
     // A picture the disk refuses: "Error", nothing launched, the last one handed on unchanged.
-    void aFullDiskKeepsTheLastPicture_data() {
-        addRefusingPlaceRows();
-    }
+    void aFullDiskKeepsTheLastPicture_data() { addRefusingPlaceRows(); }
     void aFullDiskKeepsTheLastPicture() {
         QFETCH(int, kind);
         RefusingPlace place{RefusingPlace::Kind(kind)};
