@@ -118,7 +118,11 @@ void Form16::Text2_KeyUp(int index, int keyCode) {
     if (!target) return;
     QLineEdit* next = Text2[static_cast<std::size_t>(*target)];
     next->setFocus(Qt::OtherFocusReason);
-    next->selectAll(); // the next letter replaces what the box held
+    // The next letter replaces what a cell held; the title is written on, not replaced whole.
+    if (*target == WordSearchGrid::Title)
+        next->end(false);
+    else
+        next->selectAll();
 }
 
 int Form16::boxIndex(const QObject* box) const {

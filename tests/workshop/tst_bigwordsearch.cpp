@@ -135,6 +135,17 @@ private Q_SLOTS:
             QCOMPARE(s.enter(), expected);
     }
 
+    // Enter from the last cell onto the title: a key typed then adds to the title.
+    void enterOntoTheTitleKeepsIt() {
+        Search s;
+        s.leftClick(119);
+        s.rightClick(132);
+        s.box(132)->setFocus();
+        QCOMPARE(s.enter(), Title);
+        QTest::keyClick(s.box(Title), Qt::Key_S);
+        QCOMPARE(s.box(Title)->text(), QString::fromUtf8("Títols"));
+    }
+
     void enterBeforeAnyDirection() {
         Search s;
         s.box(50)->setFocus();
