@@ -1,6 +1,7 @@
 #include "comicstrip/aucafolder.h"
 #include "comicstrip/log.h"
 #include "core/cp1252.h"
+#include "core/folders.h"
 #include "core/jpegsave.h"
 #include "core/recordfile.h"
 #include "core/userfile.h"
@@ -29,14 +30,6 @@ QString fromRecordText(const QByteArray& record) {
     QString text = fromCp1252(record.left(end));
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     return text;
-}
-
-// The file in folder whose name is name, whatever the case of either.
-QString findFile(const QDir& folder, const QString& name) {
-    const QStringList entries = folder.entryList(QDir::Files | QDir::Hidden);
-    for (const QString& entry : entries)
-        if (entry.compare(name, Qt::CaseInsensitive) == 0) return folder.filePath(entry);
-    return {};
 }
 
 // Files named as name in another case would be read in place of the one written now.
@@ -112,7 +105,7 @@ std::optional<AucaStrip> AucaFolder::read(const QString& captionFile) {
     readCaptions(file.bytes, strip);
     const QDir dir = QFileInfo(captionFile).absoluteDir();
     for (int i = 0; i < Panels; ++i) {
-        const QString picture = findFile(dir, pictureName(i));
+        const QString picture = findFileIgnoringCase(dir.path(), pictureName(i));
         if (!picture.isEmpty()) strip.pictures[i] = readPictureFile(picture);
     }
     return strip;

@@ -78,3 +78,12 @@ bool isSafeFileName(const QString& name) {
         if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c.unicode() < 0x20) return false;
     return !name.trimmed().isEmpty();
 }
+
+QString findFileIgnoringCase(const QString& folder, const QString& name) {
+    const QDir dir(folder);
+    if (QFileInfo(dir.filePath(name)).isFile()) return dir.filePath(name);
+    const QStringList files = dir.entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    for (const QString& file : files)
+        if (file.compare(name, Qt::CaseInsensitive) == 0) return dir.filePath(file);
+    return {};
+}

@@ -22,6 +22,10 @@ int seedFolder(const QString& sourceRoot, const QString& target);
 // A path below a folder built from parts ("llistes", "animals.bak").
 QString folderPath(const QString& folder, const QString& part1, const QString& part2 = {});
 
+// The path of the file in folder named name, its case ignored (an exact match first, as names are
+// told apart without case); empty when there is none.
+QString findFileIgnoringCase(const QString& folder, const QString& name);
+
 // Whether a name the user typed may become a file or folder name: not empty, not "." or "..",
 // no path separator and no control character.
 bool isSafeFileName(const QString& name);

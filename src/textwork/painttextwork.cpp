@@ -1,7 +1,6 @@
 // Build tool: paints the spelling window's tool strip, palette and preset samples, the word
 // processor's tool column and palette and the player's toolbar, strips and size markers into the
-// given folder, which the program takes from its
-// resources (core/builtpictures.h).
+// given folder, which the program takes from its resources (core/builtpictures.h).
 #include "core/builtpictures.h"
 #include "textwork/playertoolbar.h"
 #include "textwork/playertoolrules.h"

@@ -137,16 +137,9 @@ void trenta::Command9_Click() {
     if (!path.endsWith(QLatin1String(".bak"), Qt::CaseInsensitive)) path += QLatin1String(".bak");
     // Names are told apart without case: "Animals" names the list "animals.bak" already there,
     // not a second list beside it.
-    if (!QFileInfo::exists(path)) {
-        const QFileInfo wanted(path);
-        const QDir dir = wanted.absoluteDir();
-        for (const QString& entry : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
-            if (entry.compare(wanted.fileName(), Qt::CaseInsensitive) == 0) {
-                path = dir.filePath(entry);
-                break;
-            }
-        }
-    }
+    if (const QString same = findFileIgnoringCase(QFileInfo(path).absolutePath(), QFileInfo(path).fileName());
+        !same.isEmpty())
+        path = same;
     // A list already there may be one the user made or one the program ships (which is not
     // brought back once replaced): it goes only when the user says so.
     if (QFileInfo(path).exists() &&

@@ -14,15 +14,6 @@
 #include <QPainter>
 
 namespace {
-// The file of that name in the folder, its case ignored (an exact match first).
-QString findFile(const QDir& folder, const QString& name) {
-    if (QFileInfo(folder.filePath(name)).isFile()) return folder.filePath(name);
-    const QStringList files = folder.entryList(QDir::Files | QDir::Hidden, QDir::Name);
-    for (const QString& file : files)
-        if (file.compare(name, Qt::CaseInsensitive) == 0) return folder.filePath(file);
-    return {};
-}
-
 // A picture shown at its own size from the slot's top-left corner, on the slot's ground.
 QImage placedInSlot(const QImage& picture, const NewsSlot* slot) {
     QImage image(slot->size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
@@ -88,7 +79,7 @@ void Form61::POLO_Click() {
     // The pictures lie beside the chosen file; a missing one leaves its slot as it was.
     const QDir folder(QFileInfo(*chosen).absolutePath());
     for (int n = 0; n < layout.pictures.size(); ++n) {
-        const QString file = findFile(folder, newsPictureName(n));
+        const QString file = findFileIgnoringCase(folder.path(), newsPictureName(n));
         if (file.isEmpty()) continue;
         const QImage picture = loadPicture(file);
         NewsSlot* slot = DIBU1[size_t(layout.pictures[n])];

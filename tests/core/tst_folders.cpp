@@ -68,6 +68,33 @@ private Q_SLOTS:
         QVERIFY(t.dialogs.messages[0].contains(QDir::toNativeSeparators(folder)));
         QVERIFY(t.dialogs.messages[0].startsWith("No es pot desar la feina"));
     }
+
+    // Names are told apart without case; an exact match wins over a twin in another case, and a
+    // folder is not a file.
+    void findFileIgnoringCase_data() {
+        QTest::addColumn<QString>("wanted");
+        QTest::addColumn<QString>("found"); // empty: none
+        QTest::newRow("exact") << "dibu1.jpg"
+                               << "dibu1.jpg";
+        QTest::newRow("other case") << "DIBU2.JPG"
+                                    << "Dibu2.jpg";
+        QTest::newRow("exact before its twin") << "Dibu1.jpg"
+                                               << "Dibu1.jpg";
+        QTest::newRow("a folder") << "carpeta"
+                                  << "";
+        QTest::newRow("missing") << "dibu3.jpg"
+                                 << "";
+    }
+    void findFileIgnoringCase() {
+        QFETCH(QString, wanted);
+        QFETCH(QString, found);
+        QTemporaryDir dir;
+        for (const char* name : {"dibu1.jpg", "Dibu1.jpg", "Dibu2.jpg"})
+            QVERIFY(writeFileBytes(dir.filePath(QString::fromLatin1(name)), "x"));
+        QVERIFY(QDir(dir.path()).mkdir("Carpeta"));
+        QCOMPARE(::findFileIgnoringCase(dir.path(), wanted),
+                 found.isEmpty() ? QString() : dir.filePath(found));
+    }
 };
 
 QTEST_MAIN(TestFolders)
