@@ -37,10 +37,11 @@ QList<int> letterLefts(const QList<int>& slotLefts, const QList<int>& currentLef
 
 QString drawWord(const QStringList& pool, Random& random) {
     // Drawing among the short entries alone gives the same odds as drawing again while a long
-    // one comes up, and ends also when there is no short one.
+    // one comes up, and ends also when there is no short one. An entry with no letters (a blank
+    // record) would deal an empty board that looks stuck, so it is never drawn.
     QStringList drawable;
     for (const QString& entry : pool)
-        if (entry.size() <= MaxWordLength) drawable << entry;
+        if (entry.size() <= MaxWordLength && !wordLetters(entry).isEmpty()) drawable << entry;
     if (drawable.isEmpty()) return {};
     random.reseedFromClock();
     return drawable.at(random.below(static_cast<int>(drawable.size())));
