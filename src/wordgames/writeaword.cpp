@@ -247,6 +247,8 @@ void escritors::DealModelWord(Picture picture, Typing typing, Model model) {
         Text2->setText(word);
     else
         Text2->setText(MAYOR->isChecked() ? word.toUpper() : word.toLower());
+    // A word longer than the box shows its beginning, where the copying starts.
+    Text2->setCursorPosition(0);
     if (picture == Picture::Show && r >= 0 && r < int(Picture7.size()))
         Image2->setPicture(Picture7[size_t(r)]->Picture());
     if (typing == Typing::Empty) Text1->clear();
@@ -282,9 +284,13 @@ bool escritors::typedBeginsModel() const {
     const qsizetype n = typed.size();
     if (n == 0) return true;
     const QString model = Text2->text();
-    // An e may stand for an é still to be written.
-    const bool eForE = n <= model.size() && model[n - 1] == QChar(0xE9) && typed[n - 1] == QLatin1Char('e');
-    return eForE || withoutEndSpaces(typed).toLower() == withoutEndSpaces(model.left(n)).toLower();
+    const auto sameBeginning = [&](qsizetype k) {
+        return withoutEndSpaces(typed.left(k)).toLower() == withoutEndSpaces(model.left(k)).toLower();
+    };
+    // An e may stand for an é still to be written, after a correct beginning.
+    const bool eForE = n <= model.size() && model[n - 1] == QChar(0xE9) && typed[n - 1] == QLatin1Char('e') &&
+                       sameBeginning(n - 1);
+    return eForE || sameBeginning(n);
 }
 
 void escritors::Text1_KeyUp() {

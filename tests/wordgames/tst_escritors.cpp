@@ -303,6 +303,27 @@ private Q_SLOTS:
         QCOMPARE(listItems(g.f->List5), QStringList{"casa"});
     }
 
+    // An e in place of a final é stands for that letter only: the letters before it must be right.
+    void enterWithAnEForAFinalEAfterAWrongLetter() {
+        Game g(QStringList{QString::fromUtf8("bebé")});
+        g.f->MENOR->trigger();
+        QTest::mouseClick(g.f->Label12, Qt::LeftButton); // deals again
+        g.pool({"pera"});
+        for (QChar c : QString("bxbe"))
+            g.key(c); // typed in a burst, the check not yet run
+        QTest::keyClick(g.f->Text1, Qt::Key_Return);
+        g.settle();
+        QCOMPARE(listItems(g.f->List5), QStringList{});
+        QCOMPARE(g.f->Text2->text(), QString::fromUtf8("bebé"));
+    }
+
+    void aLongModelShowsItsBeginning() {
+        Game g(QStringList{"desenvolupament"});
+        QTest::mouseClick(g.f->Label12, Qt::LeftButton);
+        QCOMPARE(g.f->Text2->text(), QString("DESENVOLUPAMENT"));
+        QCOMPARE(g.f->Text2->cursorPosition(), 0);
+    }
+
     void dealsShowThePictureOfTheirSlot() {
         Game g;
         QStringList words;
