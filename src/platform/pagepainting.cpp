@@ -7,8 +7,10 @@
 #include <QPagedPaintDevice>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextBlock>
 #include <QTextDocumentFragment>
 #include <QTextFrame>
+#include <QTextImageFormat>
 #include <algorithm>
 #include <cmath>
 
@@ -65,8 +67,17 @@ std::unique_ptr<QTextDocument> documentToPrint(const QTextCursor& cursor) {
     // A child of the source, so pictures it holds as resources still load.
     std::unique_ptr<QTextDocument> copy(source->clone(const_cast<QTextDocument*>(source)));
     if (cursor.hasSelection()) {
-        copy->clear();
+        copy->clear(); // drops the pictures with the text
         QTextCursor(copy.get()).insertFragment(cursor.selection());
+        // The selection names its pictures only: they come along from the source.
+        for (QTextBlock block = copy->begin(); block.isValid(); block = block.next())
+            for (auto it = block.begin(); !it.atEnd(); ++it) {
+                const QTextCharFormat format = it.fragment().charFormat();
+                if (!format.isImageFormat()) continue;
+                const QUrl name(format.toImageFormat().name());
+                const QVariant picture = source->resource(QTextDocument::ImageResource, name);
+                if (picture.isValid()) copy->addResource(QTextDocument::ImageResource, name, picture);
+            }
     }
     return copy;
 }

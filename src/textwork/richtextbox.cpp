@@ -1,10 +1,36 @@
 #include "textwork/richtextbox.h"
 
+#include <QDataStream>
+#include <QIODevice>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextImageFormat>
+#include <memory>
+#include <utility>
+
+namespace {
+// The markup that Qt puts on the clipboard names a picture only: the pictures travel beside
+// it, so that they can be pasted after the document that held them is gone.
+const QString PicturesFormat = QStringLiteral("application/x-taudrin-pictures");
+constexpr int MostPictures = 1000;
+
+// The pictures in positions from..to: each one's position and name.
+QList<std::pair<int, QString>> picturesBetween(const QTextDocument* doc, int from, int to) {
+    QList<std::pair<int, QString>> found;
+    for (QTextBlock block = doc->findBlock(from); block.isValid() && block.position() < to; block = block.next())
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (!fragment.charFormat().isImageFormat()) continue;
+            const QString name = fragment.charFormat().toImageFormat().name();
+            for (int at = fragment.position(); at < fragment.position() + fragment.length(); ++at)
+                if (at >= from && at < to) found.append({at, name});
+        }
+    return found;
+}
+} // namespace
 
 void RichTextBox::insertPicture(const QImage& picture) {
     if (picture.isNull()) return;
@@ -24,12 +50,64 @@ bool RichTextBox::canInsertFromMimeData(const QMimeData* source) const {
     return source->hasImage() || QTextEdit::canInsertFromMimeData(source);
 }
 
+QMimeData* RichTextBox::createMimeDataFromSelection() const {
+    // Qt's own holder lists its text forms only, so everything goes into a plain one.
+    const std::unique_ptr<QMimeData> text(QTextEdit::createMimeDataFromSelection());
+    auto* data = new QMimeData;
+    if (text)
+        for (const QString& format : text->formats())
+            data->setData(format, text->data(format));
+    const QTextCursor selection = textCursor();
+    QHash<QString, QImage> pictures;
+    for (const auto& [at, name] : picturesBetween(document(), selection.selectionStart(), selection.selectionEnd())) {
+        if (pictures.contains(name) || pictures.size() >= MostPictures) continue;
+        const QImage picture = qvariant_cast<QImage>(document()->resource(QTextDocument::ImageResource, QUrl(name)));
+        if (!picture.isNull()) pictures.insert(name, picture);
+    }
+    if (!pictures.isEmpty()) {
+        QByteArray bytes;
+        QDataStream out(&bytes, QIODevice::WriteOnly);
+        out << pictures;
+        data->setData(PicturesFormat, bytes);
+    }
+    return data;
+}
+
 void RichTextBox::insertFromMimeData(const QMimeData* source) {
     if (source->hasImage()) {
         insertPicture(qvariant_cast<QImage>(source->imageData()));
         return;
     }
+    QHash<QString, QImage> pictures;
+    if (source->hasFormat(PicturesFormat)) {
+        QDataStream in(source->data(PicturesFormat));
+        in >> pictures;
+        if (in.status() != QDataStream::Ok || pictures.size() > MostPictures) pictures.clear();
+    }
+    const int start = textCursor().selectionStart();
     QTextEdit::insertFromMimeData(source);
+    if (pictures.isEmpty()) return;
+    // Each pasted picture under a name of its own: the name it had may stand for another
+    // picture in this document, or for none.
+    QHash<QString, QString> renamed;
+    QTextCursor c(document());
+    c.joinPreviousEditBlock();
+    for (const auto& [at, name] : picturesBetween(document(), start, textCursor().position())) {
+        const auto picture = pictures.constFind(name);
+        if (picture == pictures.constEnd() || picture->isNull()) continue;
+        if (!renamed.contains(name)) {
+            const QImage own = picture->copy();
+            const QString ownName = QStringLiteral("picture:%1").arg(own.cacheKey());
+            document()->addResource(QTextDocument::ImageResource, QUrl(ownName), own);
+            renamed.insert(name, ownName);
+        }
+        c.setPosition(at);
+        c.setPosition(at + 1, QTextCursor::KeepAnchor);
+        QTextImageFormat format = c.charFormat().toImageFormat();
+        format.setName(renamed.value(name));
+        c.setCharFormat(format);
+    }
+    c.endEditBlock();
 }
 
 void RichTextBox::mouseReleaseEvent(QMouseEvent* event) {

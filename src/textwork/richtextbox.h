@@ -16,6 +16,7 @@ Q_SIGNALS:
     void linkOpened(const QUrl& url);
 
 protected:
+    QMimeData* createMimeDataFromSelection() const override;
     bool canInsertFromMimeData(const QMimeData* source) const override;
     void insertFromMimeData(const QMimeData* source) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

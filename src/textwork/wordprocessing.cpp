@@ -2,6 +2,7 @@
 #include "core/folders.h"
 #include "core/fonts.h"
 
+#include <QFileInfo>
 #include <QPainter>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -127,6 +128,17 @@ QImage scaledPicture(const QImage& picture, int k) {
     p.drawImage(QRectF(0, 0, std::max(1.0, size.width() - less), std::max(1.0, size.height() - less)),
                 picture);
     return out;
+}
+
+bool opensAsLink(const QUrl& target) {
+    if (!target.isValid()) return false;
+    const QString scheme = target.scheme().toLower();
+    if (scheme == QLatin1String("http") || scheme == QLatin1String("https") || scheme == QLatin1String("mailto"))
+        return true;
+    if (scheme != QLatin1String("file")) return false;
+    const QFileInfo file(target.toLocalFile());
+    return file.isAbsolute() && file.isFile() && !file.isExecutable() &&
+           file.suffix().compare(QLatin1String("desktop"), Qt::CaseInsensitive) != 0;
 }
 
 } // namespace wordprocessing

@@ -3,11 +3,13 @@
 #include <QSize>
 #include <QString>
 #include <QTextCharFormat>
+#include <QUrl>
 #include <optional>
 
 class QTextCursor;
 
 // The word processor's rules on a text cursor, without a screen.
+
 namespace wordprocessing {
 
 constexpr double SizeStep = 5;
@@ -42,5 +44,9 @@ double indentPixels(int twips);
 // side) divided by k and rounded, on white, the picture stretched over it less 10 twips.
 QSize scaledPictureSize(QSize picture, int k);
 QImage scaledPicture(const QImage& picture, int k);
+
+// Whether a Ctrl+click on a link with this target opens it: web and mail addresses, and plain
+// files that exist and do not run (a document from elsewhere may point anywhere).
+bool opensAsLink(const QUrl& target);
 
 } // namespace wordprocessing

@@ -75,7 +75,9 @@ void Form18::makePictureTools() {
         connect(*z.zone, &ClickZone::Click, this, z.handler);
     }
     connect(RichTextBox1, &RichTextBox::linkOpened, this,
-            [this](const QUrl& url) { services.launcher.openUrl(url); });
+            [this](const QUrl& url) {
+                if (wordprocessing::opensAsLink(url)) services.launcher.openUrl(url);
+            });
 }
 
 void Form18::IMATGESS_Click() {

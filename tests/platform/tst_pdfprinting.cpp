@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextImageFormat>
 
 namespace {
 constexpr double MarginPoints = 18; // 360 twips
@@ -151,6 +152,27 @@ private Q_SLOTS:
         for (const PdfWord& w : pdfWords(file))
             texts.append(w.text);
         QCOMPARE(texts, QStringList({"mig"}));
+    }
+
+    // A selection printed with its pictures, not with the icon of a missing one.
+    void selectionKeepsItsPictures() {
+        QTextDocument document;
+        QImage red(8, 8, QImage::Format_RGB32);
+        red.fill(Qt::red);
+        document.addResource(QTextDocument::ImageResource, QUrl("picture:1"), red);
+        QTextCursor cursor(&document);
+        cursor.insertText("abans ");
+        QTextImageFormat image;
+        image.setName("picture:1");
+        cursor.insertImage(image);
+        cursor.insertText(" després");
+        cursor.setPosition(2);
+        cursor.setPosition(9, QTextCursor::KeepAnchor);
+        const std::unique_ptr<QTextDocument> printed = documentToPrint(cursor);
+        QCOMPARE(printed->toPlainText(), QString("ans ") + QChar(QChar::ObjectReplacementCharacter) + " d");
+        const QVariant picture = printed->resource(QTextDocument::ImageResource, QUrl("picture:1"));
+        QVERIFY(picture.isValid());
+        QCOMPARE(qvariant_cast<QImage>(picture).pixel(0, 0), QColor(Qt::red).rgb());
     }
 
     // A file that can't be made fails the job; the failed job is dropped, and the file holds

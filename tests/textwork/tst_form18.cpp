@@ -5,6 +5,7 @@
 #include "core/sharedstate.h"
 #include "files.h"
 #include "fulldisk.h"
+#include "platform/pagepainting.h"
 #include "testservices.h"
 #include "textwork/richtext.h"
 #include "textwork/richtextbox.h"
@@ -20,6 +21,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -441,6 +443,90 @@ private Q_SLOTS:
         w.click(w.f->Label24);
         QVERIFY(w.t.dialogs.messages.isEmpty());
         QCOMPARE(w.t.printing.documents.size(), 2);
+    }
+
+    // Pictures copied from one document are pasted as they were into the next one opened, whose
+    // own pictures may carry the same names.
+    void copiedPicturesPasteIntoAnotherDocument() {
+        const auto documentWith = [](QColor colour) {
+            QTextDocument doc;
+            QImage picture(6, 4, QImage::Format_RGB32);
+            picture.fill(colour);
+            doc.addResource(QTextDocument::ImageResource, QUrl("picture:1"), picture);
+            QTextCursor c(&doc);
+            c.insertText("x");
+            QTextImageFormat image;
+            image.setName("picture:1");
+            image.setWidth(6);
+            image.setHeight(4);
+            c.insertImage(image);
+            return rtf::write(doc);
+        };
+        const auto colourOf = [](const QTextDocument& doc, int at) {
+            QTextCursor c(const_cast<QTextDocument*>(&doc));
+            c.setPosition(at + 1);
+            const QString name = c.charFormat().toImageFormat().name();
+            const QImage picture = qvariant_cast<QImage>(doc.resource(QTextDocument::ImageResource, QUrl(name)));
+            return picture.isNull() ? QColor() : picture.pixelColor(0, 0);
+        };
+        Window w;
+        const QString red = QDir(w.documents()).filePath("vermell.rtf");
+        const QString blue = QDir(w.documents()).filePath("blau.rtf");
+        QDir().mkpath(w.documents());
+        QVERIFY(writeFileBytes(red, documentWith(Qt::red)));
+        QVERIFY(writeFileBytes(blue, documentWith(Qt::blue)));
+        w.t.dialogs.answerOpen(red);
+        w.click(w.f->Label22);
+        w.click(w.f->Label7); // all
+        w.click(w.f->Label6); // copy
+        w.t.dialogs.answerOpen(blue);
+        w.click(w.f->Label22);
+        QCOMPARE(colourOf(*w.text()->document(), 1), QColor(Qt::blue));
+        w.caretAt(2);
+        w.click(w.f->Label9); // paste
+        QCOMPARE(w.text()->toPlainText(), QString("x%1x%1").arg(QChar(QChar::ObjectReplacementCharacter)));
+        QCOMPARE(colourOf(*w.text()->document(), 1), QColor(Qt::blue));
+        QCOMPARE(colourOf(*w.text()->document(), 3), QColor(Qt::red));
+        // Printed and saved with both.
+        w.click(w.f->Label7);
+        QVERIFY(qvariant_cast<QImage>(documentToPrint(w.text()->textCursor())
+                                          ->resource(QTextDocument::ImageResource, QUrl(w.formatAt(3).toImageFormat().name())))
+                    .pixelColor(0, 0) == QColor(Qt::red));
+        QTextDocument saved;
+        QVERIFY(rtf::read(rtf::write(*w.text()->document()), saved));
+        QCOMPARE(colourOf(saved, 1), QColor(Qt::blue));
+        QCOMPARE(colourOf(saved, 3), QColor(Qt::red));
+    }
+
+    // Links from a document made elsewhere open only when they lead to the web, to mail, or to
+    // a plain file that exists and does not run.
+    void linksThatOpen() {
+        QTemporaryDir dir;
+        const QString plain = dir.filePath("carta.ods");
+        const QString script = dir.filePath("fes.sh");
+        const QString launcher = dir.filePath("joc.desktop");
+        for (const QString& f : {plain, script, launcher})
+            QVERIFY(writeFileBytes(f, "x"));
+        QVERIFY(QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        const struct {
+            QUrl url;
+            bool opens;
+        } cases[] = {
+            {QUrl("https://example.org/conte"), true},
+            {QUrl("HTTP://example.org"), true},
+            {QUrl("mailto:mestra@example.org"), true},
+            {QUrl::fromLocalFile(plain), true},
+            {QUrl::fromLocalFile(script), false},
+            {QUrl::fromLocalFile(launcher), false},
+            {QUrl::fromLocalFile(dir.filePath("no.odt")), false},
+            {QUrl::fromLocalFile(dir.path()), false},
+            {QUrl("carta.ods"), false},
+            {QUrl("smb://servidor/carpeta"), false},
+            {QUrl("javascript:alert(1)"), false},
+            {QUrl(), false},
+        };
+        for (const auto& c : cases)
+            QVERIFY2(wordprocessing::opensAsLink(c.url) == c.opens, qPrintable(c.url.toString()));
     }
 
     void exportHandsThePlainText() {
