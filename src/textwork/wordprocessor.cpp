@@ -116,8 +116,26 @@ void Form18::Form_Load() {
 }
 
 void Form18::Form_Unload(bool& cancel) {
-    Q_UNUSED(cancel);
+    if (!mayLetDocumentGo(closeQuestion())) {
+        cancel = true;
+        return;
+    }
     services.state.clearActivityCode();
+}
+
+QString Form18::closeQuestion() {
+    return QStringLiteral("El document té canvis que no s'han desat.\nVols desar-lo abans de tancar?");
+}
+
+QString Form18::openQuestion() {
+    return QStringLiteral("El document té canvis que no s'han desat.\nVols desar-lo abans d'obrir-ne un altre?");
+}
+
+bool Form18::mayLetDocumentGo(const QString& question) {
+    const QTextDocument* doc = RichTextBox1->document();
+    if (!doc->isModified() || doc->isEmpty()) return true;
+    if (!services.dialogs.yesNo(this, question, QStringLiteral("Taudrin"))) return true;
+    return saveDocument();
 }
 
 bool Form18::eventFilter(QObject* watched, QEvent* event) {
@@ -283,6 +301,7 @@ void Form18::Picture3_MouseUp(Qt::MouseButton Button, QPointF pos) {
 }
 
 void Form18::Label22_Click() {
+    if (!mayLetDocumentGo(openQuestion())) return;
     const QString folder = wordprocessing::documentFolder(services.programFolder);
     QDir().mkpath(folder);
     const std::optional<QString> chosen =
@@ -291,19 +310,28 @@ void Form18::Label22_Click() {
     if (!rtf::load(*chosen, *RichTextBox1->document())) {
         qCWarning(lcWordProcessor) << "document not opened" << *chosen;
         showError(services, this);
+        return;
     }
+    RichTextBox1->document()->setModified(false);
 }
 
 void Form18::Label23_Click() {
+    saveDocument();
+}
+
+bool Form18::saveDocument() {
     const QString folder = wordprocessing::documentFolder(services.programFolder);
     QDir().mkpath(folder);
     const std::optional<QString> chosen =
         chooseFile(services, this, {.initDir = folder, .filter = DocumentFilter, .title = {}, .save = true});
-    if (!chosen) return;
+    if (!chosen) return false;
     if (!rtf::save(*chosen, *RichTextBox1->document())) {
         qCWarning(lcWordProcessor) << "document not saved" << *chosen;
         showError(services, this);
+        return false;
     }
+    RichTextBox1->document()->setModified(false);
+    return true;
 }
 
 void Form18::Label24_Click() {

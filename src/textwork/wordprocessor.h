@@ -49,6 +49,10 @@ public:
     void Label21_Click(); // caret to the start
     void Label22_Click(); // open
     void Label23_Click(); // save
+
+    // Asked before a changed document goes, on closing and on opening another.
+    static QString closeQuestion();
+    static QString openQuestion();
     void Label24_Click(); // print
     void Label25_Click(); // caret to the end
     // Hands the text to the office suite; nothing invokes it.
@@ -136,4 +140,8 @@ private:
     void align(Qt::Alignment alignment);
     void indent(int twips);
     double defaultPointSize() const;
+    // The save dialog and the save: true once the document is saved.
+    bool saveDocument();
+    // False when a changed document must stay: the user wants it saved and it was not.
+    bool mayLetDocumentGo(const QString& question);
 };

@@ -395,6 +395,60 @@ private Q_SLOTS:
         QCOMPARE(rtf::write(*other.text()->document()), before);
     }
 
+    // A changed document goes only when the user says so, or once it is saved.
+    void changedDocumentIsNotLostUnasked() {
+        Window w;
+        auto& d = w.t.dialogs;
+        const QString path = QDir(w.documents()).filePath("conte.rtf");
+        // Empty, or unchanged since it was opened or saved: nothing to ask.
+        w.f->close();
+        QVERIFY(d.yesNoTexts.isEmpty());
+        QVERIFY(!w.t.forms().isLoaded("Form18"));
+
+        w.f = &w.t.forms().show<Form18>();
+        w.type("Hi havia una vegada");
+        // Yes, but the save is cancelled: the window and the text stay.
+        d.answerYesNo(true);
+        d.cancelOpen();
+        w.f->close();
+        QCOMPARE(d.yesNoTexts, QStringList{Form18::closeQuestion()});
+        QVERIFY(w.t.forms().isLoaded("Form18"));
+        QCOMPARE(w.text()->toPlainText(), QString("Hi havia una vegada"));
+        // Opening another asks as well; a cancelled save opens nothing.
+        d.answerYesNo(true);
+        d.cancelOpen();
+        const int requests = d.openRequests.size();
+        w.click(w.f->Label22);
+        QCOMPARE(d.yesNoTexts.last(), Form18::openQuestion());
+        QCOMPARE(d.openRequests.size(), requests + 1);
+        QVERIFY(d.openRequests.last().save);
+        QCOMPARE(w.text()->toPlainText(), QString("Hi havia una vegada"));
+        // Yes and a name: saved, then closed.
+        d.answerYesNo(true);
+        d.answerOpen(path);
+        w.f->close();
+        QVERIFY(!w.t.forms().isLoaded("Form18"));
+        QTextDocument saved;
+        QVERIFY(rtf::load(path, saved));
+        QCOMPARE(saved.toPlainText(), QString("Hi havia una vegada"));
+
+        // Opened, not changed: no question. Changed, and the user says no: it goes unsaved.
+        w.f = &w.t.forms().show<Form18>();
+        d.answerOpen(path);
+        w.click(w.f->Label22);
+        const int asked = d.yesNoTexts.size();
+        w.f->close();
+        QCOMPARE(d.yesNoTexts.size(), asked);
+        w.f = &w.t.forms().show<Form18>();
+        w.type("x");
+        d.answerYesNo(false);
+        w.f->close();
+        QCOMPARE(d.yesNoTexts.size(), asked + 1);
+        QVERIFY(!w.t.forms().isLoaded("Form18"));
+        QVERIFY(rtf::load(path, saved));
+        QCOMPARE(saved.toPlainText(), QString("Hi havia una vegada"));
+    }
+
     void openFailureKeepsTheText_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("binary Word document") << QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1\0\0\0", 11);
