@@ -23,6 +23,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
+#include <algorithm>
 
 namespace {
 const QColor BackColour(224, 224, 224);
@@ -170,11 +171,31 @@ void Form12::Form_Load() {
     Picture5->setVisible(services.state.SpeechFlag() == 1);
     for (LetterTextBox* part : Text1)
         part->clear();
+    kept_ = parts();
 }
 
 void Form12::Form_Unload(bool& cancel) {
-    Q_UNUSED(cancel);
+    if (!mayLetLetterGo(closeQuestion())) {
+        cancel = true;
+        return;
+    }
     services.state.clearActivityCode();
+}
+
+QString Form12::closeQuestion() {
+    return QStringLiteral("La carta té canvis que no s'han desat.\nVols desar-la abans de tancar?");
+}
+
+QString Form12::openQuestion() {
+    return QStringLiteral("La carta té canvis que no s'han desat.\nVols desar-la abans d'obrir-ne una altra?");
+}
+
+bool Form12::mayLetLetterGo(const QString& question) {
+    const letterfile::Parts now = parts();
+    const bool blank = std::all_of(now.begin(), now.end(), [](const QString& part) { return part.trimmed().isEmpty(); });
+    if (blank || now == kept_) return true;
+    if (!services.dialogs.yesNo(this, question, QStringLiteral("Taudrin"))) return true;
+    return saveLetter();
 }
 
 letterfile::Parts Form12::parts() const {
@@ -223,11 +244,13 @@ void Form12::Picture5_Click() {
 void Form12::Label10_Click() {
     for (int i = 0; i < letterfile::PartCount; ++i)
         Text1[size_t(i)]->setText(sampleLetter()[size_t(i)]);
+    kept_ = parts();
 }
 
 void Form12::Label5_Click() {
     for (LetterTextBox* part : Text1)
         part->clear();
+    kept_ = parts();
 }
 
 void Form12::Label6_Click() {
@@ -267,19 +290,28 @@ void Form12::Label2_Click() {
 }
 
 void Form12::sssssssfff_Click() {
+    saveLetter();
+}
+
+bool Form12::saveLetter() {
     // The folder is made when missing, so the dialog opens there.
     QDir().mkpath(lettersFolder());
     OpenRequest request;
     request.initDir = lettersFolder();
     request.save = true;
     const std::optional<QString> chosen = chooseFile(services, this, request);
-    if (!chosen) return;
+    if (!chosen) return false;
     // The dialog asks about the name typed; the name saved may gain ".txt" and be another letter.
     const QString path = letterfile::savedFileName(*chosen);
     if (path != *chosen && QFileInfo::exists(path) && !QFileInfo(path).isDir() &&
         !services.dialogs.yesNo(this, replaceQuestion(QFileInfo(path).fileName()), QStringLiteral("Taudrin")))
-        return;
-    if (!letterfile::save(path, parts())) showError(services, this);
+        return false;
+    if (!letterfile::save(path, parts())) {
+        showError(services, this);
+        return false;
+    }
+    kept_ = parts();
+    return true;
 }
 
 QString Form12::replaceQuestion(const QString& fileName) {
@@ -288,6 +320,7 @@ QString Form12::replaceQuestion(const QString& fileName) {
 }
 
 void Form12::hhhh_Click() {
+    if (!mayLetLetterGo(openQuestion())) return;
     QDir().mkpath(lettersFolder());
     OpenRequest request;
     request.initDir = lettersFolder();
@@ -300,4 +333,5 @@ void Form12::hhhh_Click() {
     }
     for (int i = 0; i < letterfile::PartCount; ++i)
         Text1[size_t(i)]->setText((*letter)[size_t(i)]);
+    kept_ = parts();
 }

@@ -28,6 +28,9 @@ public:
     static QString caption() { return QStringLiteral("Taudrin'TXT REDACCIÓ D'UNA CARTA"); }
     // Asked before a save replaces another letter.
     static QString replaceQuestion(const QString& fileName);
+    // Asked before a changed letter goes, on closing and on opening another.
+    static QString closeQuestion();
+    static QString openQuestion();
 
     // The hint shown over each part, in part order.
     static const std::array<QString, letterfile::PartCount>& hintNames();
@@ -83,4 +86,11 @@ public:
 private:
     // The page as the picture hand-offs take it.
     Snapshot page() const;
+    // The save dialog and the save: true once the letter is saved.
+    bool saveLetter();
+    // False when a changed letter must stay: the user wants it saved and it was not.
+    bool mayLetLetterGo(const QString& question);
+
+    // The parts as last saved, opened, emptied or filled with the sample: what is not lost.
+    letterfile::Parts kept_{};
 };

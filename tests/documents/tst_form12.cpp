@@ -612,6 +612,60 @@ private Q_SLOTS:
         QVERIFY(!l.closed());
     }
 
+    // A typed letter goes only when the user says so, or once it is saved; the sample letter,
+    // an emptied page and a letter just opened or saved go without a question.
+    void changedLetterIsNotLostUnasked() {
+        Letter l;
+        auto& d = l.t.dialogs;
+        l.click(l.f->Label10);
+        QVERIFY(l.f->close());
+        QVERIFY(l.closed());
+        QVERIFY(d.yesNoTexts.isEmpty());
+
+        l.f = &l.t.forms().show<Form12>();
+        Letter::type(l.f->Text1[2], "Estimada iaia");
+        // Yes, but the save is cancelled: the window and the letter stay.
+        d.answerYesNo(true);
+        d.cancelOpen();
+        QVERIFY(!l.f->close());
+        QVERIFY(!l.closed());
+        QCOMPARE(d.yesNoTexts, QStringList{Form12::closeQuestion()});
+        QCOMPARE(l.f->Text1[2]->Text(), QString("Estimada iaia"));
+        // Opening another asks as well; a cancelled save opens nothing.
+        d.answerYesNo(true);
+        d.cancelOpen();
+        l.f->hhhh->trigger();
+        QCOMPARE(d.yesNoTexts.last(), Form12::openQuestion());
+        QVERIFY(d.openRequests.last().save);
+        QCOMPARE(l.f->Text1[2]->Text(), QString("Estimada iaia"));
+        // Yes and a name: saved, then closed.
+        d.answerYesNo(true);
+        d.answerOpen(l.inFolder("iaia"));
+        QVERIFY(l.f->close());
+        QVERIFY(l.closed());
+        QCOMPARE(letterfile::load(l.inFolder("iaia.txt")).value()[2], QString("Estimada iaia"));
+
+        // Opened and not changed, or emptied: no question. Changed, and No: it goes unsaved.
+        const int asked = d.yesNoTexts.size();
+        l.f = &l.t.forms().show<Form12>();
+        d.answerOpen(l.inFolder("iaia.txt"));
+        l.f->hhhh->trigger();
+        QVERIFY(l.f->close());
+        QVERIFY(l.closed());
+        l.f = &l.t.forms().show<Form12>();
+        Letter::type(l.f->Text1[0], "x");
+        l.click(l.f->Label5);
+        QVERIFY(l.f->close());
+        QVERIFY(l.closed());
+        QCOMPARE(d.yesNoTexts.size(), asked);
+        l.f = &l.t.forms().show<Form12>();
+        Letter::type(l.f->Text1[0], "x");
+        d.answerYesNo(false);
+        QVERIFY(l.f->close());
+        QVERIFY(l.closed());
+        QCOMPARE(d.yesNoTexts.size(), asked + 1);
+    }
+
     void closingAndOpeningAgain() {
         Letter l(1);
         l.click(l.f->Label10);
