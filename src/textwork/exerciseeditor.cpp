@@ -24,6 +24,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
+#include <algorithm>
 
 Q_LOGGING_CATEGORY(lcExerciseEditor, "taudrin.exerciseeditor")
 
@@ -124,8 +126,32 @@ void grabaci::Form_Load() {
     loadNumbered();
 }
 
-void grabaci::Form_Unload(bool&) {
+void grabaci::Form_Unload(bool& cancel) {
+    if (!mayLetExerciseGo(closeQuestion())) {
+        cancel = true;
+        return;
+    }
     services.state.clearActivityCode();
+}
+
+QString grabaci::closeQuestion() {
+    return QStringLiteral("L'exercici té canvis que no s'han desat.\nVols desar-lo abans de tancar?");
+}
+
+QString grabaci::openQuestion() {
+    return QStringLiteral("L'exercici té canvis que no s'han desat.\nVols desar-lo abans d'obrir-ne un altre?");
+}
+
+std::array<QString, 3> grabaci::shown() const {
+    return {Text2->text(), Text3->text(), Text1->toPlainText()};
+}
+
+bool grabaci::mayLetExerciseGo(const QString& question) {
+    const std::array<QString, 3> now = shown();
+    const bool blank = std::all_of(now.begin(), now.end(), [](const QString& box) { return box.trimmed().isEmpty(); });
+    if (blank || now == kept_) return true;
+    if (!services.dialogs.yesNo(this, question, QStringLiteral("Taudrin"))) return true;
+    return saveExercise();
 }
 
 void grabaci::loadNumbered() {
@@ -141,9 +167,16 @@ void grabaci::showExercise(const GapExercise& exercise) {
     Text2->setText(titleField(exercise.title));
     Text3->setText(paddedField(exercise.keys));
     Text1->setPlainText(linebreaks::toBox(paddedField(exercise.text)));
+    kept_ = shown();
 }
 
 void grabaci::HScroll1_Change() {
+    if (!mayLetExerciseGo(openQuestion())) {
+        // The exercise stays, and so does the bar.
+        const QSignalBlocker still(HScroll1);
+        HScroll1->setValue(Label1);
+        return;
+    }
     Label1 = HScroll1->value();
     loadNumbered();
 }
@@ -191,21 +224,28 @@ std::optional<QString> grabaci::saveTarget(const QString& folder) {
     return named;
 }
 
-void grabaci::saveTo(const QString& path) {
+bool grabaci::saveTo(const QString& path) {
     if (!writeGapExercise(path, Text2->text(), Text3->text(), toCrLf(Text1->toPlainText()))) {
         qCWarning(lcExerciseEditor) << "cannot save" << path;
         showError(services, this);
+        return false;
     }
+    kept_ = shown();
+    return true;
 }
 
 void grabaci::Command4_Click() {
+    saveExercise();
+}
+
+bool grabaci::saveExercise() {
     const std::optional<QString> path =
         saveTarget(folderPath(services.programFolder, QStringLiteral("data")));
-    if (!path) return;
+    if (!path) return false;
     // The box shows the whole path from now on, so the next save goes to the same file.
     Text4->setText(*path);
     editorPath = *path;
-    saveTo(*path);
+    return saveTo(*path);
 }
 
 void grabaci::SaveNumberedExercise() {
@@ -217,11 +257,13 @@ void grabaci::SaveNumberedExercise() {
 }
 
 void grabaci::SSS_Click() {
+    if (!mayLetExerciseGo(openQuestion())) return;
     const std::optional<QString> chosen = chooseFile(
         services, this,
         {folderPath(services.programFolder, QStringLiteral("data"), QStringLiteral("automatic")), {}, {}});
     if (!chosen) return;
-    services.dialogs.okCancel(this, *chosen, QStringLiteral("Taudrin"));
+    // The box names the file to be shown: Cancel keeps what is there.
+    if (!services.dialogs.okCancel(this, *chosen, QStringLiteral("Taudrin"))) return;
     const std::optional<GapExercise> exercise = readGapExercise(*chosen, gapexercise::RecordLength);
     if (!exercise) {
         showError(services, this);

@@ -41,6 +41,9 @@ public:
     // Saves under data/automatic; no control starts it.
     void SaveNumberedExercise();
     static QString replaceQuestion(const QString& fileName);
+    // Asked before a changed exercise goes, on closing and on showing another.
+    static QString closeQuestion();
+    static QString openQuestion();
 
     QWidget* client = nullptr;
     QAction* SSS = nullptr;    // "ARXIUS"
@@ -74,5 +77,14 @@ private:
     // Where a save goes: the path the editor put into Text4 while it stands unchanged, else the
     // name in Text4 as a file of the folder, once the user agrees to replace one that is there.
     std::optional<QString> saveTarget(const QString& folder);
-    void saveTo(const QString& path);
+    bool saveTo(const QString& path);
+    // "DESAR CANVIS com:": true once the exercise is saved.
+    bool saveExercise();
+    // The three boxes as they stand.
+    std::array<QString, 3> shown() const;
+    // False when a changed exercise must stay: the user wants it saved and it was not.
+    bool mayLetExerciseGo(const QString& question);
+
+    // The boxes as last shown from a file or saved: what is not lost.
+    std::array<QString, 3> kept_{};
 };

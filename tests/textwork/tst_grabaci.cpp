@@ -6,6 +6,7 @@
 #include "testservices.h"
 #include "textwork/exerciseeditor.h"
 #include "textwork/gapexercise.h"
+#include "textwork/linebreaks.h"
 #include "wordgames/wordlistfile.h"
 
 #include <QDir>
@@ -261,6 +262,13 @@ private Q_SLOTS:
         QCOMPARE(e.t.dialogs.openRequests.last().filter, QString());
         QCOMPARE(e.t.dialogs.okCancelTexts, QStringList{e.numbered(5)});
         QCOMPARE(e.t.dialogs.okCancelTitles, QStringList{QStringLiteral("Taudrin")});
+        if (!ok) {
+            // Cancel in the box keeps the exercise shown.
+            QCOMPARE(e.f->Label2->text(), e.numbered(1));
+            QCOMPARE(e.f->Text4->text(), e.numbered(1));
+            QCOMPARE(e.f->Text2->text(), stored(e.numbered(1)).title.trimmed());
+            return;
+        }
         QCOMPARE(e.f->Label2->text(), e.numbered(5));
         QCOMPARE(e.f->Label4->text(), e.numbered(5));
         QCOMPARE(e.f->Text4->text(), e.numbered(5));
@@ -269,6 +277,47 @@ private Q_SLOTS:
         e.save();
         QCOMPARE(stored(e.numbered(5)).title, QStringLiteral("Canviat").leftJustified(30));
         QCOMPARE(readFileBytes(e.numbered(1)), readFileBytes(shipped(1)));
+    }
+
+    // A changed exercise goes only when the user says so, or once it is saved: on closing, on
+    // moving the bar to another exercise, and on opening a file.
+    void changedExerciseIsNotLostUnasked() {
+        Editor e;
+        auto& d = e.t.dialogs;
+        // Browsed, not changed: nothing to ask.
+        e.f->HScroll1->setValue(2);
+        QCOMPARE(e.f->Label1, 2);
+        QVERIFY(d.yesNoTexts.isEmpty());
+
+        e.f->Text1->setPlainText(QStringLiteral("Un text nou que la mestra ha escrit."));
+        // The bar, and No: the change goes.
+        d.answerYesNo(false);
+        e.f->HScroll1->setValue(3);
+        QCOMPARE(d.yesNoTexts, QStringList{grabaci::openQuestion()});
+        QCOMPARE(e.f->Label1, 3);
+        QCOMPARE(e.f->Label2->text(), e.numbered(3));
+
+        // The bar, Yes, and a save that fails: the exercise and the bar stay.
+        e.f->Text1->setPlainText(QStringLiteral("Un altre text."));
+        e.f->Text4->setText(QStringLiteral("../fora"));
+        d.answerYesNo(true);
+        e.f->HScroll1->setValue(4);
+        QCOMPARE(d.messages, QStringList{QStringLiteral("Error")});
+        QCOMPARE(e.f->Label1, 3);
+        QCOMPARE(e.f->HScroll1->value(), 3);
+        QCOMPARE(e.f->Text1->toPlainText(), QStringLiteral("Un altre text."));
+        // "ARXIUS" asks before its dialog.
+        d.answerYesNo(true);
+        e.f->SSS->trigger();
+        QCOMPARE(d.yesNoTexts.last(), grabaci::openQuestion());
+        QCOMPARE(d.openRequests.size(), 0);
+        // Closing, Yes, saved under a name: then it closes.
+        e.f->Text4->setText(QStringLiteral("conte"));
+        d.answerYesNo(true);
+        QVERIFY(e.f->close());
+        QCOMPARE(d.yesNoTexts.last(), grabaci::closeQuestion());
+        QVERIFY(!e.t.forms().isLoaded("grabaci"));
+        QCOMPARE(linebreaks::toBox(stored(e.inData("conte.dat")).text).trimmed(), QStringLiteral("Un altre text."));
     }
 
     // Cancel does nothing; a failed dialog shows "Error"; an unreadable file changes nothing.
