@@ -6,6 +6,7 @@
 #include <QImageReader>
 
 #include <cerrno>
+#include <cmath>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -65,7 +66,27 @@ UserFileRead readUserFile(const QString& path, qint64 limit) {
     return {Status::Read, bytes};
 }
 
+QSize sizeWithinPixels(QSize whole, qint64 most) {
+    if (!whole.isValid() || whole.isEmpty() || most <= 0) return whole;
+    const double pixels = double(whole.width()) * double(whole.height());
+    if (pixels <= double(most)) return whole;
+    const double k = std::sqrt(double(most) / pixels);
+    int width = int(whole.width() * k);
+    int height = int(whole.height() * k);
+    // A thread of a picture keeps its one pixel across and gives up length instead.
+    if (height < 1) height = 1, width = int(qMin<qint64>(whole.width(), most));
+    if (width < 1) width = 1, height = int(qMin<qint64>(whole.height(), most));
+    return QSize(width, height);
+}
+
 QImage readPictureFile(const QString& path, const std::function<QSize(QSize whole)>& decodeSize) {
+    // Formats that can't decode small (PNG, BMP, GIF) decode whole before they are shrunk, and
+    // a large photo's whole needs more than Qt's default limit of 128 MB.
+    static const bool roomForLargePhotos = [] {
+        QImageReader::setAllocationLimit(qMax(QImageReader::allocationLimit(), 512));
+        return true;
+    }();
+    Q_UNUSED(roomForLargePhotos);
     const UserFileRead file = readUserFile(path);
     if (!file.ok() || file.bytes.isEmpty()) return {};
     QBuffer buffer;

@@ -28,3 +28,11 @@ UserFileRead readUserFile(const QString& path, qint64 limit = -1);
 // decode at (decoding a large photo small is much faster); an invalid size decodes it whole.
 // A null picture when the file can't be read or holds no picture.
 QImage readPictureFile(const QString& path, const std::function<QSize(QSize whole)>& decodeSize = {});
+
+// The most pixels a picture is kept with at its own size: a larger photo is taken with fewer,
+// its shape kept (48 megapixels would hold 192 MB, and a canvas or a page shows far fewer).
+constexpr qint64 MostPicturePixels = qint64(16) * 1024 * 1024;
+
+// The size to decode a picture of size `whole` at so that it holds at most `most` pixels, its
+// shape kept; `whole` itself when it already does.
+QSize sizeWithinPixels(QSize whole, qint64 most = MostPicturePixels);

@@ -93,6 +93,48 @@ private Q_SLOTS:
         QCOMPARE(small.pixelColor(5, 5), QColor(Qt::red));
     }
 
+    void sizeWithinPixels_data() {
+        QTest::addColumn<QSize>("whole");
+        QTest::addColumn<QSize>("kept");
+        QTest::newRow("small stays") << QSize(800, 600) << QSize(800, 600);
+        QTest::newRow("at the limit") << QSize(4096, 4096) << QSize(4096, 4096);
+        QTest::newRow("48 megapixels, 4:3") << QSize(8000, 6000) << QSize(4729, 3547);
+        QTest::newRow("a long strip") << QSize(200000, 100) << QSize(183178, 91);
+        QTest::newRow("a thread") << QSize(100000000, 1) << QSize(16777216, 1);
+        QTest::newRow("a standing thread") << QSize(1, 100000000) << QSize(1, 16777216);
+        QTest::newRow("invalid") << QSize() << QSize();
+    }
+    void sizeWithinPixels() {
+        QFETCH(QSize, whole);
+        QFETCH(QSize, kept);
+        const QSize got = ::sizeWithinPixels(whole);
+        QCOMPARE(got, kept);
+        if (got.isValid()) QVERIFY(qint64(got.width()) * got.height() <= MostPicturePixels);
+    }
+
+    // A photo whose whole needs more than Qt's default decoding limit is still read, in a
+    // format that decodes small (JPEG) and in one that must decode whole first (PNG).
+    void aLargePhotoIsRead_data() {
+        QTest::addColumn<QByteArray>("format");
+        QTest::newRow("JPEG") << QByteArray("JPEG");
+        QTest::newRow("PNG") << QByteArray("PNG");
+    }
+    void aLargePhotoIsRead() {
+        QFETCH(QByteArray, format);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("foto");
+        {
+            QImage photo(8000, 5000, QImage::Format_RGB888); // 160 MB once decoded to 32 bits
+            photo.fill(QColor(0, 128, 255));
+            QVERIFY(photo.save(path, format.constData(), 50));
+        }
+        const QImage read = readPictureFile(path, [](QSize whole) { return ::sizeWithinPixels(whole); });
+        QVERIFY(!read.isNull());
+        QCOMPARE(read.size(), ::sizeWithinPixels(QSize(8000, 5000)));
+        const QColor centre = read.pixelColor(read.width() / 2, read.height() / 2);
+        QVERIFY2(qAbs(centre.blue() - 255) < 8 && qAbs(centre.red()) < 8, qPrintable(centre.name()));
+    }
+
     void aLimitReadsTheHeadOnly() {
         QTemporaryDir dir;
         const QString path = dir.filePath("llista.bak");
