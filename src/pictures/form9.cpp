@@ -227,6 +227,8 @@ Form9::Form9(Services& services) : MainForm(services) {
             });
     connect(Label14, &ClickZone::Click, this, &Form9::Label14_Click);
     connect(List2, &QListWidget::currentRowChanged, this, &Form9::List2_Click);
+    // The font already chosen for one layer is chosen again for the next with a click on it.
+    connect(List2, &QListWidget::itemClicked, this, &Form9::List2_Click);
     connect(Label13, &ClickZone::Click, this, &Form9::Label13_Click);
     connect(Label9, &ClickZone::Click, this, &Form9::Label9_Click);
     connect(Label8, &ClickZone::Click, this, &Form9::Label8_Click);
@@ -325,7 +327,11 @@ void Form9::Label23_Click(int) {
 }
 
 void Form9::Label23_DblClick(int Index) {
-    const QString text = askText();
+    // Cancel keeps the text the layer has.
+    const std::optional<QString> answer =
+        services.dialogs.input(this, QStringLiteral("ENTRAR EL TEXTO"), QString(), QString());
+    if (!answer) return;
+    const QString text = *answer;
     TextLayer* layer = label23[size_t(Index)];
     layer->setPlainText(text);
     layer->setPartSize(textLayerSize(QString::fromLatin1(HorizontalText), int(text.size())));
@@ -368,8 +374,9 @@ void Form9::resizeSelected(bool enlarge) {
 void Form9::resizePictureLayer(int slot, bool enlarge) {
     LayerPicture* layer = Picture33[size_t(slot)];
     const double f = pictureFactor(enlarge);
-    const QSize size(std::max(1, tw(toTwips(layer->width()) * f)),
-                     std::max(1, tw(toTwips(layer->height()) * f)));
+    QSize size(std::max(1, tw(toTwips(layer->width()) * f)), std::max(1, tw(toTwips(layer->height()) * f)));
+    // A layer shrunk to a few pixels rounds back to its size: it still grows by one.
+    if (enlarge) size = size.expandedTo(layer->size() + QSize(1, 1));
     if (enlarge && !pictureLayerMayTake(size, Picture32->surface->size())) return;
     // The layer's picture as it is now, also kept as "ccc.bmp"; the resize goes on without it.
     const QImage now = grabSource(layer, true);

@@ -200,6 +200,20 @@ private Q_SLOTS:
         QVERIFY(f.label23[0]->isEnabled()); // the drag of the double click's press ended
     }
 
+    // Cancel in the box a double click opens keeps the layer's text.
+    void cancelledEditKeepsTheText() {
+        Montage m;
+        Form9& f = *m.f;
+        m.typeText("mar");
+        QTest::mouseClick(f.Label42, Qt::LeftButton);
+        const QSize size = f.label23[0]->partSize();
+        m.t.dialogs.answerInput(std::nullopt);
+        QTest::mouseDClick(f.label23[0]->viewport(), Qt::LeftButton, {}, QPoint(2, 2));
+        QCOMPARE(m.t.dialogs.inputPrompts, QStringList{"ENTRAR EL TEXTO"});
+        QCOMPARE(f.label23[0]->toPlainText(), QStringLiteral("mar"));
+        QCOMPARE(f.label23[0]->partSize(), size);
+    }
+
     void enterInText1WritesTheFirstTextLayer() {
         Montage m;
         Form9& f = *m.f;
@@ -451,6 +465,40 @@ private Q_SLOTS:
         QTest::mouseClick(f.Picture2, Qt::LeftButton, {}, QPoint(30, 54));
         QTest::mousePress(f.Label7, Qt::RightButton);
         QCOMPARE(surface->BackColor(), QColor(255, 255, 0));
+    }
+
+    // Shrunk to a few pixels, where each step rounds back to the same size, "+" still grows it.
+    void aTinyLayerGrowsAgain() {
+        Montage m;
+        Form9& f = *m.f;
+        QTest::mouseClick(f.Image2, Qt::LeftButton);
+        m.selectPicture(0);
+        for (int i = 0; i < 40; ++i)
+            QTest::mouseClick(f.Label2, Qt::LeftButton);
+        const QSize tiny = f.Picture33[0]->size();
+        QVERIFY2(tiny.width() <= 4 && tiny.height() <= 4, qPrintable(QString::number(tiny.width())));
+        QTest::mouseClick(f.Label3, Qt::LeftButton);
+        QVERIFY(f.Picture33[0]->width() > tiny.width() && f.Picture33[0]->height() > tiny.height());
+        for (int i = 0; i < 20; ++i)
+            QTest::mouseClick(f.Label3, Qt::LeftButton);
+        QVERIFY(f.Picture33[0]->width() > 20);
+    }
+
+    // The font chosen for one text is chosen for the next with a click on the same entry.
+    void theSameFontForAnotherText() {
+        Montage m;
+        Form9& f = *m.f;
+        QTest::mouseClick(f.Label14, Qt::LeftButton);
+        m.typeText("sol");
+        QTest::mouseClick(f.Label42, Qt::LeftButton);
+        QTest::mouseClick(f.Label42, Qt::LeftButton);
+        m.selectText(0);
+        f.List2->setCurrentRow(2);
+        QCOMPARE(f.label23[0]->font().family(), QStringLiteral("Times New Roman"));
+        m.selectText(1);
+        const QRect entry = f.List2->visualItemRect(f.List2->item(2));
+        QTest::mouseClick(f.List2->viewport(), Qt::LeftButton, {}, entry.center());
+        QCOMPARE(f.label23[1]->font().family(), QStringLiteral("Times New Roman"));
     }
 
     void fontListAndFontChoice() {
