@@ -149,9 +149,14 @@ Form61::Form61(Services& services) : MainForm(services) {
 void Form61::Form_Load() {
     Label1 = 0;
     showLayout(0);
+    kept_ = boxTexts();
 }
 
-void Form61::Form_Unload(bool&) {
+void Form61::Form_Unload(bool& cancel) {
+    if (!mayLetTextsGo(closeQuestion())) {
+        cancel = true;
+        return;
+    }
     services.state.clearActivityCode();
 }
 

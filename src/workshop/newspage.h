@@ -56,6 +56,10 @@ public:
     // Opens a saved piece chosen in "noticies".
     void POLO_Click();
 
+    // Asked before changed texts go, on closing and on opening a piece.
+    static QString closeQuestion();
+    static QString openQuestion();
+
     // The text box the font, size and colour tools act on.
     NewsTextBox* selectedBox() const;
 
@@ -94,6 +98,14 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Saves as Command1 does: true once the page is saved.
+    bool savePage();
+    // Every text box's text, in box order.
+    QStringList boxTexts() const;
+    // False when changed texts must stay: the user wants the page saved and it was not.
+    bool mayLetTextsGo(const QString& question);
+    QStringList kept_; // the texts as the window opened, or as last saved or opened
+
     void showLayout(int layout);
     void setBorders(int style);
     Snapshot handOffSnapshot() const;

@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPainter>
+#include <algorithm>
 
 namespace {
 // A picture shown at its own size from the slot's top-left corner, on the slot's ground.
@@ -38,12 +39,39 @@ NewsTexts Form61::pageTexts() const {
     return texts;
 }
 
+QStringList Form61::boxTexts() const {
+    QStringList texts;
+    for (const NewsTextBox* box : TEXT1)
+        texts << box->toPlainText();
+    return texts;
+}
+
+QString Form61::closeQuestion() {
+    return QStringLiteral("La notícia té canvis que no s'han desat.\nVols desar-la abans de tancar?");
+}
+
+QString Form61::openQuestion() {
+    return QStringLiteral("La notícia té canvis que no s'han desat.\nVols desar-la abans d'obrir-ne una altra?");
+}
+
+bool Form61::mayLetTextsGo(const QString& question) {
+    const QStringList now = boxTexts();
+    const bool blank = std::all_of(now.begin(), now.end(), [](const QString& text) { return text.trimmed().isEmpty(); });
+    if (blank || now == kept_) return true;
+    if (!services.dialogs.yesNo(this, question, QStringLiteral("Taudrin"))) return true;
+    return savePage();
+}
+
 void Form61::Command1_Click() {
+    savePage();
+}
+
+bool Form61::savePage() {
     // The typed name becomes a folder: it must be a plain name of its own.
     const QString name = Text2->text();
     if (!isSafeFileName(name) || Label1 < 0 || Label1 >= NewsLayoutCount) {
         showError(services, this);
-        return;
+        return false;
     }
     // The name box keeps its text when a piece is opened: a piece already under the name may be
     // another one, and is not replaced without asking.
@@ -54,14 +82,20 @@ void Form61::Command1_Click() {
             QStringLiteral("Ja hi ha una notícia amb el nom «%1».\nVols substituir-la per aquesta?")
                 .arg(name),
             QStringLiteral("Taudrin")))
-        return;
+        return false;
     QList<QImage> pictures;
     for (int slot : newsLayout(Label1).pictures)
         pictures << DIBU1[size_t(slot)]->Image();
-    if (!writeNewsFolder(folder, pictures, pageTexts())) showError(services, this);
+    if (!writeNewsFolder(folder, pictures, pageTexts())) {
+        showError(services, this);
+        return false;
+    }
+    kept_ = boxTexts();
+    return true;
 }
 
 void Form61::POLO_Click() {
+    if (!mayLetTextsGo(openQuestion())) return;
     QDir().mkpath(newsFolder());
     const std::optional<QString> chosen = chooseFile(services, this, {newsFolder(), QString(), QString()});
     if (!chosen) return;
@@ -85,4 +119,5 @@ void Form61::POLO_Click() {
         NewsSlot* slot = DIBU1[size_t(layout.pictures[n])];
         if (!picture.isNull()) slot->setPicture(placedInSlot(picture, slot));
     }
+    kept_ = boxTexts();
 }

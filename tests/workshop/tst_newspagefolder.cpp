@@ -143,6 +143,43 @@ private Q_SLOTS:
         QCOMPARE(readFileBytes(p.piece("un altre nom", "index")), saved);
     }
 
+    // Typed texts go only when the user says so, or once the page is saved.
+    void changedTextsAreNotLostUnasked() {
+        Page p;
+        auto& d = p.t.dialogs;
+        p.box(1)->setPlainText("El pati de l'escola");
+        // Yes, but no name to save under: "Error", and the window and the texts stay.
+        p.f->Text2->clear();
+        d.answerYesNo(true);
+        QVERIFY(!p.f->close());
+        QCOMPARE(d.yesNoTexts, QStringList{Form61::closeQuestion()});
+        QCOMPARE(d.messages, QStringList{"Error"});
+        QVERIFY(p.t.forms().isLoaded("Form61"));
+        // Opening a piece asks as well.
+        d.answerYesNo(false);
+        d.cancelOpen();
+        p.f->POLO->trigger();
+        QCOMPARE(d.yesNoTexts.last(), Form61::openQuestion());
+        QCOMPARE(p.box(1)->toPlainText(), QString("El pati de l'escola"));
+        // Yes with a name: saved, then closed.
+        p.f->Text2->setText("pati");
+        d.answerYesNo(true);
+        QVERIFY(p.f->close());
+        QVERIFY(!p.t.forms().isLoaded("Form61"));
+        QVERIFY(readFileBytes(p.piece("pati", "index")).contains("El pati de l'escola"));
+
+        // Saved, or just opened: no question.
+        p.f = &p.t.forms().show<Form61>();
+        p.open(p.piece("pati", "index"));
+        const int asked = d.yesNoTexts.size();
+        QVERIFY(p.f->close());
+        p.f = &p.t.forms().show<Form61>();
+        p.box(1)->setPlainText("x");
+        p.save("x");
+        QVERIFY(p.f->close());
+        QCOMPARE(d.yesNoTexts.size(), asked);
+    }
+
     // A shorter page over an older, longer one: the index is the new page's alone; the older
     // pictures stay but are never read.
     void shorterPageOverAnOlderOne() {
