@@ -246,10 +246,14 @@ void Form6::makeBoard() {
 void Form6::Form_Load() {
     for (QPlainTextEdit* box : PINTA)
         box->hide();
+    kept_ = captions();
 }
 
 void Form6::Form_Unload(bool& cancel) {
-    Q_UNUSED(cancel);
+    if (!mayLetCaptionsGo(closeQuestion())) {
+        cancel = true;
+        return;
+    }
     services.state.clearActivityCode();
 }
 

@@ -44,6 +44,9 @@ public:
     // The strip's folder.
     void Command1_Click();
     void aaa_Click();
+    // Asked before changed captions go, on closing and on opening a strip.
+    static QString closeQuestion();
+    static QString openQuestion();
 
     // The hand-over to the word games: each game receives the panels' pictures and first captions
     // and starts on them; the strip stays as it was.
@@ -142,6 +145,14 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Saves as Command1 does: true once the strip is saved.
+    bool saveStrip();
+    // The captions, first and second of each panel in turn.
+    QStringList captions() const;
+    // False when changed captions must stay: the user wants the strip saved and it was not.
+    bool mayLetCaptionsGo(const QString& question);
+    QStringList kept_; // the captions as the window opened, or as last saved or opened
+
     void makeMenus();
     void makeSideColumn();
     void makeBoard();

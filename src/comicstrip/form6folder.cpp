@@ -11,15 +11,43 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <algorithm>
 
 using namespace comicstrip;
 
+QStringList Form6::captions() const {
+    QStringList texts;
+    for (int i = 0; i < Panels; ++i)
+        texts << Text3[i]->text() << PINTA[i]->toPlainText();
+    return texts;
+}
+
+QString Form6::closeQuestion() {
+    return QStringLiteral("L'auca té canvis que no s'han desat.\nVols desar-la abans de tancar?");
+}
+
+QString Form6::openQuestion() {
+    return QStringLiteral("L'auca té canvis que no s'han desat.\nVols desar-la abans d'obrir-ne una altra?");
+}
+
+bool Form6::mayLetCaptionsGo(const QString& question) {
+    const QStringList now = captions();
+    const bool blank = std::all_of(now.begin(), now.end(), [](const QString& text) { return text.trimmed().isEmpty(); });
+    if (blank || now == kept_) return true;
+    if (!services.dialogs.yesNo(this, question, QStringLiteral("Taudrin"))) return true;
+    return saveStrip();
+}
+
 void Form6::Command1_Click() {
+    saveStrip();
+}
+
+bool Form6::saveStrip() {
     // The typed name becomes a folder: a name that could leave "auca" is refused.
     const QString name = Text2->text();
     if (!isSafeFileName(name)) {
         showError(services, this);
-        return;
+        return false;
     }
     AucaStrip strip;
     for (int i = 0; i < Panels; ++i) {
@@ -35,15 +63,18 @@ void Form6::Command1_Click() {
             this,
             QStringLiteral("Ja hi ha una auca amb el nom «%1».\nVols substituir-la per aquesta?").arg(name),
             QStringLiteral("Taudrin")))
-        return;
+        return false;
     if (!AucaFolder::write(folder, strip)) {
         showError(services, this);
-        return;
+        return false;
     }
     setWindowTitle(QDir::toNativeSeparators(folder));
+    kept_ = captions();
+    return true;
 }
 
 void Form6::aaa_Click() {
+    if (!mayLetCaptionsGo(openQuestion())) return;
     const QString root = AucaFolder::root(services.programFolder);
     QDir().mkpath(root);
     const std::optional<QString> chosen =
@@ -60,4 +91,5 @@ void Form6::aaa_Click() {
         Text3[i]->setText(strip->first[i]);
         PINTA[i]->setPlainText(strip->second[i]);
     }
+    kept_ = captions();
 }

@@ -99,6 +99,47 @@ private Q_SLOTS:
         QCOMPARE(readFileBytes(dir.filePath("arxi.txt")).left(4), QByteArray("gos "));
     }
 
+    // Typed captions go only when the user says so, or once the strip is saved.
+    void changedCaptionsAreNotLostUnasked() {
+        Strip s;
+        auto& d = s.t.dialogs;
+        s.f->PINTA[4]->setPlainText("i el gat va fugir");
+        // Yes, but no name to save under: "Error", and the window and the captions stay.
+        s.f->Text2->clear();
+        d.answerYesNo(true);
+        QVERIFY(!s.f->close());
+        QCOMPARE(d.yesNoTexts, QStringList{Form6::closeQuestion()});
+        QCOMPARE(d.messages, QStringList{"Error"});
+        QVERIFY(s.t.forms().isLoaded("Form6"));
+        // Opening a strip asks as well.
+        d.answerYesNo(false);
+        d.cancelOpen();
+        s.f->aaa->trigger();
+        QCOMPARE(d.yesNoTexts.last(), Form6::openQuestion());
+        QCOMPARE(s.f->PINTA[4]->toPlainText(), QString("i el gat va fugir"));
+        // Yes with a name: saved, then closed.
+        s.f->Text2->setText("gat");
+        d.answerYesNo(true);
+        QVERIFY(s.f->close());
+        QVERIFY(!s.t.forms().isLoaded("Form6"));
+        QVERIFY(QFileInfo(s.folder("gat")).isDir());
+
+        // Saved, or just opened: no question.
+        const int asked = d.yesNoTexts.size();
+        s.f = &s.t.forms().show<Form6>();
+        const QStringList files = QDir(s.folder("gat")).entryList(QDir::Files);
+        const QStringList index = files.filter(QRegularExpression("\\.txt$", QRegularExpression::CaseInsensitiveOption));
+        QVERIFY(!index.isEmpty());
+        s.open(QDir(s.folder("gat")).filePath(index.first()));
+        QCOMPARE(s.f->PINTA[4]->toPlainText(), QString("i el gat va fugir"));
+        QVERIFY(s.f->close());
+        s.f = &s.t.forms().show<Form6>();
+        s.fill();
+        s.save("nou");
+        QVERIFY(s.f->close());
+        QCOMPARE(d.yesNoTexts.size(), asked);
+    }
+
     void unsafeNamesWriteNothing_data() {
         QTest::addColumn<QString>("name");
         QTest::newRow("empty") << "";
