@@ -6,12 +6,12 @@
 #include "core/errorbox.h"
 #include "core/folders.h"
 #include "core/services.h"
+#include "core/unsavedwork.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <algorithm>
 
 using namespace comicstrip;
 
@@ -32,10 +32,7 @@ QString Form6::openQuestion() {
 
 bool Form6::mayLetCaptionsGo(const QString& question) {
     const QStringList now = captions();
-    const bool blank = std::all_of(now.begin(), now.end(), [](const QString& text) { return text.trimmed().isEmpty(); });
-    if (blank || now == kept_) return true;
-    if (!services.dialogs.yesNo(this, question, QStringLiteral("Taudrin"))) return true;
-    return saveStrip();
+    return mayLetWorkGo(services, this, now != kept_ && !allBlank(now), question, [this] { return saveStrip(); });
 }
 
 void Form6::Command1_Click() {

@@ -10,6 +10,7 @@
 #include "core/speakerpicture.h"
 #include "core/tata.h"
 #include "core/twips.h"
+#include "core/unsavedwork.h"
 #include "documents/letterbox.h"
 #include "documents/lettertoolbar.h"
 #include "platform/officesuite.h"
@@ -23,7 +24,6 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
-#include <algorithm>
 
 namespace {
 const QColor BackColour(224, 224, 224);
@@ -192,10 +192,8 @@ QString Form12::openQuestion() {
 
 bool Form12::mayLetLetterGo(const QString& question) {
     const letterfile::Parts now = parts();
-    const bool blank = std::all_of(now.begin(), now.end(), [](const QString& part) { return part.trimmed().isEmpty(); });
-    if (blank || now == kept_) return true;
-    if (!services.dialogs.yesNo(this, question, QStringLiteral("Taudrin"))) return true;
-    return saveLetter();
+    const bool changed = now != kept_ && !allBlank(QStringList(now.begin(), now.end()));
+    return mayLetWorkGo(services, this, changed, question, [this] { return saveLetter(); });
 }
 
 letterfile::Parts Form12::parts() const {

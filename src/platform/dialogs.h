@@ -51,6 +51,10 @@ public:
     virtual bool okCancel(QWidget* parent, const QString& text, const QString& title) = 0;
     // A question with Yes and No, No the default (Enter and Escape answer No); true for Yes.
     virtual bool yesNo(QWidget* parent, const QString& text, const QString& title) = 0;
+    // Asked before changed work goes: Save (the default), Discard, or Cancel (Escape), which
+    // keeps the work where it is.
+    enum class Unsaved { Save, Discard, Cancel };
+    virtual Unsaved askUnsaved(QWidget* parent, const QString& text, const QString& title) = 0;
     // The text typed, composed (NFC); nullopt when the user cancelled.
     virtual std::optional<QString> input(QWidget* parent, const QString& prompt, const QString& title,
                                          const QString& initial) = 0;

@@ -13,6 +13,7 @@ public:
     void warning(QWidget* parent, const QString& text, const QString& title) override;
     bool okCancel(QWidget* parent, const QString& text, const QString& title) override;
     bool yesNo(QWidget* parent, const QString& text, const QString& title) override;
+    Unsaved askUnsaved(QWidget* parent, const QString& text, const QString& title) override;
     std::optional<QString> input(QWidget* parent, const QString& prompt, const QString& title,
                                  const QString& initial) override;
     std::optional<FontChoice> chooseFont(QWidget* parent, const FontChoice& initial) override;

@@ -8,6 +8,7 @@
 #include "core/random.h"
 #include "core/recordfile.h"
 #include "core/sharedstate.h"
+#include "core/unsavedwork.h"
 #include "platform/dialogs.h"
 #include "textwork/exerciseeditorrules.h"
 #include "textwork/gapexercise.h"
@@ -25,7 +26,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
-#include <algorithm>
 
 Q_LOGGING_CATEGORY(lcExerciseEditor, "taudrin.exerciseeditor")
 
@@ -148,10 +148,8 @@ std::array<QString, 3> grabaci::shown() const {
 
 bool grabaci::mayLetExerciseGo(const QString& question) {
     const std::array<QString, 3> now = shown();
-    const bool blank = std::all_of(now.begin(), now.end(), [](const QString& box) { return box.trimmed().isEmpty(); });
-    if (blank || now == kept_) return true;
-    if (!services.dialogs.yesNo(this, question, QStringLiteral("Taudrin"))) return true;
-    return saveExercise();
+    const bool changed = now != kept_ && !allBlank(QStringList(now.begin(), now.end()));
+    return mayLetWorkGo(services, this, changed, question, [this] { return saveExercise(); });
 }
 
 void grabaci::loadNumbered() {

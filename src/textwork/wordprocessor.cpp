@@ -7,6 +7,7 @@
 #include "core/palette.h"
 #include "core/printer.h"
 #include "core/sharedstate.h"
+#include "core/unsavedwork.h"
 #include "platform/officesuite.h"
 #include "textwork/richtext.h"
 #include "textwork/richtextbox.h"
@@ -133,9 +134,8 @@ QString Form18::openQuestion() {
 
 bool Form18::mayLetDocumentGo(const QString& question) {
     const QTextDocument* doc = RichTextBox1->document();
-    if (!doc->isModified() || doc->isEmpty()) return true;
-    if (!services.dialogs.yesNo(this, question, QStringLiteral("Taudrin"))) return true;
-    return saveDocument();
+    return mayLetWorkGo(services, this, doc->isModified() && !doc->isEmpty(), question,
+                        [this] { return saveDocument(); });
 }
 
 bool Form18::eventFilter(QObject* watched, QEvent* event) {

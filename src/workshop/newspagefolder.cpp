@@ -3,6 +3,7 @@
 #include "core/errorbox.h"
 #include "core/folders.h"
 #include "core/services.h"
+#include "core/unsavedwork.h"
 #include "workshop/newsboxes.h"
 #include "workshop/newspage.h"
 #include "workshop/newsstore.h"
@@ -12,7 +13,6 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPainter>
-#include <algorithm>
 
 namespace {
 // A picture shown at its own size from the slot's top-left corner, on the slot's ground.
@@ -56,10 +56,7 @@ QString Form61::openQuestion() {
 
 bool Form61::mayLetTextsGo(const QString& question) {
     const QStringList now = boxTexts();
-    const bool blank = std::all_of(now.begin(), now.end(), [](const QString& text) { return text.trimmed().isEmpty(); });
-    if (blank || now == kept_) return true;
-    if (!services.dialogs.yesNo(this, question, QStringLiteral("Taudrin"))) return true;
-    return savePage();
+    return mayLetWorkGo(services, this, now != kept_ && !allBlank(now), question, [this] { return savePage(); });
 }
 
 void Form61::Command1_Click() {

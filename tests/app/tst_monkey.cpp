@@ -5,6 +5,7 @@
 // what did it.
 // MONKEY_SEED, MONKEY_STEPS and MONKEY_WINDOWS (names, comma-separated) change the run.
 #include "core/folders.h"
+#include "platform/dialogs.h"
 #include "testservices.h"
 #include "watchdog.h"
 
@@ -132,6 +133,7 @@ private:
             }
             t.dialogs.answerYesNo(rng.bounded(2));
             t.dialogs.answerOkCancel(rng.bounded(2));
+            t.dialogs.answerUnsaved(Dialogs::Unsaved(rng.bounded(3)));
             if (pick(4) == 0)
                 t.dialogs.answerInput(std::nullopt);
             else

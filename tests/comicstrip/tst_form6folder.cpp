@@ -3,6 +3,7 @@
 #include "core/controls.h"
 #include "files.h"
 #include "fulldisk.h"
+#include "platform/dialogs.h"
 #include "testservices.h"
 #include "workshop/picturefilelist.h"
 
@@ -104,28 +105,32 @@ private Q_SLOTS:
         Strip s;
         auto& d = s.t.dialogs;
         s.f->PINTA[4]->setPlainText("i el gat va fugir");
-        // Yes, but no name to save under: "Error", and the window and the captions stay.
-        s.f->Text2->clear();
-        d.answerYesNo(true);
+        // Cancel keeps the window and the work, and saves nothing.
+        d.answerUnsaved(Dialogs::Unsaved::Cancel);
         QVERIFY(!s.f->close());
-        QCOMPARE(d.yesNoTexts, QStringList{Form6::closeQuestion()});
+        QVERIFY(s.t.forms().isLoaded("Form6"));
+        // Save, but no name to save under: "Error", and the window and the captions stay.
+        s.f->Text2->clear();
+        d.answerUnsaved(Dialogs::Unsaved::Save);
+        QVERIFY(!s.f->close());
+        QCOMPARE(d.unsavedTexts, (QStringList{Form6::closeQuestion(), Form6::closeQuestion()}));
         QCOMPARE(d.messages, QStringList{"Error"});
         QVERIFY(s.t.forms().isLoaded("Form6"));
         // Opening a strip asks as well.
-        d.answerYesNo(false);
+        d.answerUnsaved(Dialogs::Unsaved::Discard);
         d.cancelOpen();
         s.f->aaa->trigger();
-        QCOMPARE(d.yesNoTexts.last(), Form6::openQuestion());
+        QCOMPARE(d.unsavedTexts.last(), Form6::openQuestion());
         QCOMPARE(s.f->PINTA[4]->toPlainText(), QString("i el gat va fugir"));
-        // Yes with a name: saved, then closed.
+        // Save with a name: saved, then closed.
         s.f->Text2->setText("gat");
-        d.answerYesNo(true);
+        d.answerUnsaved(Dialogs::Unsaved::Save);
         QVERIFY(s.f->close());
         QVERIFY(!s.t.forms().isLoaded("Form6"));
         QVERIFY(QFileInfo(s.folder("gat")).isDir());
 
         // Saved, or just opened: no question.
-        const int asked = d.yesNoTexts.size();
+        const int asked = d.unsavedTexts.size();
         s.f = &s.t.forms().show<Form6>();
         const QStringList files = QDir(s.folder("gat")).entryList(QDir::Files);
         const QStringList index = files.filter(QRegularExpression("\\.txt$", QRegularExpression::CaseInsensitiveOption));
@@ -137,7 +142,7 @@ private Q_SLOTS:
         s.fill();
         s.save("nou");
         QVERIFY(s.f->close());
-        QCOMPARE(d.yesNoTexts.size(), asked);
+        QCOMPARE(d.unsavedTexts.size(), asked);
     }
 
     void unsafeNamesWriteNothing_data() {

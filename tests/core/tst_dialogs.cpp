@@ -201,6 +201,38 @@ private Q_SLOTS:
         QCOMPARE(yesText, QString::fromUtf8("&Sí"));
     }
 
+    // Save, Discard and Cancel in Catalan; Enter saves and Escape cancels, so no slip of a key
+    // throws the work away.
+    void unsavedWorkBox_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<int>("answer");
+        QTest::newRow("Save") << "save" << int(Dialogs::Unsaved::Save);
+        QTest::newRow("Discard") << "discard" << int(Dialogs::Unsaved::Discard);
+        QTest::newRow("Cancel") << "cancel" << int(Dialogs::Unsaved::Cancel);
+        QTest::newRow("Enter") << "enter" << int(Dialogs::Unsaved::Save);
+        QTest::newRow("Escape") << "escape" << int(Dialogs::Unsaved::Cancel);
+    }
+    void unsavedWorkBox() {
+        QFETCH(QString, how);
+        QFETCH(int, answer);
+        QVERIFY(installCatalanTranslation());
+        QtDialogs dialogs;
+        QStringList texts;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            for (auto which : {QMessageBox::Save, QMessageBox::Discard, QMessageBox::Cancel})
+                texts << box->button(which)->text().remove('&');
+            if (how == "save") box->button(QMessageBox::Save)->click();
+            if (how == "discard") box->button(QMessageBox::Discard)->click();
+            if (how == "cancel") box->button(QMessageBox::Cancel)->click();
+            if (how == "enter") QTest::keyClick(box, Qt::Key_Return);
+            if (how == "escape") QTest::keyClick(box, Qt::Key_Escape);
+        });
+        QCOMPARE(int(dialogs.askUnsaved(nullptr, "Vols desar-la abans de tancar?", "Taudrin")), answer);
+        QCOMPARE(texts, (QStringList{"Desa", "Descarta", QString::fromUtf8("Cancel·la")}));
+    }
+
     // Choosing a file moves the current folder to that file's folder; a cancel, a failed dialog or
     // a refused name leave it where it was. A bare name lies in the folder the dialog showed.
     void chooseFileMovesTheCurrentFolder_data() {

@@ -13,6 +13,7 @@
 #include "odfxml.h"
 #include "platform/flatodt.h"
 #include "platform/officedocument.h"
+#include "platform/dialogs.h"
 #include "testservices.h"
 #include "workshop/handoff.h"
 
@@ -620,33 +621,37 @@ private Q_SLOTS:
         l.click(l.f->Label10);
         QVERIFY(l.f->close());
         QVERIFY(l.closed());
-        QVERIFY(d.yesNoTexts.isEmpty());
+        QVERIFY(d.unsavedTexts.isEmpty());
 
         l.f = &l.t.forms().show<Form12>();
         Letter::type(l.f->Text1[2], "Estimada iaia");
-        // Yes, but the save is cancelled: the window and the letter stay.
-        d.answerYesNo(true);
+        // Cancel keeps the window and the work, and saves nothing.
+        d.answerUnsaved(Dialogs::Unsaved::Cancel);
+        QVERIFY(!l.f->close());
+        QVERIFY(l.t.forms().isLoaded("Form12"));
+        // Save, but the save is cancelled: the window and the letter stay.
+        d.answerUnsaved(Dialogs::Unsaved::Save);
         d.cancelOpen();
         QVERIFY(!l.f->close());
         QVERIFY(!l.closed());
-        QCOMPARE(d.yesNoTexts, QStringList{Form12::closeQuestion()});
+        QCOMPARE(d.unsavedTexts, (QStringList{Form12::closeQuestion(), Form12::closeQuestion()}));
         QCOMPARE(l.f->Text1[2]->Text(), QString("Estimada iaia"));
         // Opening another asks as well; a cancelled save opens nothing.
-        d.answerYesNo(true);
+        d.answerUnsaved(Dialogs::Unsaved::Save);
         d.cancelOpen();
         l.f->hhhh->trigger();
-        QCOMPARE(d.yesNoTexts.last(), Form12::openQuestion());
+        QCOMPARE(d.unsavedTexts.last(), Form12::openQuestion());
         QVERIFY(d.openRequests.last().save);
         QCOMPARE(l.f->Text1[2]->Text(), QString("Estimada iaia"));
-        // Yes and a name: saved, then closed.
-        d.answerYesNo(true);
+        // Save and a name: saved, then closed.
+        d.answerUnsaved(Dialogs::Unsaved::Save);
         d.answerOpen(l.inFolder("iaia"));
         QVERIFY(l.f->close());
         QVERIFY(l.closed());
         QCOMPARE(letterfile::load(l.inFolder("iaia.txt")).value()[2], QString("Estimada iaia"));
 
-        // Opened and not changed, or emptied: no question. Changed, and No: it goes unsaved.
-        const int asked = d.yesNoTexts.size();
+        // Opened and not changed, or emptied: no question. Changed, and Discard: it goes unsaved.
+        const int asked = d.unsavedTexts.size();
         l.f = &l.t.forms().show<Form12>();
         d.answerOpen(l.inFolder("iaia.txt"));
         l.f->hhhh->trigger();
@@ -657,13 +662,13 @@ private Q_SLOTS:
         l.click(l.f->Label5);
         QVERIFY(l.f->close());
         QVERIFY(l.closed());
-        QCOMPARE(d.yesNoTexts.size(), asked);
+        QCOMPARE(d.unsavedTexts.size(), asked);
         l.f = &l.t.forms().show<Form12>();
         Letter::type(l.f->Text1[0], "x");
-        d.answerYesNo(false);
+        d.answerUnsaved(Dialogs::Unsaved::Discard);
         QVERIFY(l.f->close());
         QVERIFY(l.closed());
-        QCOMPARE(d.yesNoTexts.size(), asked + 1);
+        QCOMPARE(d.unsavedTexts.size(), asked + 1);
     }
 
     void closingAndOpeningAgain() {

@@ -41,6 +41,14 @@ bool FakeDialogs::yesNo(QWidget*, const QString& text, const QString& title) {
     return yes;
 }
 
+Dialogs::Unsaved FakeDialogs::askUnsaved(QWidget*, const QString& text, const QString&) {
+    unsavedTexts << text;
+    if (unsaveds.empty()) return Unsaved::Discard;
+    const Unsaved answer = unsaveds.front();
+    unsaveds.pop_front();
+    return answer;
+}
+
 std::optional<QString> FakeDialogs::input(QWidget*, const QString& prompt, const QString& title,
                                           const QString&) {
     inputPrompts << prompt;

@@ -14,6 +14,7 @@ public:
     void warning(QWidget* parent, const QString& text, const QString& title) override;
     bool okCancel(QWidget* parent, const QString& text, const QString& title) override;
     bool yesNo(QWidget* parent, const QString& text, const QString& title) override;
+    Unsaved askUnsaved(QWidget* parent, const QString& text, const QString& title) override;
     std::optional<QString> input(QWidget* parent, const QString& prompt, const QString& title,
                                  const QString& initial) override;
     std::optional<FontChoice> chooseFont(QWidget* parent, const FontChoice& initial) override;
@@ -32,6 +33,7 @@ public:
 
     // Yes (true) or No (false) for the next Yes/No questions; with none left they are answered No.
     void answerYesNo(bool yes) { yesNos.push_back(yes); }
+    void answerUnsaved(Unsaved answer) { unsaveds.push_back(answer); }
 
     void answerFont(const FontChoice& choice) { fonts.push_back(choice); }
     void cancelFont() { fonts.push_back(std::nullopt); }
@@ -48,6 +50,8 @@ public:
     std::deque<bool> yesNos;
     QStringList yesNoTexts; // text and title of every Yes/No question asked
     QStringList yesNoTitles;
+    std::deque<Unsaved> unsaveds; // with none left the changes are discarded
+    QStringList unsavedTexts;     // text of every question asked before changed work goes
 
     QList<OpenRequest> openRequests;
     QStringList messages;  // texts of the message boxes shown

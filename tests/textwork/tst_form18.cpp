@@ -6,6 +6,7 @@
 #include "files.h"
 #include "fulldisk.h"
 #include "platform/pagepainting.h"
+#include "platform/dialogs.h"
 #include "testservices.h"
 #include "textwork/richtext.h"
 #include "textwork/richtextbox.h"
@@ -402,29 +403,33 @@ private Q_SLOTS:
         const QString path = QDir(w.documents()).filePath("conte.rtf");
         // Empty, or unchanged since it was opened or saved: nothing to ask.
         w.f->close();
-        QVERIFY(d.yesNoTexts.isEmpty());
+        QVERIFY(d.unsavedTexts.isEmpty());
         QVERIFY(!w.t.forms().isLoaded("Form18"));
 
         w.f = &w.t.forms().show<Form18>();
         w.type("Hi havia una vegada");
-        // Yes, but the save is cancelled: the window and the text stay.
-        d.answerYesNo(true);
+        // Cancel keeps the window and the work, and saves nothing.
+        d.answerUnsaved(Dialogs::Unsaved::Cancel);
+        QVERIFY(!w.f->close());
+        QVERIFY(w.t.forms().isLoaded("Form18"));
+        // Save, but the save is cancelled: the window and the text stay.
+        d.answerUnsaved(Dialogs::Unsaved::Save);
         d.cancelOpen();
         w.f->close();
-        QCOMPARE(d.yesNoTexts, QStringList{Form18::closeQuestion()});
+        QCOMPARE(d.unsavedTexts, (QStringList{Form18::closeQuestion(), Form18::closeQuestion()}));
         QVERIFY(w.t.forms().isLoaded("Form18"));
         QCOMPARE(w.text()->toPlainText(), QString("Hi havia una vegada"));
         // Opening another asks as well; a cancelled save opens nothing.
-        d.answerYesNo(true);
+        d.answerUnsaved(Dialogs::Unsaved::Save);
         d.cancelOpen();
         const int requests = d.openRequests.size();
         w.click(w.f->Label22);
-        QCOMPARE(d.yesNoTexts.last(), Form18::openQuestion());
+        QCOMPARE(d.unsavedTexts.last(), Form18::openQuestion());
         QCOMPARE(d.openRequests.size(), requests + 1);
         QVERIFY(d.openRequests.last().save);
         QCOMPARE(w.text()->toPlainText(), QString("Hi havia una vegada"));
-        // Yes and a name: saved, then closed.
-        d.answerYesNo(true);
+        // Save and a name: saved, then closed.
+        d.answerUnsaved(Dialogs::Unsaved::Save);
         d.answerOpen(path);
         w.f->close();
         QVERIFY(!w.t.forms().isLoaded("Form18"));
@@ -432,18 +437,18 @@ private Q_SLOTS:
         QVERIFY(rtf::load(path, saved));
         QCOMPARE(saved.toPlainText(), QString("Hi havia una vegada"));
 
-        // Opened, not changed: no question. Changed, and the user says no: it goes unsaved.
+        // Opened, not changed: no question. Changed, and the user discards it: it goes unsaved.
         w.f = &w.t.forms().show<Form18>();
         d.answerOpen(path);
         w.click(w.f->Label22);
-        const int asked = d.yesNoTexts.size();
+        const int asked = d.unsavedTexts.size();
         w.f->close();
-        QCOMPARE(d.yesNoTexts.size(), asked);
+        QCOMPARE(d.unsavedTexts.size(), asked);
         w.f = &w.t.forms().show<Form18>();
         w.type("x");
-        d.answerYesNo(false);
+        d.answerUnsaved(Dialogs::Unsaved::Discard);
         w.f->close();
-        QCOMPARE(d.yesNoTexts.size(), asked + 1);
+        QCOMPARE(d.unsavedTexts.size(), asked + 1);
         QVERIFY(!w.t.forms().isLoaded("Form18"));
         QVERIFY(rtf::load(path, saved));
         QCOMPARE(saved.toPlainText(), QString("Hi havia una vegada"));

@@ -3,6 +3,7 @@
 #include "core/cp1252.h"
 #include "core/sharedstate.h"
 #include "files.h"
+#include "platform/dialogs.h"
 #include "testservices.h"
 #include "textwork/exerciseeditor.h"
 #include "textwork/gapexercise.h"
@@ -287,35 +288,41 @@ private Q_SLOTS:
         // Browsed, not changed: nothing to ask.
         e.f->HScroll1->setValue(2);
         QCOMPARE(e.f->Label1, 2);
-        QVERIFY(d.yesNoTexts.isEmpty());
+        QVERIFY(d.unsavedTexts.isEmpty());
 
         e.f->Text1->setPlainText(QStringLiteral("Un text nou que la mestra ha escrit."));
-        // The bar, and No: the change goes.
-        d.answerYesNo(false);
+        // The bar, and Discard: the change goes.
+        d.answerUnsaved(Dialogs::Unsaved::Discard);
         e.f->HScroll1->setValue(3);
-        QCOMPARE(d.yesNoTexts, QStringList{grabaci::openQuestion()});
+        QCOMPARE(d.unsavedTexts, QStringList{grabaci::openQuestion()});
         QCOMPARE(e.f->Label1, 3);
+        // Cancel on closing keeps the window and the exercise.
+        e.f->Text2->setText(QStringLiteral("Nou"));
+        d.answerUnsaved(Dialogs::Unsaved::Cancel);
+        QVERIFY(!e.f->close());
+        QVERIFY(e.t.forms().isLoaded("grabaci"));
+        QCOMPARE(e.f->Text2->text(), QStringLiteral("Nou"));
         QCOMPARE(e.f->Label2->text(), e.numbered(3));
 
-        // The bar, Yes, and a save that fails: the exercise and the bar stay.
+        // The bar, Save, and a save that fails: the exercise and the bar stay.
         e.f->Text1->setPlainText(QStringLiteral("Un altre text."));
         e.f->Text4->setText(QStringLiteral("../fora"));
-        d.answerYesNo(true);
+        d.answerUnsaved(Dialogs::Unsaved::Save);
         e.f->HScroll1->setValue(4);
         QCOMPARE(d.messages, QStringList{QStringLiteral("Error")});
         QCOMPARE(e.f->Label1, 3);
         QCOMPARE(e.f->HScroll1->value(), 3);
         QCOMPARE(e.f->Text1->toPlainText(), QStringLiteral("Un altre text."));
         // "ARXIUS" asks before its dialog.
-        d.answerYesNo(true);
+        d.answerUnsaved(Dialogs::Unsaved::Save);
         e.f->SSS->trigger();
-        QCOMPARE(d.yesNoTexts.last(), grabaci::openQuestion());
+        QCOMPARE(d.unsavedTexts.last(), grabaci::openQuestion());
         QCOMPARE(d.openRequests.size(), 0);
-        // Closing, Yes, saved under a name: then it closes.
+        // Closing, Save, saved under a name: then it closes.
         e.f->Text4->setText(QStringLiteral("conte"));
-        d.answerYesNo(true);
+        d.answerUnsaved(Dialogs::Unsaved::Save);
         QVERIFY(e.f->close());
-        QCOMPARE(d.yesNoTexts.last(), grabaci::closeQuestion());
+        QCOMPARE(d.unsavedTexts.last(), grabaci::closeQuestion());
         QVERIFY(!e.t.forms().isLoaded("grabaci"));
         QCOMPARE(linebreaks::toBox(stored(e.inData("conte.dat")).text).trimmed(), QStringLiteral("Un altre text."));
     }

@@ -2,6 +2,7 @@
 #include "core/controls.h"
 #include "files.h"
 #include "fulldisk.h"
+#include "platform/dialogs.h"
 #include "testservices.h"
 #include "workshop/newsboxes.h"
 #include "workshop/newspage.h"
@@ -148,22 +149,26 @@ private Q_SLOTS:
         Page p;
         auto& d = p.t.dialogs;
         p.box(1)->setPlainText("El pati de l'escola");
-        // Yes, but no name to save under: "Error", and the window and the texts stay.
-        p.f->Text2->clear();
-        d.answerYesNo(true);
+        // Cancel keeps the window and the work, and saves nothing.
+        d.answerUnsaved(Dialogs::Unsaved::Cancel);
         QVERIFY(!p.f->close());
-        QCOMPARE(d.yesNoTexts, QStringList{Form61::closeQuestion()});
+        QVERIFY(p.t.forms().isLoaded("Form61"));
+        // Save, but no name to save under: "Error", and the window and the texts stay.
+        p.f->Text2->clear();
+        d.answerUnsaved(Dialogs::Unsaved::Save);
+        QVERIFY(!p.f->close());
+        QCOMPARE(d.unsavedTexts, (QStringList{Form61::closeQuestion(), Form61::closeQuestion()}));
         QCOMPARE(d.messages, QStringList{"Error"});
         QVERIFY(p.t.forms().isLoaded("Form61"));
         // Opening a piece asks as well.
-        d.answerYesNo(false);
+        d.answerUnsaved(Dialogs::Unsaved::Discard);
         d.cancelOpen();
         p.f->POLO->trigger();
-        QCOMPARE(d.yesNoTexts.last(), Form61::openQuestion());
+        QCOMPARE(d.unsavedTexts.last(), Form61::openQuestion());
         QCOMPARE(p.box(1)->toPlainText(), QString("El pati de l'escola"));
-        // Yes with a name: saved, then closed.
+        // Save with a name: saved, then closed.
         p.f->Text2->setText("pati");
-        d.answerYesNo(true);
+        d.answerUnsaved(Dialogs::Unsaved::Save);
         QVERIFY(p.f->close());
         QVERIFY(!p.t.forms().isLoaded("Form61"));
         QVERIFY(readFileBytes(p.piece("pati", "index")).contains("El pati de l'escola"));
@@ -171,13 +176,13 @@ private Q_SLOTS:
         // Saved, or just opened: no question.
         p.f = &p.t.forms().show<Form61>();
         p.open(p.piece("pati", "index"));
-        const int asked = d.yesNoTexts.size();
+        const int asked = d.unsavedTexts.size();
         QVERIFY(p.f->close());
         p.f = &p.t.forms().show<Form61>();
         p.box(1)->setPlainText("x");
         p.save("x");
         QVERIFY(p.f->close());
-        QCOMPARE(d.yesNoTexts.size(), asked);
+        QCOMPARE(d.unsavedTexts.size(), asked);
     }
 
     // A shorter page over an older, longer one: the index is the new page's alone; the older
