@@ -73,7 +73,8 @@ QString folderPath(const QString& folder, const QString& part1, const QString& p
 }
 
 bool isSafeFileName(const QString& name) {
-    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..")) return false;
+    // A name starting with a dot would be hidden: the work saved under it would look lost.
+    if (name.isEmpty() || name.startsWith(QLatin1Char('.'))) return false;
     for (QChar c : name)
         if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c.unicode() < 0x20) return false;
     return !name.trimmed().isEmpty();

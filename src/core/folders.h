@@ -26,6 +26,6 @@ QString folderPath(const QString& folder, const QString& part1, const QString& p
 // told apart without case); empty when there is none.
 QString findFileIgnoringCase(const QString& folder, const QString& name);
 
-// Whether a name the user typed may become a file or folder name: not empty, not "." or "..",
-// no path separator and no control character.
+// Whether a name the user typed may become a file or folder name: not empty, not starting with a
+// dot (nor "." or ".."), no path separator and no control character.
 bool isSafeFileName(const QString& name);

@@ -134,6 +134,12 @@ bool saveFilesTogether(const QList<FileContents>& files) {
                 qCWarning(lcFiles) << "not a file" << target;
                 return false;
             }
+            // Made read-only by its owner to keep it as it is: the folder would let the rename
+            // replace it all the same.
+            if ((st.st_mode & 0222) == 0) {
+                qCWarning(lcFiles) << "read-only" << target;
+                return false;
+            }
             olds.append(st);
         } else if (errno == ENOENT) {
             olds.append(std::nullopt);

@@ -10,7 +10,8 @@ class QImage;
 // disk, and only then renamed into place: a full disk, a write limit or a vanished folder leaves
 // the old file as it was, and the temporary goes. Folders are never created. Failures are logged.
 
-// Writes bytes to the file whole. False when it could not; the old file is then untouched.
+// Writes bytes to the file whole. False when it could not, or when the old file is read-only;
+// the old file is then untouched.
 bool saveFileSafely(const QString& path, const QByteArray& bytes);
 
 // The picture in the format ("jpeg", "bmp") at the quality (-1 the format's default), encoded in
@@ -26,6 +27,8 @@ struct FileContents {
 };
 
 // Several files saved as one: every new file is written whole and synced beside its old one
-// before any takes an old one's place, so a failure part-way leaves all the old files as they
-// were. A name that is taken by something other than a file (a folder) fails the whole set.
+// before any takes an old one's place, so a failure while writing leaves all the old files as
+// they were (only a folder changed by someone else between the renames can leave the set part
+// new). A name that is taken by something other than a file (a folder), or by a file without
+// any write permission (kept read-only on purpose), fails the whole set.
 bool saveFilesTogether(const QList<FileContents>& files);

@@ -149,6 +149,8 @@ private Q_SLOTS:
         QTest::newRow("slash") << "../etc/passwd" << false;
         QTest::newRow("backslash") << "a\\b" << false;
         QTest::newRow("control") << QString("a\nb") << false;
+        QTest::newRow("hidden") << ".conte" << false;
+        QTest::newRow("dot inside") << "conte.nou" << true;
     }
     void safeFileNames() {
         QFETCH(QString, name);

@@ -89,17 +89,22 @@ private Q_SLOTS:
         QTest::newRow("a folder") << "carpeta";
         QTest::newRow("missing folder") << "no/such/file";
         QTest::newRow("below a file") << "fitxer/a";
+        QTest::newRow("read-only") << "protegit";
     }
     void refusedNames() {
         QFETCH(QString, relative);
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkdir("carpeta"));
         QVERIFY(writeFileBytes(dir.filePath("fitxer"), "old"));
+        // Kept read-only by its owner: refused even where the folder would allow the rename.
+        QVERIFY(writeFileBytes(dir.filePath("protegit"), "old"));
+        QVERIFY(::chmod(QFile::encodeName(dir.filePath("protegit")).constData(), 0444) == 0);
         const QStringList before = entries(dir.path());
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot write|not a file")));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot write|not a file|read-only")));
         QVERIFY(!saveFileSafely(dir.filePath(relative), "new"));
         QCOMPARE(entries(dir.path()), before);
         QCOMPARE(readFileBytes(dir.filePath("fitxer")), QByteArray("old"));
+        QCOMPARE(readFileBytes(dir.filePath("protegit")), QByteArray("old"));
     }
 
     void failedWriteKeepsTheOldFile_data() {
