@@ -247,6 +247,7 @@ void Form6::Form_Load() {
     for (QPlainTextEdit* box : PINTA)
         box->hide();
     kept_ = captions();
+    keptPictures_ = panelPictures();
 }
 
 void Form6::Form_Unload(bool& cancel) {

@@ -149,9 +149,14 @@ private:
     bool saveStrip();
     // The captions, first and second of each panel in turn.
     QStringList captions() const;
-    // False when changed captions must stay: the user wants the strip saved and it was not.
+    // Which picture each panel holds (a key a picture keeps until it changes).
+    QList<qint64> panelPictures() const;
+    // False when changed captions or pictures must stay: the user wants the strip saved and it
+    // was not.
     bool mayLetCaptionsGo(const QString& question);
-    QStringList kept_; // the captions as the window opened, or as last saved or opened
+    // What the window opened with, or last opened or saved: what is not lost.
+    QStringList kept_;
+    QList<qint64> keptPictures_;
 
     void makeMenus();
     void makeSideColumn();

@@ -30,9 +30,17 @@ QString Form6::openQuestion() {
     return QStringLiteral("L'auca té canvis que no s'han desat.\nVols desar-la abans d'obrir-ne una altra?");
 }
 
+QList<qint64> Form6::panelPictures() const {
+    QList<qint64> keys;
+    for (int i = 0; i < Panels; ++i)
+        keys << ESCRIU[i]->Picture().cacheKey();
+    return keys;
+}
+
 bool Form6::mayLetCaptionsGo(const QString& question) {
     const QStringList now = captions();
-    return mayLetWorkGo(services, this, now != kept_ && !allBlank(now), question, [this] { return saveStrip(); });
+    const bool changed = (now != kept_ && !allBlank(now)) || panelPictures() != keptPictures_;
+    return mayLetWorkGo(services, this, changed, question, [this] { return saveStrip(); });
 }
 
 void Form6::Command1_Click() {
@@ -67,6 +75,7 @@ bool Form6::saveStrip() {
     }
     setWindowTitle(QDir::toNativeSeparators(folder));
     kept_ = captions();
+    keptPictures_ = panelPictures();
     return true;
 }
 
@@ -89,4 +98,5 @@ void Form6::aaa_Click() {
         PINTA[i]->setPlainText(strip->second[i]);
     }
     kept_ = captions();
+    keptPictures_ = panelPictures();
 }

@@ -150,6 +150,7 @@ void Form61::Form_Load() {
     Label1 = 0;
     showLayout(0);
     kept_ = boxTexts();
+    keptPictures_ = slotPictures();
 }
 
 void Form61::Form_Unload(bool& cancel) {

@@ -104,7 +104,11 @@ private:
     QStringList boxTexts() const;
     // False when changed texts must stay: the user wants the page saved and it was not.
     bool mayLetTextsGo(const QString& question);
-    QStringList kept_; // the texts as the window opened, or as last saved or opened
+    // Which picture each slot holds (a key a picture keeps until it changes).
+    QList<qint64> slotPictures() const;
+    // What the window opened with, or last opened or saved: what is not lost.
+    QStringList kept_;
+    QList<qint64> keptPictures_;
 
     void showLayout(int layout);
     void setBorders(int style);

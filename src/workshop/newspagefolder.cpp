@@ -54,9 +54,17 @@ QString Form61::openQuestion() {
     return QStringLiteral("La notícia té canvis que no s'han desat.\nVols desar-la abans d'obrir-ne una altra?");
 }
 
+QList<qint64> Form61::slotPictures() const {
+    QList<qint64> keys;
+    for (const NewsSlot* slot : DIBU1)
+        keys << slot->Picture().cacheKey();
+    return keys;
+}
+
 bool Form61::mayLetTextsGo(const QString& question) {
     const QStringList now = boxTexts();
-    return mayLetWorkGo(services, this, now != kept_ && !allBlank(now), question, [this] { return savePage(); });
+    const bool changed = (now != kept_ && !allBlank(now)) || slotPictures() != keptPictures_;
+    return mayLetWorkGo(services, this, changed, question, [this] { return savePage(); });
 }
 
 void Form61::Command1_Click() {
@@ -88,6 +96,7 @@ bool Form61::savePage() {
         return false;
     }
     kept_ = boxTexts();
+    keptPictures_ = slotPictures();
     return true;
 }
 
@@ -117,4 +126,5 @@ void Form61::POLO_Click() {
         if (!picture.isNull()) slot->setPicture(placedInSlot(picture, slot));
     }
     kept_ = boxTexts();
+    keptPictures_ = slotPictures();
 }

@@ -145,6 +145,25 @@ private Q_SLOTS:
         QCOMPARE(d.unsavedTexts.size(), asked);
     }
 
+    // Pictures put in the panels are work too, though no caption was typed.
+    void changedPicturesAreNotLostUnasked() {
+        Strip s;
+        auto& d = s.t.dialogs;
+        // As it opened: nothing to ask.
+        QVERIFY(s.f->close());
+        QVERIFY(d.unsavedTexts.isEmpty());
+        s.f = &s.t.forms().show<Form6>();
+        QImage picture(s.f->ESCRIU[2]->size(), QImage::Format_RGB32);
+        picture.fill(Qt::yellow);
+        s.f->ESCRIU[2]->setPicture(picture);
+        d.answerUnsaved(Dialogs::Unsaved::Cancel);
+        QVERIFY(!s.f->close());
+        QCOMPARE(d.unsavedTexts, QStringList{Form6::closeQuestion()});
+        s.save("sol");
+        QVERIFY(s.f->close());
+        QCOMPARE(d.unsavedTexts.size(), 1);
+    }
+
     void unsafeNamesWriteNothing_data() {
         QTest::addColumn<QString>("name");
         QTest::newRow("empty") << "";

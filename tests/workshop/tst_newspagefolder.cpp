@@ -185,6 +185,23 @@ private Q_SLOTS:
         QCOMPARE(d.unsavedTexts.size(), asked);
     }
 
+    // Pictures put in the slots are work too, though no text was typed.
+    void changedPicturesAreNotLostUnasked() {
+        Page p;
+        auto& d = p.t.dialogs;
+        // As it opened: nothing to ask.
+        QVERIFY(p.f->close());
+        QVERIFY(d.unsavedTexts.isEmpty());
+        p.f = &p.t.forms().show<Form61>();
+        p.slot(0)->setPicture(filled(p.slot(0)->size(), Qt::red));
+        d.answerUnsaved(Dialogs::Unsaved::Cancel);
+        QVERIFY(!p.f->close());
+        QCOMPARE(d.unsavedTexts, QStringList{Form61::closeQuestion()});
+        p.save("foto");
+        QVERIFY(p.f->close());
+        QCOMPARE(d.unsavedTexts.size(), 1);
+    }
+
     // A shorter page over an older, longer one: the index is the new page's alone; the older
     // pictures stay but are never read.
     void shorterPageOverAnOlderOne() {
