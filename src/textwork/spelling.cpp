@@ -24,6 +24,12 @@ constexpr int GroupStep = 990;
 
 using spellinggaps::Family;
 
+// The letters a button stands for. Some desktops put "&" shortcut marks into the buttons of every
+// program; the captions hold no "&" of their own, so any there is such a mark.
+QString lettersOf(const QPushButton* button) {
+    return button->text().remove(QLatin1Char('&'));
+}
+
 template <std::size_t N> QPushButton* buttonAt(const std::array<QPushButton*, N>& buttons, int index) {
     return index >= 0 && index < int(N) ? buttons[index] : nullptr;
 }
@@ -170,7 +176,7 @@ void cancions::Form_Load() {
     // The default exercise hides "v" and "b" in the first 900 characters: with every text still
     // empty it is empty and counts nothing.
     const spellinggaps::Exercise made = spellinggaps::build(
-        engine.Text3(), spellinggaps::pieces(Family::pp, pp[0]->text()), spellinggaps::Stretch::First900);
+        engine.Text3(), spellinggaps::pieces(Family::pp, lettersOf(pp[0])), spellinggaps::Stretch::First900);
     typing->startExercise(made.gapped, engine.Text2(), made.blanks);
     Text1->setFocus();
 }
@@ -197,31 +203,31 @@ void cancions::buildExercise(Family family, const QString& caption) {
 }
 
 void cancions::pp_Click(int Index) {
-    if (QPushButton* button = buttonAt(pp, Index)) buildExercise(Family::pp, button->text());
+    if (QPushButton* button = buttonAt(pp, Index)) buildExercise(Family::pp, lettersOf(button));
 }
 
 void cancions::vo_Click(int Index) {
-    if (QPushButton* button = buttonAt(vo, Index)) buildExercise(Family::vo, button->text());
+    if (QPushButton* button = buttonAt(vo, Index)) buildExercise(Family::vo, lettersOf(button));
 }
 
 void cancions::ppp_Click(int Index) {
-    if (QPushButton* button = buttonAt(ppp, Index)) buildExercise(Family::ppp, button->text());
+    if (QPushButton* button = buttonAt(ppp, Index)) buildExercise(Family::ppp, lettersOf(button));
 }
 
 void cancions::ccc_Click(int Index) {
-    if (QPushButton* button = buttonAt(ccc, Index)) buildExercise(Family::ccc, button->text());
+    if (QPushButton* button = buttonAt(ccc, Index)) buildExercise(Family::ccc, lettersOf(button));
 }
 
 void cancions::pppp_Click(int Index) {
-    if (QPushButton* button = buttonAt(pppp, Index)) buildExercise(Family::pppp, button->text());
+    if (QPushButton* button = buttonAt(pppp, Index)) buildExercise(Family::pppp, lettersOf(button));
 }
 
 void cancions::ssi_Click(int Index) {
-    if (QPushButton* button = buttonAt(ssi, Index)) buildExercise(Family::ssi, button->text());
+    if (QPushButton* button = buttonAt(ssi, Index)) buildExercise(Family::ssi, lettersOf(button));
 }
 
 void cancions::Command3_Click() {
-    buildExercise(Family::Command3, Command3->text());
+    buildExercise(Family::Command3, lettersOf(Command3));
 }
 
 void cancions::Command9_Click() {

@@ -124,6 +124,8 @@ void trobass::showCaptions(const ftw::Captions& captions) {
 void trobass::pickTarget(bool withPicture) {
     const int t = ftw::pickTarget(captions(), services.random);
     Text1->setText(Command2Caption(t));
+    // A caption longer than the box shows its beginning.
+    Text1->setCursorPosition(0);
     if (withPicture) Image1->setPicture(Picture7[t]->Picture());
 }
 

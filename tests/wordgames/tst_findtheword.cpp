@@ -261,6 +261,16 @@ private Q_SLOTS:
         QCOMPARE(g.hits(), 10);
     }
 
+    // A long caption shows its beginning in the target box.
+    void aLongTargetShowsItsBeginning() {
+        Game g;
+        trobass& f = *g.f;
+        f.List1->addItem("La nena juga amb el gos al pati");
+        f.metess();
+        QCOMPARE(f.Text1->text(), QString("La nena juga amb el gos al pati"));
+        QCOMPARE(f.Text1->cursorPosition(), 0);
+    }
+
     void speakerShowsWithSpeechOnAndSpeaksTheTarget() {
         Game g(1);
         QVERIFY(g.f->Picture2->isVisible());
