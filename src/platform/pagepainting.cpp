@@ -28,6 +28,10 @@ QFont fontAt(const QString& name, double points) {
     QFont font;
     font.setFamily(name);
     font.setPointSizeF(points);
+    // Pages place their texts by fixed character widths (numbers right-aligned with spaces in
+    // columns): kerning would pull pairs such as "11" together and move the digits off their
+    // columns.
+    font.setKerning(false);
     return font;
 }
 } // namespace

@@ -222,6 +222,26 @@ private Q_SLOTS:
         }
     }
 
+    // Digits keep their width on paper: a number of 1s ends where any other number of its
+    // length ends, so the units stand over the units (the font pairs "11" closer when kerning).
+    void digitsKeepTheirColumns() {
+        if (!pdfToolsInstalled()) QSKIP("poppler-utils is missing (tools/debian-packages.txt)");
+        QTemporaryDir dir;
+        RunPdfPrinting pdf(dir.filePath("columnes.pdf"));
+        Printer printer(pdf);
+        ColumnSheet sheet = sheetOf("colsum", 4);
+        for (const qint64 first : {qint64(2345), qint64(1111)}) {
+            sheet.exercises[0].first = first;
+            QVERIFY(printSheet(printer, sheet, "Arial", "Escola"));
+        }
+        QVERIFY(pdf.finish());
+        double ends[2] = {0, 0};
+        for (const PdfWord& w : pdfWords(pdf.fileName()))
+            if (w.text == (w.page == 1 ? "2345" : "1111")) ends[w.page - 1] = w.xMax;
+        QVERIFY(ends[0] > 0 && ends[1] > 0);
+        QVERIFY2(qAbs(ends[0] - ends[1]) < 0.5, qPrintable(QString("%1 %2").arg(ends[0]).arg(ends[1])));
+    }
+
     // One sheet of each row in a PDF: the numbers over the rule, the sign left of the second
     // number, the key small near the foot.
     void pdf() {
