@@ -1,4 +1,5 @@
 #include "core/textinput.h"
+#include "core/cp1252.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -27,7 +28,8 @@ int takeBackAdded(QPlainTextEdit* box, int changeEnd, int excess) {
     while (excess > 0 && start > 0) {
         --start;
         const QChar c = text.at(start);
-        excess -= c == QLatin1Char('\n') ? 2 : 1;
+        // As stored: a line break is CR LF and "ŀ" is "l·", two bytes each.
+        excess -= cp1252Length(QString(c));
         if (c.isLowSurrogate() && start > 0 && text.at(start - 1).isHighSurrogate()) --start;
     }
     QTextCursor cursor(box->document());

@@ -491,6 +491,12 @@ private Q_SLOTS:
         line->moveCursor(QTextCursor::End);
         line->paste();
         QCOMPARE(line->Text(), QString(480, QLatin1Char('x')) + QString(20, QLatin1Char('z')));
+        // "ŀ" is stored as two bytes: what fits before it stays.
+        line->setPlainText(QString(498, QLatin1Char('x')));
+        line->moveCursor(QTextCursor::End);
+        QApplication::clipboard()->setText(QString::fromUtf8("bcŀ"));
+        line->paste();
+        QCOMPARE(line->Text(), QString(498, QLatin1Char('x')) + "bc");
         // A single-line part: Enter adds nothing, pasted lines join.
         line->clear();
         QTest::keyClick(line, Qt::Key_Return);
