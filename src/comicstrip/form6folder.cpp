@@ -95,6 +95,7 @@ void Form6::aaa_Click() {
         // A picture missing from the folder leaves its panel as it was.
         if (!strip->pictures[i].isNull()) ESCRIU[i]->setPicture(strip->pictures[i]);
         Text3[i]->setText(strip->first[i]);
+        Text3[i]->setCursorPosition(0); // a long caption shows its beginning
         PINTA[i]->setPlainText(strip->second[i]);
     }
     kept_ = captions();

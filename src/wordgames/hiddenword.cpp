@@ -167,7 +167,11 @@ void amaga::LINEA() {
         return;
     }
     const QString w = pool->item(*r)->text();
-    if (*r < int(Picture7.size())) showPanelPicture(*r);
+    // A word with no panel of its own shows none, not the picture of the word before.
+    if (*r < int(Picture7.size()))
+        showPanelPicture(*r);
+    else
+        Image1->clear();
     Text2->setText(w);
     Text2->setCursorPosition(0); // the box shows the word's start, not its end
     Label10 = w;

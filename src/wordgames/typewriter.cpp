@@ -223,7 +223,12 @@ void palabrejas::llena() {
     const int limit = lengthLimit();
     const int r = dealTypewriterWord(pool, limit, services.random);
     Label1 = r >= 0 ? pool[r] : QString();
-    if (r >= 0 && r < PanelCount) showPanel(r);
+    // A word with no panel of its own (none dealt, or one past the strip's panels) shows none,
+    // not the picture of the word before.
+    if (r >= 0 && r < PanelCount)
+        showPanel(r);
+    else
+        Image1->clear();
     setWindowTitle(QString::number(limit));
 
     // Laid out without its surrounding blanks, so a caption typed after a blank loses no letter.

@@ -249,8 +249,9 @@ void escritors::DealModelWord(Picture picture, Typing typing, Model model) {
         Text2->setText(MAYOR->isChecked() ? word.toUpper() : word.toLower());
     // A word longer than the box shows its beginning, where the copying starts.
     Text2->setCursorPosition(0);
-    if (picture == Picture::Show && r >= 0 && r < int(Picture7.size()))
-        Image2->setPicture(Picture7[size_t(r)]->Picture());
+    // A word with no panel of its own shows none, not the picture of the word before.
+    if (picture == Picture::Show)
+        Image2->setPicture(r >= 0 && r < int(Picture7.size()) ? Picture7[size_t(r)]->Picture() : QImage());
     if (typing == Typing::Empty) Text1->clear();
 }
 

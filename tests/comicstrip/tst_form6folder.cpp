@@ -164,6 +164,22 @@ private Q_SLOTS:
         QCOMPARE(d.unsavedTexts.size(), 1);
     }
 
+    // Opened again, a caption longer than its box shows its beginning.
+    void longCaptionsShowTheirStart() {
+        Strip s;
+        s.fill();
+        s.f->Text3[0]->setText("ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+        s.save("llarga");
+        Strip again;
+        const QStringList files = QDir(s.folder("llarga")).entryList(QDir::Files);
+        const QStringList index = files.filter(QRegularExpression("\\.txt$", QRegularExpression::CaseInsensitiveOption));
+        QVERIFY(!index.isEmpty());
+        QDir().mkpath(again.auca);
+        again.open(QDir(s.folder("llarga")).filePath(index.first()));
+        QCOMPARE(again.f->Text3[0]->text(), QString("ABCDEFGHIJKLMNOPQRSTUVWXYZ"));
+        QCOMPARE(again.f->Text3[0]->cursorPosition(), 0);
+    }
+
     void unsafeNamesWriteNothing_data() {
         QTest::addColumn<QString>("name");
         QTest::newRow("empty") << "";

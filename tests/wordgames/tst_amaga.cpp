@@ -464,7 +464,6 @@ private Q_SLOTS:
             words << QString("w%1").arg(QChar(u'a' + i));
         g.t.dialogs.answerOpen(g.writeList("dotze.bak", words));
         g.f->SASASA->trigger();
-        QImage last;
         for (int deal = 0; deal < 100; ++deal) {
             const int r = int(words.indexOf(g.f->Label10));
             QVERIFY(r >= 0);
@@ -472,8 +471,7 @@ private Q_SLOTS:
             if (r < 9)
                 QCOMPARE(shown.pixelColor(shown.width() / 2, shown.height() / 2), paletteColour(r + 1));
             else
-                QCOMPARE(shown, last); // words past the ninth keep the picture on view
-            last = shown;
+                QVERIFY(shown.isNull()); // words past the ninth show none, not the last word's
             g.f->LINEA();
         }
     }

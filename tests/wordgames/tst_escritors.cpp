@@ -331,11 +331,10 @@ private Q_SLOTS:
             words << QString(QChar('a' + i)) + "x";
             g.f->Picture7[size_t(i)]->setPicture(filled(paletteColour(i + 1)));
         }
-        words << "zz"; // entry 9 has no slot: the picture shown stays
+        words << "zz"; // entry 9 has no slot: it shows no picture, not the last word's
         g.pool(words);
         bool sawNinth = false;
         for (int round = 0; round < 200; ++round) {
-            const QImage before = g.f->Image2->Picture();
             if (round % 2)
                 QTest::mouseClick(g.f->Label12, Qt::LeftButton);
             else {
@@ -346,7 +345,7 @@ private Q_SLOTS:
             QVERIFY(r >= 0);
             if (r == 9) {
                 sawNinth = true;
-                QCOMPARE(g.f->Image2->Picture(), before);
+                QVERIFY(g.f->Image2->Picture().isNull());
             } else {
                 QCOMPARE(g.f->Image2->Picture(), g.f->Picture7[size_t(r)]->Picture());
             }

@@ -476,12 +476,12 @@ private Q_SLOTS:
         QCOMPARE(shown.size(), QSize(145, 109)); // made smaller to fit, not stretched
         QCOMPARE(shown.pixelColor(shown.rect().center()), colours[4]);
 
-        // A word past the ninth position has no panel: the picture stays.
+        // A word past the ninth position has no panel: it shows none, not the last word's.
         w.f->List2->item(4)->setText(accented);
         w.f->List2->addItem("gat");
         w.f->llena();
         QCOMPARE(w.f->Label1, QString("gat"));
-        QCOMPARE(w.f->Image1->pixmap().toImage().pixelColor(50, 50), colours[4]);
+        QVERIFY(w.f->Image1->pixmap().isNull());
 
         // A small panel shows at its own size.
         w.f->Picture7[1]->setPicture(plain(Qt::black, QSize(40, 30)));
