@@ -50,8 +50,9 @@ void sendToBottom(SlotMap& map, int slot) {
 
 int wordsInPlace(const QStringList& answer, const QStringList& column) {
     int n = 0;
+    // Words the order holds equal ("Casa" and "casa") may stand either way round.
     for (int j = 0; j < Words; ++j)
-        if (answer.value(j) == column.value(j)) ++n;
+        if (catalanCollator().compare(answer.value(j), column.value(j)) == 0) ++n;
     return n;
 }
 

@@ -120,7 +120,14 @@ private Q_SLOTS:
         QTest::newRow("reversed") << QStringList{"h", "g", "f", "e", "d", "c", "b", "a"} << abc << 0;
         const QStringList twice{"a", "a", "b", "c", "d", "e", "f", "g"};
         QTest::newRow("equal words in either order") << twice << twice << 8;
-        QTest::newRow("case counts") << QStringList{"a", "B", "c", "d", "e", "f", "g", "h"} << abc << 7;
+        // The order ignores case, so words that differ only in case may stand either way round;
+        // accents are not ignored.
+        QTest::newRow("equal but for case, either way round")
+            << QStringList{"a", "casa", "Casa", "d", "e", "f", "g", "h"}
+            << QStringList{"a", "Casa", "casa", "d", "e", "f", "g", "h"} << 8;
+        QTest::newRow("accents count")
+            << QStringList{"a", QString::fromUtf8("bé"), "be", "d", "e", "f", "g", "h"}
+            << QStringList{"a", "be", QString::fromUtf8("bé"), "d", "e", "f", "g", "h"} << 6;
         QTest::newRow("eight empty words") << QStringList(8, QString()) << QStringList(8, QString()) << 8;
         QTest::newRow("empty answer") << abc << QStringList{} << 0;
     }
