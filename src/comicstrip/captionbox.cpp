@@ -2,6 +2,7 @@
 #include "comicstrip/aucafolder.h"
 
 #include <QApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 
@@ -29,6 +30,19 @@ void CaptionBox::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QPlainTextEdit::keyPressEvent(event);
+}
+
+void CaptionBox::inputMethodEvent(QInputMethodEvent* event) {
+    // A letter made with a dead key or an input method comes here, not as a key: one that does
+    // not fit is refused like a typed one, its composing given up.
+    if (!event->commitString().isEmpty() && AucaFolder::recordBytes(event->commitString()) > room()) {
+        QApplication::beep();
+        QInputMethodEvent withoutCommit(QString(), {});
+        QPlainTextEdit::inputMethodEvent(&withoutCommit);
+        event->accept();
+        return;
+    }
+    QPlainTextEdit::inputMethodEvent(event);
 }
 
 void CaptionBox::insertFromMimeData(const QMimeData* source) {

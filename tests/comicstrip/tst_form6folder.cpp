@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QInputMethodEvent>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -331,6 +332,20 @@ private Q_SLOTS:
         QCOMPARE(box->toPlainText(), QString(QString(697, QChar(0x61)) + "xyz"));
         box->setPlainText(QString(800, 'c'));
         QCOMPARE(box->toPlainText(), QString(700, 'c'));
+        // A letter made with a dead key, in the middle of a full caption: refused, the caption's
+        // end kept.
+        QTextCursor at = box->textCursor();
+        at.setPosition(5);
+        box->setTextCursor(at);
+        QInputMethodEvent accent(QString(), {});
+        accent.setCommitString(QString::fromUtf8("à"));
+        QCoreApplication::sendEvent(box, &accent);
+        QCOMPARE(box->toPlainText(), QString(700, 'c'));
+        // With room, it goes in where the caret is.
+        box->setPlainText("cas");
+        box->moveCursor(QTextCursor::End);
+        QCoreApplication::sendEvent(box, &accent);
+        QCOMPARE(box->toPlainText(), QString::fromUtf8("casà"));
     }
 
     // A first caption is counted as its record stores it: "ŀ" is kept as the two bytes "l·", so
