@@ -20,5 +20,6 @@ bool mayLetWorkGo(Services& services, QWidget* parent, bool changed, const QStri
 }
 
 bool allBlank(const QStringList& texts) {
-    return std::all_of(texts.begin(), texts.end(), [](const QString& text) { return text.trimmed().isEmpty(); });
+    return std::all_of(texts.begin(), texts.end(),
+                       [](const QString& text) { return text.trimmed().isEmpty(); });
 }

@@ -187,7 +187,8 @@ QString Form12::closeQuestion() {
 }
 
 QString Form12::openQuestion() {
-    return QStringLiteral("La carta té canvis que no s'han desat.\nVols desar-la abans d'obrir-ne una altra?");
+    return QStringLiteral(
+        "La carta té canvis que no s'han desat.\nVols desar-la abans d'obrir-ne una altra?");
 }
 
 bool Form12::mayLetLetterGo(const QString& question) {

@@ -5,9 +5,9 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPagedPaintDevice>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTextBlock>
 #include <QTextDocumentFragment>
 #include <QTextFrame>
 #include <QTextImageFormat>

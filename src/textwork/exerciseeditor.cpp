@@ -139,7 +139,8 @@ QString grabaci::closeQuestion() {
 }
 
 QString grabaci::openQuestion() {
-    return QStringLiteral("L'exercici té canvis que no s'han desat.\nVols desar-lo abans d'obrir-ne un altre?");
+    return QStringLiteral(
+        "L'exercici té canvis que no s'han desat.\nVols desar-lo abans d'obrir-ne un altre?");
 }
 
 std::array<QString, 3> grabaci::shown() const {

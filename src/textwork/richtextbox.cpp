@@ -20,7 +20,8 @@ constexpr int MostPictures = 1000;
 // The pictures in positions from..to: each one's position and name.
 QList<std::pair<int, QString>> picturesBetween(const QTextDocument* doc, int from, int to) {
     QList<std::pair<int, QString>> found;
-    for (QTextBlock block = doc->findBlock(from); block.isValid() && block.position() < to; block = block.next())
+    for (QTextBlock block = doc->findBlock(from); block.isValid() && block.position() < to;
+         block = block.next())
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
             if (!fragment.charFormat().isImageFormat()) continue;
@@ -59,9 +60,11 @@ QMimeData* RichTextBox::createMimeDataFromSelection() const {
             data->setData(format, text->data(format));
     const QTextCursor selection = textCursor();
     QHash<QString, QImage> pictures;
-    for (const auto& [at, name] : picturesBetween(document(), selection.selectionStart(), selection.selectionEnd())) {
+    for (const auto& [at, name] :
+         picturesBetween(document(), selection.selectionStart(), selection.selectionEnd())) {
         if (pictures.contains(name) || pictures.size() >= MostPictures) continue;
-        const QImage picture = qvariant_cast<QImage>(document()->resource(QTextDocument::ImageResource, QUrl(name)));
+        const QImage picture =
+            qvariant_cast<QImage>(document()->resource(QTextDocument::ImageResource, QUrl(name)));
         if (!picture.isNull()) pictures.insert(name, picture);
     }
     if (!pictures.isEmpty()) {

@@ -133,7 +133,8 @@ QImage scaledPicture(const QImage& picture, int k) {
 bool opensAsLink(const QUrl& target) {
     if (!target.isValid()) return false;
     const QString scheme = target.scheme().toLower();
-    if (scheme == QLatin1String("http") || scheme == QLatin1String("https") || scheme == QLatin1String("mailto"))
+    if (scheme == QLatin1String("http") || scheme == QLatin1String("https") ||
+        scheme == QLatin1String("mailto"))
         return true;
     if (scheme != QLatin1String("file")) return false;
     const QFileInfo file(target.toLocalFile());

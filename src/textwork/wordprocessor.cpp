@@ -129,7 +129,8 @@ QString Form18::closeQuestion() {
 }
 
 QString Form18::openQuestion() {
-    return QStringLiteral("El document té canvis que no s'han desat.\nVols desar-lo abans d'obrir-ne un altre?");
+    return QStringLiteral(
+        "El document té canvis que no s'han desat.\nVols desar-lo abans d'obrir-ne un altre?");
 }
 
 bool Form18::mayLetDocumentGo(const QString& question) {

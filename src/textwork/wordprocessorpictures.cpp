@@ -74,10 +74,9 @@ void Form18::makePictureTools() {
         *z.zone = control<ClickZone>(Picture2, z.name, z.left, z.top, z.width, z.height);
         connect(*z.zone, &ClickZone::Click, this, z.handler);
     }
-    connect(RichTextBox1, &RichTextBox::linkOpened, this,
-            [this](const QUrl& url) {
-                if (wordprocessing::opensAsLink(url)) services.launcher.openUrl(url);
-            });
+    connect(RichTextBox1, &RichTextBox::linkOpened, this, [this](const QUrl& url) {
+        if (wordprocessing::opensAsLink(url)) services.launcher.openUrl(url);
+    });
 }
 
 void Form18::IMATGESS_Click() {

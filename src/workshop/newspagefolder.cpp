@@ -51,7 +51,8 @@ QString Form61::closeQuestion() {
 }
 
 QString Form61::openQuestion() {
-    return QStringLiteral("La notícia té canvis que no s'han desat.\nVols desar-la abans d'obrir-ne una altra?");
+    return QStringLiteral(
+        "La notícia té canvis que no s'han desat.\nVols desar-la abans d'obrir-ne una altra?");
 }
 
 QList<qint64> Form61::slotPictures() const {

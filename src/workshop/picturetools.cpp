@@ -57,7 +57,8 @@ QImage loadPicture(const QString& path, QSize stretchTo) {
     const bool stretch = stretchTo.isValid() && !stretchTo.isEmpty();
     // Decoding at the frame's size is much faster for large photos than decoding whole. At its
     // own size, a picture larger than any page or canvas shows is taken with fewer pixels.
-    QImage image = readPictureFile(path, [&](QSize whole) { return stretch ? stretchTo : sizeWithinPixels(whole); });
+    QImage image =
+        readPictureFile(path, [&](QSize whole) { return stretch ? stretchTo : sizeWithinPixels(whole); });
     if (image.isNull()) return {};
     if (stretch && image.size() != stretchTo)
         image = image.scaled(stretchTo, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

@@ -12,10 +12,10 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QInputMethodEvent>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -134,7 +134,8 @@ private Q_SLOTS:
         const int asked = d.unsavedTexts.size();
         s.f = &s.t.forms().show<Form6>();
         const QStringList files = QDir(s.folder("gat")).entryList(QDir::Files);
-        const QStringList index = files.filter(QRegularExpression("\\.txt$", QRegularExpression::CaseInsensitiveOption));
+        const QStringList index =
+            files.filter(QRegularExpression("\\.txt$", QRegularExpression::CaseInsensitiveOption));
         QVERIFY(!index.isEmpty());
         s.open(QDir(s.folder("gat")).filePath(index.first()));
         QCOMPARE(s.f->PINTA[4]->toPlainText(), QString("i el gat va fugir"));
@@ -173,7 +174,8 @@ private Q_SLOTS:
         s.save("llarga");
         Strip again;
         const QStringList files = QDir(s.folder("llarga")).entryList(QDir::Files);
-        const QStringList index = files.filter(QRegularExpression("\\.txt$", QRegularExpression::CaseInsensitiveOption));
+        const QStringList index =
+            files.filter(QRegularExpression("\\.txt$", QRegularExpression::CaseInsensitiveOption));
         QVERIFY(!index.isEmpty());
         QDir().mkpath(again.auca);
         again.open(QDir(s.folder("llarga")).filePath(index.first()));

@@ -86,11 +86,16 @@ private Q_SLOTS:
     void missingStartFolderOpensTheNearestOne_data() {
         QTest::addColumn<QString>("asked");
         QTest::addColumn<QString>("opened");
-        QTest::newRow("exists") << "" << "";
-        QTest::newRow("missing child") << "dibuixos" << "";
-        QTest::newRow("missing deeper") << "a/b/c" << "";
-        QTest::newRow("a file") << "fitxer.txt" << "";
-        QTest::newRow("none asked") << "<none>" << "<home>";
+        QTest::newRow("exists") << ""
+                                << "";
+        QTest::newRow("missing child") << "dibuixos"
+                                       << "";
+        QTest::newRow("missing deeper") << "a/b/c"
+                                        << "";
+        QTest::newRow("a file") << "fitxer.txt"
+                                << "";
+        QTest::newRow("none asked") << "<none>"
+                                    << "<home>";
     }
     void missingStartFolderOpensTheNearestOne() {
         QFETCH(QString, asked);

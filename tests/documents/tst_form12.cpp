@@ -11,9 +11,9 @@
 #include "documents/lettertoolbar.h"
 #include "files.h"
 #include "odfxml.h"
+#include "platform/dialogs.h"
 #include "platform/flatodt.h"
 #include "platform/officedocument.h"
-#include "platform/dialogs.h"
 #include "testservices.h"
 #include "workshop/handoff.h"
 

@@ -200,9 +200,7 @@ private Q_SLOTS:
     }
 
     // A job the disk refuses fails, and the file keeps the jobs before it, byte for byte.
-    void aFullDiskKeepsTheLastCompleteFile_data() {
-        addRefusingPlaceRows();
-    }
+    void aFullDiskKeepsTheLastCompleteFile_data() { addRefusingPlaceRows(); }
     void aFullDiskKeepsTheLastCompleteFile() {
         QFETCH(int, kind);
         RefusingPlace place{RefusingPlace::Kind(kind)};

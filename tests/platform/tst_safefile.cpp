@@ -100,7 +100,8 @@ private Q_SLOTS:
         QVERIFY(writeFileBytes(dir.filePath("protegit"), "old"));
         QVERIFY(::chmod(QFile::encodeName(dir.filePath("protegit")).constData(), 0444) == 0);
         const QStringList before = entries(dir.path());
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot write|not a file|read-only")));
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression(QStringLiteral("cannot write|not a file|read-only")));
         QVERIFY(!saveFileSafely(dir.filePath(relative), "new"));
         QCOMPARE(entries(dir.path()), before);
         QCOMPARE(readFileBytes(dir.filePath("fitxer")), QByteArray("old"));
@@ -135,9 +136,7 @@ private Q_SLOTS:
     }
 
     // Of a set, a file that cannot be written keeps every other one old too.
-    void aSetIsAllOrNothing_data() {
-        addRefusingPlaceRows();
-    }
+    void aSetIsAllOrNothing_data() { addRefusingPlaceRows(); }
     void aSetIsAllOrNothing() {
         QFETCH(int, kind);
         RefusingPlace place{RefusingPlace::Kind(kind)};

@@ -436,22 +436,27 @@ private Q_SLOTS:
         QTest::addColumn<QString>("gapped");
         QTest::addColumn<int>("blanks");
         QTest::addColumn<int>("firstBlank");
-        QTest::addColumn<QString>("name"); // etis afterwards
+        QTest::addColumn<QString>("name");  // etis afterwards
         QTest::addColumn<QString>("shown"); // the button's caption as a desktop may show it
         QTest::newRow("r-rr") << "ppp_0"
                               << "la gerra rodona"
-                              << "la ge__a _odona" << 3 << 5 << "r-rr" << "";
+                              << "la ge__a _odona" << 3 << 5 << "r-rr"
+                              << "";
         QTest::newRow("voc") << "Command3" << QString::fromUtf8("Ésser útil")
-                             << QString::fromUtf8("Éss_r _t_l") << 3 << 3 << "..." << "";
+                             << QString::fromUtf8("Éss_r _t_l") << 3 << 3 << "..."
+                             << "";
         QTest::newRow("v-b") << "pp_0"
                              << "Vull veure el bou"
-                             << "Vull _eure el _ou" << 2 << 5 << "v-b" << "";
+                             << "Vull _eure el _ou" << 2 << 5 << "v-b"
+                             << "";
         QTest::newRow("v-b with a desktop's shortcut mark") << "pp_0"
                                                             << "Vull veure el bou"
-                                                            << "Vull _eure el _ou" << 2 << 5 << "v-b" << "&v-b";
+                                                            << "Vull _eure el _ou" << 2 << 5 << "v-b"
+                                                            << "&v-b";
         QTest::newRow("les-els") << "ssi_7"
                                  << "les els"
-                                 << "___ ___" << 6 << 1 << "les-els" << "";
+                                 << "___ ___" << 6 << 1 << "les-els"
+                                 << "";
         QTest::newRow("an empty source") << "pp_11"
                                          << ""
                                          << "" << 0 << 0 << QString::fromUtf8("c-ç") << "";

@@ -5,8 +5,8 @@
 #include "core/sharedstate.h"
 #include "files.h"
 #include "fulldisk.h"
-#include "platform/pagepainting.h"
 #include "platform/dialogs.h"
+#include "platform/pagepainting.h"
 #include "testservices.h"
 #include "textwork/richtext.h"
 #include "textwork/richtextbox.h"
@@ -525,7 +525,8 @@ private Q_SLOTS:
             QTextCursor c(const_cast<QTextDocument*>(&doc));
             c.setPosition(at + 1);
             const QString name = c.charFormat().toImageFormat().name();
-            const QImage picture = qvariant_cast<QImage>(doc.resource(QTextDocument::ImageResource, QUrl(name)));
+            const QImage picture =
+                qvariant_cast<QImage>(doc.resource(QTextDocument::ImageResource, QUrl(name)));
             return picture.isNull() ? QColor() : picture.pixelColor(0, 0);
         };
         Window w;
@@ -548,8 +549,9 @@ private Q_SLOTS:
         QCOMPARE(colourOf(*w.text()->document(), 3), QColor(Qt::red));
         // Printed and saved with both.
         w.click(w.f->Label7);
-        QVERIFY(qvariant_cast<QImage>(documentToPrint(w.text()->textCursor())
-                                          ->resource(QTextDocument::ImageResource, QUrl(w.formatAt(3).toImageFormat().name())))
+        QVERIFY(qvariant_cast<QImage>(
+                    documentToPrint(w.text()->textCursor())
+                        ->resource(QTextDocument::ImageResource, QUrl(w.formatAt(3).toImageFormat().name())))
                     .pixelColor(0, 0) == QColor(Qt::red));
         QTextDocument saved;
         QVERIFY(rtf::read(rtf::write(*w.text()->document()), saved));

@@ -324,7 +324,8 @@ private Q_SLOTS:
         QVERIFY(e.f->close());
         QCOMPARE(d.unsavedTexts.last(), grabaci::closeQuestion());
         QVERIFY(!e.t.forms().isLoaded("grabaci"));
-        QCOMPARE(linebreaks::toBox(stored(e.inData("conte.dat")).text).trimmed(), QStringLiteral("Un altre text."));
+        QCOMPARE(linebreaks::toBox(stored(e.inData("conte.dat")).text).trimmed(),
+                 QStringLiteral("Un altre text."));
     }
 
     // Cancel does nothing; a failed dialog shows "Error"; an unreadable file changes nothing.

@@ -85,8 +85,7 @@ private Q_SLOTS:
                                << QStringList{"sol", "mar", "gat"};
         QTest::newRow("padded names are long")
             << QStringList{"Dani            ", "Dani"} << QStringList{"Dani"};
-        QTest::newRow("blank records are never dealt")
-            << QStringList{"", "   ", "sol"} << QStringList{"sol"};
+        QTest::newRow("blank records are never dealt") << QStringList{"", "   ", "sol"} << QStringList{"sol"};
         QTest::newRow("only blank records") << QStringList{"", "  "} << QStringList{""};
     }
     void draw() {
