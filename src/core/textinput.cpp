@@ -21,6 +21,10 @@ QString withoutEndSpaces(const QString& text) {
     return text.mid(from, to - from);
 }
 
+QValidator::State StoredLengthValidator::validate(QString& input, int&) const {
+    return cp1252Length(input) <= capacity_ ? Acceptable : Invalid;
+}
+
 int takeBackAdded(QPlainTextEdit* box, int changeEnd, int excess) {
     const QString text = box->toPlainText();
     const int end = qBound(0, changeEnd, int(text.size()));

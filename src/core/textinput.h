@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QValidator>
 
 class QLineEdit;
 class QObject;
@@ -26,6 +27,17 @@ void keepComposed(QLineEdit* box);
 // whole character at a time, until the excess (stored characters, a line break counting two) is
 // gone or the text's start is reached. Returns the excess still left.
 int takeBackAdded(QPlainTextEdit* box, int changeEnd, int excess);
+
+// A line box that holds no more than a record field keeps, counted as the field stores it ("ŀ"
+// takes two bytes): a change that would pass that is refused, so nothing shown is cut on saving.
+class StoredLengthValidator : public QValidator {
+public:
+    StoredLengthValidator(int capacity, QObject* parent) : QValidator(parent), capacity_(capacity) {}
+    State validate(QString& input, int& pos) const override;
+
+private:
+    int capacity_;
+};
 
 // Used by core's control helper: text boxes keep their text composed; other controls need nothing.
 inline void prepareControl(QObject*) {}

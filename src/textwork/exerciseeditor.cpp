@@ -8,6 +8,7 @@
 #include "core/random.h"
 #include "core/recordfile.h"
 #include "core/sharedstate.h"
+#include "core/textinput.h"
 #include "core/unsavedwork.h"
 #include "platform/dialogs.h"
 #include "textwork/exerciseeditorrules.h"
@@ -16,6 +17,7 @@
 #include "wordgames/wordlistfile.h"
 #include "workshop/picturetools.h"
 
+#include <QApplication>
 #include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
@@ -73,6 +75,9 @@ grabaci::grabaci(Services& services) : MainForm(services) {
     Text2 = control<QLineEdit>(client, "Text2", 4320, 120, 6600, 375);
     Label7 = captionLabel(client, "Label7", 3240, 600, QStringLiteral("CLAUS:"));
     Text3 = control<QLineEdit>(client, "Text3", 4320, 600, 6600, 375);
+    // The title and the keys hold what their fields keep, so no end is lost on saving.
+    for (QLineEdit* field : {Text2, Text3})
+        field->setValidator(new StoredLengthValidator(gapexercise::FieldLength, field));
     Text1 = control<QPlainTextEdit>(client, "Text1", 3240, 1080, 7680, 5400);
     List1 = control<QListWidget>(client, "List1", 11040, 120, 3240, 6360);
     Command4 = control<QPushButton>(client, "Command4", 3240, 6600, 2820, 450);
@@ -199,7 +204,12 @@ void grabaci::Command2_Click() {
     Text1->setPlainText(appendedText(Text1->toPlainText(), Command2->text()));
     Text1->moveCursor(QTextCursor::End);
     Text1->ensureCursorVisible();
-    Text3->setText(appendedKeys(Text3->text(), Label6));
+    // A key that no longer fits in the keys' field is left out, with a beep.
+    const QString keys = appendedKeys(Text3->text(), Label6);
+    if (cp1252Length(keys) <= gapexercise::FieldLength)
+        Text3->setText(keys);
+    else
+        QApplication::beep();
 }
 
 void grabaci::Command1_Click() {

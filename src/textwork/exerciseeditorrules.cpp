@@ -51,13 +51,27 @@ std::optional<int> proposeWord(const QStringList& words, const QString& key, int
     return std::nullopt;
 }
 
+namespace {
+// The text with a blank after it, unless it is empty or ends in one (or in a line break), so
+// what is appended never runs into its last word.
+QString separated(const QString& text) {
+    return text.isEmpty() || text.back().isSpace() ? text : text + QLatin1Char(' ');
+}
+} // namespace
+
 QString appendedText(const QString& text, const QString& word) {
-    return text + withoutOuterSpaces(word) + QLatin1Char(' ');
+    return separated(text) + withoutOuterSpaces(word) + QLatin1Char(' ');
 }
 
 QString appendedKeys(const QString& keys, const QString& key) {
-    const qsizetype found = keys.indexOf(key);
-    if (found >= 0 && found < KeySearchReach) return keys;
-    return keys + key + QLatin1Char(' ');
+    // A key is there when it stands whole between blanks within the reach: "l" inside "ll" is
+    // another key, and blanks other letters.
+    for (qsizetype at = keys.indexOf(key); at >= 0 && at < KeySearchReach; at = keys.indexOf(key, at + 1)) {
+        const qsizetype end = at + key.size();
+        const bool whole = (at == 0 || keys.at(at - 1) == QLatin1Char(' ')) &&
+                           (end == keys.size() || keys.at(end) == QLatin1Char(' '));
+        if (whole) return keys;
+    }
+    return separated(keys) + key + QLatin1Char(' ');
 }
 } // namespace exerciseeditor

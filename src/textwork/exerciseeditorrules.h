@@ -29,9 +29,10 @@ int proposalStart(double listCount, double draw);
 // holds the key at one of its first 120 positions; nullopt when no word does.
 std::optional<int> proposeWord(const QStringList& words, const QString& key, int start);
 
-// The text with the word (its outer spaces removed) and one space added.
+// The text with the word (its outer spaces removed) and one space added, after a space of its
+// own when the text does not end in one (or in a line break).
 QString appendedText(const QString& text, const QString& word);
-// The keys with the key and one space added, unless a copy of the key starts at one of the first
-// 25 positions of the keys.
+// The keys with the key and one space added (after a space of their own when they do not end in
+// one), unless the key stands whole, between spaces, starting at one of the first 25 positions.
 QString appendedKeys(const QString& keys, const QString& key);
 } // namespace exerciseeditor

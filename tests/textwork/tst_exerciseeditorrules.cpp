@@ -159,6 +159,9 @@ private Q_SLOTS:
         QTest::newRow("after a line break") << "Hola\n"
                                             << "món"
                                             << "Hola\nmón ";
+        QTest::newRow("a typed text without a last space") << "El gat"
+                                                           << "casa"
+                                                           << "El gat casa ";
     }
     void append() {
         QFETCH(QString, text);
@@ -180,13 +183,24 @@ private Q_SLOTS:
         QTest::newRow("there") << "b v "
                                << "v"
                                << "b v ";
-        QTest::newRow("inside another") << "ll "
-                                        << "l"
-                                        << "ll ";
-        QTest::newRow("at position 25") << QString(24, 'x') + "ny "
-                                        << "ny" << QString(24, 'x') + "ny ";
+        QTest::newRow("inside another is another key") << "ll "
+                                                       << "l"
+                                                       << "ll l ";
+        QTest::newRow("whole after one it is inside") << "ll l "
+                                                      << "l"
+                                                      << "ll l ";
+        QTest::newRow("typed without a last space") << "b v"
+                                                    << "ny"
+                                                    << "b v ny ";
+        QTest::newRow("the last key, without its space") << "b v"
+                                                         << "v"
+                                                         << "b v";
+        QTest::newRow("starting at position 23") << QString(22, 'x') + " ny "
+                                                 << "ny" << QString(22, 'x') + " ny ";
         QTest::newRow("only past 25") << QString(25, 'x') + " ny "
                                       << "ny" << QString(25, 'x') + " ny ny ";
+        QTest::newRow("glued to another") << QString(24, 'x') + "ny "
+                                          << "ny" << QString(24, 'x') + "ny ny ";
         QTest::newRow("case counts") << "b "
                                      << "B"
                                      << "b B ";
