@@ -7,6 +7,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextDocumentFragment>
 #include <QTextImageFormat>
 #include <memory>
 #include <utility>
@@ -76,8 +77,17 @@ QMimeData* RichTextBox::createMimeDataFromSelection() const {
     return data;
 }
 
+bool RichTextBox::pastesAsPicture(const QMimeData* source) {
+    if (!source->hasImage()) return false;
+    // A spreadsheet's cells come with a picture of themselves beside their text: the text is
+    // what is meant. A picture copied from a web page comes with markup that only names it.
+    if (!source->hasHtml()) return true;
+    const QString html = source->html();
+    return html.contains(QLatin1String("<img"), Qt::CaseInsensitive) || QTextDocumentFragment::fromHtml(html).isEmpty();
+}
+
 void RichTextBox::insertFromMimeData(const QMimeData* source) {
-    if (source->hasImage()) {
+    if (pastesAsPicture(source)) {
         insertPicture(qvariant_cast<QImage>(source->imageData()));
         return;
     }

@@ -2,6 +2,8 @@
 #include <QTextEdit>
 #include <QUrl>
 
+class QMimeData;
+
 // The word processor's text area: a rich-text editor that also pastes pictures from the
 // clipboard, and reports a Ctrl+click on a link.
 class RichTextBox : public QTextEdit {
@@ -11,6 +13,8 @@ public:
 
     // The picture at the caret, replacing the selection.
     void insertPicture(const QImage& picture);
+    // Whether a paste of this clipboard content puts in its picture rather than its text.
+    static bool pastesAsPicture(const QMimeData* source);
 
 Q_SIGNALS:
     void linkOpened(const QUrl& url);

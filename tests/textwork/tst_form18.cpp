@@ -559,6 +559,39 @@ private Q_SLOTS:
         QCOMPARE(colourOf(saved, 3), QColor(Qt::red));
     }
 
+    // What a paste puts in when the clipboard holds a picture beside other forms.
+    void pastedPictureOrText() {
+        QImage picture(4, 4, QImage::Format_RGB32);
+        picture.fill(Qt::green);
+        const struct {
+            const char* what;
+            QString html;
+            QString text;
+            bool asPicture;
+        } cases[] = {
+            {"a picture alone", {}, {}, true},
+            {"a picture with its file name", {}, "foto.png", true},
+            {"a picture from a web page", "<img src=\"https://example.org/gat.png\">", {}, true},
+            {"spreadsheet cells and their picture", "<table><tr><td>gat</td><td>gos</td></tr></table>", "gat\tgos",
+             false},
+        };
+        for (const auto& c : cases) {
+            QMimeData data;
+            data.setImageData(picture);
+            if (!c.html.isEmpty()) data.setHtml(c.html);
+            if (!c.text.isEmpty()) data.setText(c.text);
+            QVERIFY2(RichTextBox::pastesAsPicture(&data) == c.asPicture, c.what);
+        }
+        Window w;
+        auto* cells = new QMimeData; // the clipboard takes it
+        cells->setImageData(picture);
+        cells->setHtml("<table><tr><td>gat</td><td>gos</td></tr></table>");
+        QApplication::clipboard()->setMimeData(cells);
+        w.click(w.f->Label9);
+        QVERIFY(w.text()->toPlainText().contains("gat"));
+        QVERIFY(picturesOf(*w.text()->document()).isEmpty());
+    }
+
     // Links from a document made elsewhere open only when they lead to the web, to mail, or to
     // a plain file that exists and does not run.
     void linksThatOpen() {
