@@ -1,6 +1,7 @@
 #include "textwork/richtextbox.h"
 
 #include <QDataStream>
+#include <QFontInfo>
 #include <QIODevice>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -99,13 +100,35 @@ void RichTextBox::insertFromMimeData(const QMimeData* source) {
     }
     const int start = textCursor().selectionStart();
     QTextEdit::insertFromMimeData(source);
-    if (pictures.isEmpty()) return;
+    const int end = textCursor().position();
+    QTextCursor c(document());
+    c.joinPreviousEditBlock();
+    // Sizes given relative to the page (a web page's heading) or in pixels become the points
+    // they show at: the size tools step from them, and a save keeps them.
+    QList<std::pair<int, int>> relative;
+    for (QTextBlock block = document()->findBlock(start); block.isValid() && block.position() < end;
+         block = block.next())
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            if (format.hasProperty(QTextFormat::FontSizeAdjustment) || format.hasProperty(QTextFormat::FontPixelSize))
+                relative.append({qMax(start, it.fragment().position()),
+                                 qMin(end, it.fragment().position() + it.fragment().length())});
+        }
+    for (const auto& [from, to] : relative) {
+        if (from >= to) continue;
+        c.setPosition(from);
+        c.setPosition(to, QTextCursor::KeepAnchor);
+        QTextCharFormat format = c.charFormat();
+        const double points = QFontInfo(format.font()).pointSizeF();
+        format.clearProperty(QTextFormat::FontSizeAdjustment);
+        format.clearProperty(QTextFormat::FontPixelSize);
+        if (points > 0) format.setFontPointSize(points);
+        c.setCharFormat(format);
+    }
     // Each pasted picture under a name of its own: the name it had may stand for another
     // picture in this document, or for none.
     QHash<QString, QString> renamed;
-    QTextCursor c(document());
-    c.joinPreviousEditBlock();
-    for (const auto& [at, name] : picturesBetween(document(), start, textCursor().position())) {
+    for (const auto& [at, name] : picturesBetween(document(), start, end)) {
         const auto picture = pictures.constFind(name);
         if (picture == pictures.constEnd() || picture->isNull()) continue;
         if (!renamed.contains(name)) {

@@ -592,6 +592,34 @@ private Q_SLOTS:
         QVERIFY(picturesOf(*w.text()->document()).isEmpty());
     }
 
+    // Text pasted with a size relative to the page (a heading) or in pixels takes the points it
+    // shows at: the tools change it, and a save keeps it.
+    void pastedSizesBecomePoints() {
+        Window w;
+        auto* web = new QMimeData; // the clipboard takes it
+        web->setHtml("<h1>Titol</h1><p><span style=\"font-size:16px\">petit</span></p>");
+        QApplication::clipboard()->setMimeData(web);
+        w.click(w.f->Label9);
+        QCOMPARE(w.text()->toPlainText(), QString("Titol\npetit"));
+        for (const int at : {1, 7}) {
+            const QTextCharFormat f = w.formatAt(at);
+            QVERIFY(!f.hasProperty(QTextFormat::FontSizeAdjustment) && !f.hasProperty(QTextFormat::FontPixelSize));
+            QVERIFY(f.fontPointSize() > 0);
+            QCOMPARE(f.font().pointSizeF(), f.fontPointSize()); // shown at what it says
+        }
+        QVERIFY(w.formatAt(1).fontPointSize() > w.formatAt(7).fontPointSize());
+        // Saved and read again at the same size (to the half point the file keeps).
+        QTextDocument again;
+        QVERIFY(rtf::read(rtf::write(*w.text()->document()), again));
+        QTextCursor c(&again);
+        c.setPosition(2);
+        QVERIFY(qAbs(c.charFormat().fontPointSize() - w.formatAt(1).fontPointSize()) <= 0.25);
+        // A preset sets its size over the pasted one.
+        w.select(0, 5);
+        w.click(w.f->Label10);
+        QCOMPARE(w.formatAt(1).font().pointSizeF(), 28.0);
+    }
+
     // Links from a document made elsewhere open only when they lead to the web, to mail, or to
     // a plain file that exists and does not run.
     void linksThatOpen() {
