@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -199,7 +200,8 @@ private Q_SLOTS:
         const QString picture = dir.filePath(QStringLiteral("dibuix.bmp"));
         QCOMPARE(launcher.openInPictureEditor(picture), opens);
         if (opens) {
-            QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(mark), 10000);
+            // The shell makes the mark before it writes into it: wait for its words.
+            QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(mark).size() > 0, 10000);
             QFile f(mark);
             QVERIFY(f.open(QIODevice::ReadOnly));
             QCOMPARE(f.readAll().trimmed(), QFile::encodeName(picture));
