@@ -63,7 +63,3 @@ void CaptionBox::keepWithinLimit() {
     setPlainText(fitted);
     moveCursor(QTextCursor::End);
 }
-
-QValidator::State CaptionRecordValidator::validate(QString& input, int&) const {
-    return AucaFolder::recordBytes(input) <= AucaFolder::RecordLength ? Acceptable : Invalid;
-}

@@ -1,6 +1,5 @@
 #pragma once
 #include <QPlainTextEdit>
-#include <QValidator>
 
 // A second caption: several lines, holding no more than its record in a saved strip keeps, so
 // nothing typed is lost on saving. Typing past the limit is refused; a paste is cut to fit.
@@ -17,12 +16,4 @@ private:
     // The bytes left for an insertion in place of the selection.
     int room() const;
     void keepWithinLimit();
-};
-
-// What a first caption may hold: no more than its record keeps, counted as the record stores it
-// ("ŀ" takes two bytes). A change that would pass that is refused.
-class CaptionRecordValidator : public QValidator {
-public:
-    using QValidator::QValidator;
-    State validate(QString& input, int& pos) const override;
 };

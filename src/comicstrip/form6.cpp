@@ -5,6 +5,7 @@
 #include "core/controls.h"
 #include "core/mouseevents.h"
 #include "core/sharedstate.h"
+#include "core/textinput.h"
 #include "core/twips.h"
 #include "workshop/handoff.h"
 #include "workshop/picturefilelist.h"
@@ -213,7 +214,7 @@ void Form6::makeBoard() {
         Text3[i]->setFont(firstFont);
         // What a saved strip keeps: the record's bytes, which ŀ takes two of.
         Text3[i]->setMaxLength(AucaFolder::RecordLength);
-        Text3[i]->setValidator(new CaptionRecordValidator(Text3[i]));
+        Text3[i]->setValidator(new StoredLengthValidator(AucaFolder::RecordLength, Text3[i]));
         PINTA[i]->setFont(secondFont);
         PINTA[i]->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         PINTA[i]->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -246,8 +247,7 @@ void Form6::makeBoard() {
 void Form6::Form_Load() {
     for (QPlainTextEdit* box : PINTA)
         box->hide();
-    kept_ = captions();
-    keptPictures_ = panelPictures();
+    keepAsIs();
 }
 
 void Form6::Form_Unload(bool& cancel) {

@@ -154,7 +154,8 @@ private:
     // False when changed captions or pictures must stay: the user wants the strip saved and it
     // was not.
     bool mayLetCaptionsGo(const QString& question);
-    // What the window opened with, or last opened or saved: what is not lost.
+    // Takes the captions and pictures as they stand as what is not lost (opened, loaded, saved).
+    void keepAsIs();
     QStringList kept_;
     QList<qint64> keptPictures_;
 

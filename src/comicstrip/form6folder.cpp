@@ -23,11 +23,12 @@ QStringList Form6::captions() const {
 }
 
 QString Form6::closeQuestion() {
-    return QStringLiteral("L'auca té canvis que no s'han desat.\nVols desar-la abans de tancar?");
+    return unsavedQuestion(QStringLiteral("L'auca"), QStringLiteral("la"), QStringLiteral("de tancar"));
 }
 
 QString Form6::openQuestion() {
-    return QStringLiteral("L'auca té canvis que no s'han desat.\nVols desar-la abans d'obrir-ne una altra?");
+    return unsavedQuestion(QStringLiteral("L'auca"), QStringLiteral("la"),
+                           QStringLiteral("d'obrir-ne una altra"));
 }
 
 QList<qint64> Form6::panelPictures() const {
@@ -35,6 +36,11 @@ QList<qint64> Form6::panelPictures() const {
     for (int i = 0; i < Panels; ++i)
         keys << ESCRIU[i]->Picture().cacheKey();
     return keys;
+}
+
+void Form6::keepAsIs() {
+    kept_ = captions();
+    keptPictures_ = panelPictures();
 }
 
 bool Form6::mayLetCaptionsGo(const QString& question) {
@@ -74,8 +80,7 @@ bool Form6::saveStrip() {
         return false;
     }
     setWindowTitle(QDir::toNativeSeparators(folder));
-    kept_ = captions();
-    keptPictures_ = panelPictures();
+    keepAsIs();
     return true;
 }
 
@@ -98,6 +103,5 @@ void Form6::aaa_Click() {
         Text3[i]->setCursorPosition(0); // a long caption shows its beginning
         PINTA[i]->setPlainText(strip->second[i]);
     }
-    kept_ = captions();
-    keptPictures_ = panelPictures();
+    keepAsIs();
 }

@@ -19,6 +19,10 @@ bool mayLetWorkGo(Services& services, QWidget* parent, bool changed, const QStri
     return false;
 }
 
+QString unsavedQuestion(const QString& work, const QString& it, const QString& when) {
+    return QStringLiteral("%1 té canvis que no s'han desat.\nVols desar-%2 abans %3?").arg(work, it, when);
+}
+
 bool allBlank(const QStringList& texts) {
     return std::all_of(texts.begin(), texts.end(),
                        [](const QString& text) { return text.trimmed().isEmpty(); });

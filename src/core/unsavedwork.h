@@ -11,5 +11,9 @@ struct Services;
 bool mayLetWorkGo(Services& services, QWidget* parent, bool changed, const QString& question,
                   const std::function<bool()>& save);
 
+// The question asked: "<work> té canvis que no s'han desat.\nVols desar-<it> abans <when>?",
+// as "La carta", "la", "de tancar".
+QString unsavedQuestion(const QString& work, const QString& it, const QString& when);
+
 // Whether every one of the texts is empty or blanks only: nothing typed that could be lost.
 bool allBlank(const QStringList& texts);

@@ -183,12 +183,12 @@ void Form12::Form_Unload(bool& cancel) {
 }
 
 QString Form12::closeQuestion() {
-    return QStringLiteral("La carta té canvis que no s'han desat.\nVols desar-la abans de tancar?");
+    return unsavedQuestion(QStringLiteral("La carta"), QStringLiteral("la"), QStringLiteral("de tancar"));
 }
 
 QString Form12::openQuestion() {
-    return QStringLiteral(
-        "La carta té canvis que no s'han desat.\nVols desar-la abans d'obrir-ne una altra?");
+    return unsavedQuestion(QStringLiteral("La carta"), QStringLiteral("la"),
+                           QStringLiteral("d'obrir-ne una altra"));
 }
 
 bool Form12::mayLetLetterGo(const QString& question) {

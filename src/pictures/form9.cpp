@@ -286,9 +286,8 @@ void Form9::Image2_MouseUp(Qt::MouseButton Button) {
     Label59 = nextSlot(n);
 }
 
-QString Form9::askText() {
-    return services.dialogs.input(this, QStringLiteral("ENTRAR EL TEXTO"), QString(), QString())
-        .value_or(QString());
+std::optional<QString> Form9::askText() {
+    return services.dialogs.input(this, QStringLiteral("ENTRAR EL TEXTO"), QString(), QString());
 }
 
 void Form9::placeText(const QString& kind, bool fromInputBox) {
@@ -299,7 +298,8 @@ void Form9::placeText(const QString& kind, bool fromInputBox) {
     layer->show();
     layer->raise();
     layer->setPointSize(PlacedTextPoints);
-    const QString text = fromInputBox ? askText() : Text1->text();
+    // A cancelled box places an empty text, which still takes its slot.
+    const QString text = fromInputBox ? askText().value_or(QString()) : Text1->text();
     layer->setPlainText(text);
     layer->setPartSize(textLayerSize(kind, int(text.size())));
     Label59 = nextSlot(n);
@@ -328,8 +328,7 @@ void Form9::Label23_Click(int) {
 
 void Form9::Label23_DblClick(int Index) {
     // Cancel keeps the text the layer has.
-    const std::optional<QString> answer =
-        services.dialogs.input(this, QStringLiteral("ENTRAR EL TEXTO"), QString(), QString());
+    const std::optional<QString> answer = askText();
     if (!answer) return;
     const QString text = *answer;
     TextLayer* layer = label23[size_t(Index)];

@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QSize>
 #include <array>
+#include <optional>
 
 class ClickZone;
 class PictureFileList;
@@ -161,7 +162,8 @@ private:
     void resizeSelected(bool enlarge);
     void resizePictureLayer(int slot, bool enlarge);
     void resizeTextLayer(int slot, bool enlarge);
-    QString askText();
+    // The text typed in the "ENTRAR EL TEXTO" box; nothing when it was cancelled.
+    std::optional<QString> askText();
     QWidget* layerWidget(int kind, int index) const;
     void setCanvasColour(const QColor& colour);
     Snapshot page() const;

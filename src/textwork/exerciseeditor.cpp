@@ -140,12 +140,12 @@ void grabaci::Form_Unload(bool& cancel) {
 }
 
 QString grabaci::closeQuestion() {
-    return QStringLiteral("L'exercici té canvis que no s'han desat.\nVols desar-lo abans de tancar?");
+    return unsavedQuestion(QStringLiteral("L'exercici"), QStringLiteral("lo"), QStringLiteral("de tancar"));
 }
 
 QString grabaci::openQuestion() {
-    return QStringLiteral(
-        "L'exercici té canvis que no s'han desat.\nVols desar-lo abans d'obrir-ne un altre?");
+    return unsavedQuestion(QStringLiteral("L'exercici"), QStringLiteral("lo"),
+                           QStringLiteral("d'obrir-ne un altre"));
 }
 
 std::array<QString, 3> grabaci::shown() const {

@@ -19,18 +19,28 @@ namespace {
 const QString PicturesFormat = QStringLiteral("application/x-taudrin-pictures");
 constexpr int MostPictures = 1000;
 
-// The pictures in positions from..to: each one's position and name.
-QList<std::pair<int, QString>> picturesBetween(const QTextDocument* doc, int from, int to) {
-    QList<std::pair<int, QString>> found;
+// Calls visit(fragment, from, to) for each fragment of the document that meets positions from..to,
+// with the part of it that lies there.
+template <class Visit> void forFragmentsBetween(const QTextDocument* doc, int from, int to, Visit visit) {
     for (QTextBlock block = doc->findBlock(from); block.isValid() && block.position() < to;
          block = block.next())
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
-            if (!fragment.charFormat().isImageFormat()) continue;
-            const QString name = fragment.charFormat().toImageFormat().name();
-            for (int at = fragment.position(); at < fragment.position() + fragment.length(); ++at)
-                if (at >= from && at < to) found.append({at, name});
+            const int start = qMax(from, fragment.position());
+            const int end = qMin(to, fragment.position() + fragment.length());
+            if (start < end) visit(fragment, start, end);
         }
+}
+
+// The pictures in positions from..to: each one's position and name.
+QList<std::pair<int, QString>> picturesBetween(const QTextDocument* doc, int from, int to) {
+    QList<std::pair<int, QString>> found;
+    forFragmentsBetween(doc, from, to, [&](const QTextFragment& fragment, int start, int end) {
+        if (!fragment.charFormat().isImageFormat()) return;
+        const QString name = fragment.charFormat().toImageFormat().name();
+        for (int at = start; at < end; ++at)
+            found.append({at, name});
+    });
     return found;
 }
 } // namespace
@@ -84,7 +94,8 @@ bool RichTextBox::pastesAsPicture(const QMimeData* source) {
     // what is meant. A picture copied from a web page comes with markup that only names it.
     if (!source->hasHtml()) return true;
     const QString html = source->html();
-    return html.contains(QLatin1String("<img"), Qt::CaseInsensitive) || QTextDocumentFragment::fromHtml(html).isEmpty();
+    return html.contains(QLatin1String("<img"), Qt::CaseInsensitive) ||
+           QTextDocumentFragment::fromHtml(html).isEmpty();
 }
 
 void RichTextBox::insertFromMimeData(const QMimeData* source) {
@@ -101,30 +112,37 @@ void RichTextBox::insertFromMimeData(const QMimeData* source) {
     const int start = textCursor().selectionStart();
     QTextEdit::insertFromMimeData(source);
     const int end = textCursor().position();
-    QTextCursor c(document());
-    c.joinPreviousEditBlock();
+    QTextCursor edit(document());
+    edit.joinPreviousEditBlock(); // one undo step with the paste
+    sizePastedTextInPoints(edit, start, end);
+    namePastedPictures(edit, pictures, start, end);
+    edit.endEditBlock();
+}
+
+void RichTextBox::sizePastedTextInPoints(QTextCursor& edit, int start, int end) {
     // Sizes given relative to the page (a web page's heading) or in pixels become the points
     // they show at: the size tools step from them, and a save keeps them.
     QList<std::pair<int, int>> relative;
-    for (QTextBlock block = document()->findBlock(start); block.isValid() && block.position() < end;
-         block = block.next())
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const QTextCharFormat format = it.fragment().charFormat();
-            if (format.hasProperty(QTextFormat::FontSizeAdjustment) || format.hasProperty(QTextFormat::FontPixelSize))
-                relative.append({qMax(start, it.fragment().position()),
-                                 qMin(end, it.fragment().position() + it.fragment().length())});
-        }
+    forFragmentsBetween(document(), start, end, [&](const QTextFragment& fragment, int from, int to) {
+        const QTextCharFormat format = fragment.charFormat();
+        if (format.hasProperty(QTextFormat::FontSizeAdjustment) ||
+            format.hasProperty(QTextFormat::FontPixelSize))
+            relative.append({from, to});
+    });
     for (const auto& [from, to] : relative) {
-        if (from >= to) continue;
-        c.setPosition(from);
-        c.setPosition(to, QTextCursor::KeepAnchor);
-        QTextCharFormat format = c.charFormat();
+        edit.setPosition(from);
+        edit.setPosition(to, QTextCursor::KeepAnchor);
+        QTextCharFormat format = edit.charFormat();
         const double points = QFontInfo(format.font()).pointSizeF();
         format.clearProperty(QTextFormat::FontSizeAdjustment);
         format.clearProperty(QTextFormat::FontPixelSize);
         if (points > 0) format.setFontPointSize(points);
-        c.setCharFormat(format);
+        edit.setCharFormat(format);
     }
+}
+
+void RichTextBox::namePastedPictures(QTextCursor& edit, const QHash<QString, QImage>& pictures, int start,
+                                     int end) {
     // Each pasted picture under a name of its own: the name it had may stand for another
     // picture in this document, or for none.
     QHash<QString, QString> renamed;
@@ -137,13 +155,12 @@ void RichTextBox::insertFromMimeData(const QMimeData* source) {
             document()->addResource(QTextDocument::ImageResource, QUrl(ownName), own);
             renamed.insert(name, ownName);
         }
-        c.setPosition(at);
-        c.setPosition(at + 1, QTextCursor::KeepAnchor);
-        QTextImageFormat format = c.charFormat().toImageFormat();
+        edit.setPosition(at);
+        edit.setPosition(at + 1, QTextCursor::KeepAnchor);
+        QTextImageFormat format = edit.charFormat().toImageFormat();
         format.setName(renamed.value(name));
-        c.setCharFormat(format);
+        edit.setCharFormat(format);
     }
-    c.endEditBlock();
 }
 
 void RichTextBox::mouseReleaseEvent(QMouseEvent* event) {

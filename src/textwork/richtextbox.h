@@ -1,8 +1,11 @@
 #pragma once
+#include <QHash>
+#include <QImage>
 #include <QTextEdit>
 #include <QUrl>
 
 class QMimeData;
+class QTextCursor;
 
 // The word processor's text area: a rich-text editor that also pastes pictures from the
 // clipboard, and reports a Ctrl+click on a link.
@@ -24,4 +27,9 @@ protected:
     bool canInsertFromMimeData(const QMimeData* source) const override;
     void insertFromMimeData(const QMimeData* source) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    // The steps of a paste, on the text it put in (positions start..end).
+    void sizePastedTextInPoints(QTextCursor& edit, int start, int end);
+    void namePastedPictures(QTextCursor& edit, const QHash<QString, QImage>& pictures, int start, int end);
 };

@@ -9,7 +9,6 @@
 class QTextCursor;
 
 // The word processor's rules on a text cursor, without a screen.
-
 namespace wordprocessing {
 
 constexpr double SizeStep = 5;

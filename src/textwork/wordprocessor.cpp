@@ -125,12 +125,12 @@ void Form18::Form_Unload(bool& cancel) {
 }
 
 QString Form18::closeQuestion() {
-    return QStringLiteral("El document té canvis que no s'han desat.\nVols desar-lo abans de tancar?");
+    return unsavedQuestion(QStringLiteral("El document"), QStringLiteral("lo"), QStringLiteral("de tancar"));
 }
 
 QString Form18::openQuestion() {
-    return QStringLiteral(
-        "El document té canvis que no s'han desat.\nVols desar-lo abans d'obrir-ne un altre?");
+    return unsavedQuestion(QStringLiteral("El document"), QStringLiteral("lo"),
+                           QStringLiteral("d'obrir-ne un altre"));
 }
 
 bool Form18::mayLetDocumentGo(const QString& question) {

@@ -49,14 +49,13 @@ public:
     void Label21_Click(); // caret to the start
     void Label22_Click(); // open
     void Label23_Click(); // save
-
-    // Asked before a changed document goes, on closing and on opening another.
-    static QString closeQuestion();
-    static QString openQuestion();
     void Label24_Click(); // print
     void Label25_Click(); // caret to the end
     // Hands the text to the office suite; nothing invokes it.
     void ExportDocumentToWord();
+    // Asked before a changed document goes, on closing and on opening another.
+    static QString closeQuestion();
+    static QString openQuestion();
 
     // Pictures and objects.
     void IMATGESS_Click();

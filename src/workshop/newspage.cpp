@@ -149,8 +149,7 @@ Form61::Form61(Services& services) : MainForm(services) {
 void Form61::Form_Load() {
     Label1 = 0;
     showLayout(0);
-    kept_ = boxTexts();
-    keptPictures_ = slotPictures();
+    keepAsIs();
 }
 
 void Form61::Form_Unload(bool& cancel) {

@@ -106,7 +106,8 @@ private:
     bool mayLetTextsGo(const QString& question);
     // Which picture each slot holds (a key a picture keeps until it changes).
     QList<qint64> slotPictures() const;
-    // What the window opened with, or last opened or saved: what is not lost.
+    // Takes the texts and pictures as they stand as what is not lost (opened, loaded, saved).
+    void keepAsIs();
     QStringList kept_;
     QList<qint64> keptPictures_;
 

@@ -47,12 +47,12 @@ QStringList Form61::boxTexts() const {
 }
 
 QString Form61::closeQuestion() {
-    return QStringLiteral("La notícia té canvis que no s'han desat.\nVols desar-la abans de tancar?");
+    return unsavedQuestion(QStringLiteral("La notícia"), QStringLiteral("la"), QStringLiteral("de tancar"));
 }
 
 QString Form61::openQuestion() {
-    return QStringLiteral(
-        "La notícia té canvis que no s'han desat.\nVols desar-la abans d'obrir-ne una altra?");
+    return unsavedQuestion(QStringLiteral("La notícia"), QStringLiteral("la"),
+                           QStringLiteral("d'obrir-ne una altra"));
 }
 
 QList<qint64> Form61::slotPictures() const {
@@ -60,6 +60,11 @@ QList<qint64> Form61::slotPictures() const {
     for (const NewsSlot* slot : DIBU1)
         keys << slot->Picture().cacheKey();
     return keys;
+}
+
+void Form61::keepAsIs() {
+    kept_ = boxTexts();
+    keptPictures_ = slotPictures();
 }
 
 bool Form61::mayLetTextsGo(const QString& question) {
@@ -96,8 +101,7 @@ bool Form61::savePage() {
         showError(services, this);
         return false;
     }
-    kept_ = boxTexts();
-    keptPictures_ = slotPictures();
+    keepAsIs();
     return true;
 }
 
@@ -126,6 +130,5 @@ void Form61::POLO_Click() {
         NewsSlot* slot = DIBU1[size_t(layout.pictures[n])];
         if (!picture.isNull()) slot->setPicture(placedInSlot(picture, slot));
     }
-    kept_ = boxTexts();
-    keptPictures_ = slotPictures();
+    keepAsIs();
 }

@@ -641,6 +641,11 @@ private Q_SLOTS:
         QVERIFY(!l.f->close());
         QVERIFY(!l.closed());
         QCOMPARE(d.unsavedTexts, (QStringList{Form12::closeQuestion(), Form12::closeQuestion()}));
+        QCOMPARE(Form12::closeQuestion(),
+                 QString::fromUtf8("La carta té canvis que no s'han desat.\nVols desar-la abans de tancar?"));
+        QCOMPARE(Form12::openQuestion(),
+                 QString::fromUtf8(
+                     "La carta té canvis que no s'han desat.\nVols desar-la abans d'obrir-ne una altra?"));
         QCOMPARE(l.f->Text1[2]->Text(), QString("Estimada iaia"));
         // Opening another asks as well; a cancelled save opens nothing.
         d.answerUnsaved(Dialogs::Unsaved::Save);
